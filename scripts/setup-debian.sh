@@ -1,0 +1,30 @@
+#!/usr/bin/env bash
+# Installs every Debian package that building, testing and running Tintaloo
+# needs. Safe to run any number of times.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
+  libturbojpeg0-dev libjpeg-turbo-progs
+  libgtest-dev googletest libbenchmark-dev
+  fonts-comic-neue fonts-ebgaramond
+  qt6-qpa-plugins libgl-dev
+)
+# Only for looking at the running program under a virtual X server.
+if [ "${TINTALOO_WITH_X:-0}" = 1 ]; then
+  packages+=(xvfb xdotool imagemagick)
+fi
+
+sudo_cmd=()
+if [ "$(id -u)" -ne 0 ]; then sudo_cmd=(sudo); fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+if [ "${#missing[@]}" -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  "${sudo_cmd[@]}" apt-get update -qq
+  "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Sets up the machine, builds everything and runs every test headless.
+set -euo pipefail
+here=$(cd "$(dirname "$0")/.." && pwd)
+"$here/scripts/setup-debian.sh"
+"$here/scripts/build.sh" -DTINTALOO_BUILD_TESTS=ON -DTINTALOO_BUILD_BENCH=ON
+cd "${TINTALOO_BUILD_DIR:-$here/build}"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 300

@@ -1,0 +1,252 @@
+#include "imaging/cNDib.h"
+
+#include "platform/PictureSurface.h"
+
+#include <QPainter>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace {
+
+// Rounds to the nearest integer, halves to even (the default rounding mode).
+int roundEven(double v)
+{
+    return int(std::nearbyint(v));
+}
+
+} // namespace
+
+cNDib::cNDib(const cNDib& other)
+{
+    *this = other;
+}
+
+cNDib& cNDib::operator=(const cNDib& other)
+{
+    if (this == &other)
+        return *this;
+    if (!other.m_bits) {
+        m_bits.reset();
+        m_width = m_height = 0;
+        return *this;
+    }
+    const size_t bytes = size_t(other.m_width) * size_t(other.m_height) * 4;
+    if (!m_bits || m_width != other.m_width || m_height != other.m_height)
+        m_bits.reset(new uint8_t[bytes]);
+    m_width = other.m_width;
+    m_height = other.m_height;
+    std::memcpy(m_bits.get(), other.m_bits.get(), bytes);
+    return *this;
+}
+
+void cNDib::throwOutOfRange()
+{
+    throw AppError(ErrorNumber::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
+}
+
+bool cNDib::Create(int width, int height)
+{
+    if (width <= 0 || height <= 0)
+        return false;
+    const size_t bytes = size_t(width) * size_t(height) * 4;
+    if (!m_bits || m_width != width || m_height != height)
+        m_bits.reset(new (std::nothrow) uint8_t[bytes]);
+    if (!m_bits) {
+        m_width = m_height = 0;
+        return false;
+    }
+    m_width = width;
+    m_height = height;
+    std::memset(m_bits.get(), 0, bytes);
+    return true;
+}
+
+bool cNDib::Make_From_Picture(const PictureSurface& picture)
+{
+    return Make_From_Image(picture.image());
+}
+
+bool cNDib::Make_From_Image(const QImage& source)
+{
+    if (source.isNull())
+        return false;
+    const QImage image = source.depth() == 32 && source.format() != QImage::Format_ARGB32_Premultiplied
+        ? source
+        : source.convertToFormat(QImage::Format_RGB32);
+    const int w = image.width();
+    const int h = image.height();
+    const size_t bytes = size_t(w) * size_t(h) * 4;
+    if (!m_bits || m_width != w || m_height != h) {
+        m_bits.reset(new (std::nothrow) uint8_t[bytes]);
+        if (!m_bits) {
+            m_width = m_height = 0;
+            return false;
+        }
+    }
+    m_width = w;
+    m_height = h;
+    for (int y = 0; y < h; ++y) {
+        const quint32* src = reinterpret_cast<const quint32*>(image.constScanLine(y));
+        quint32* dst = reinterpret_cast<quint32*>(m_bits.get() + qsizetype(y) * w * 4);
+        for (int x = 0; x < w; ++x)
+            dst[x] = src[x] & 0x00FFFFFFu;
+    }
+    return true;
+}
+
+QImage cNDib::toImage() const
+{
+    if (!m_bits)
+        return {};
+    QImage image(m_width, m_height, QImage::Format_RGB32);
+    for (int y = 0; y < m_height; ++y) {
+        const quint32* src = reinterpret_cast<const quint32*>(m_bits.get() + qsizetype(y) * m_width * 4);
+        quint32* dst = reinterpret_cast<quint32*>(image.scanLine(y));
+        for (int x = 0; x < m_width; ++x)
+            dst[x] = src[x] | 0xFF000000u;
+    }
+    return image;
+}
+
+void cNDib::Set_dib(PictureSurface& picture, bool resize) const
+{
+    requirePixels();
+    if (resize || picture.isEmpty())
+        picture.resize(QSize(m_width, m_height));
+    QImage& target = picture.image();
+    const int rows = std::min(m_height, target.height());
+    const int cols = std::min(m_width, target.width());
+    for (int y = 0; y < rows; ++y) {
+        const quint32* src = reinterpret_cast<const quint32*>(m_bits.get() + qsizetype(y) * m_width * 4);
+        quint32* dst = reinterpret_cast<quint32*>(target.scanLine(y));
+        for (int x = 0; x < cols; ++x)
+            dst[x] = src[x] | 0xFF000000u;
+    }
+}
+
+void cNDib::Set_dib_Fit(QImage& target, int dX, int dY, int dWidth, int dHeight) const
+{
+    requirePixels();
+    const double W = m_width;
+    const double H = m_height;
+    int x, y, w, h;
+    if (H < W) {
+        w = dWidth;
+        h = roundEven(H * (double(dWidth) / W));
+        x = dX;
+        y = roundEven(dHeight / 2.0 + dY - h / 2.0);
+    } else {
+        h = dHeight;
+        w = roundEven(double(dHeight) / H * W);
+        y = dY;
+        x = roundEven(dWidth / 2.0 + dX - w / 2.0);
+    }
+    if (dHeight < h) {
+        w = roundEven(double(dHeight) / h * w);
+        h = dHeight;
+        x = roundEven(dWidth / 2.0 + dX - w / 2.0);
+        y = dY;
+    }
+    if (dWidth < w) {
+        h = roundEven(double(dWidth) / w * h);
+        w = dWidth;
+        y = roundEven(dHeight / 2.0 + dY - h / 2.0);
+        x = dX;
+    }
+    Stretch_dib_area(x, y, 0, 0, m_width, m_height, w, h, target);
+}
+
+void cNDib::Stretch_dib_area(int DestX, int DestY, int SourceX, int SourceY, int SourceWidth,
+                             int SourceHeight, int DestWidth, int DestHeight, QImage& target) const
+{
+    requirePixels();
+    if (target.isNull() || SourceWidth <= 0 || SourceHeight <= 0 || DestWidth <= 0 || DestHeight <= 0)
+        return;
+    const QImage source = toImage();
+    QPainter painter(&target);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
+    painter.drawImage(QRect(DestX, DestY, DestWidth, DestHeight), source,
+                      QRect(SourceX, SourceY, SourceWidth, SourceHeight));
+}
+
+void cNDib::Bit_Blt_Dib(int DestX, int DestY, QImage& target, quint32 RasterOP) const
+{
+    requirePixels();
+    if (target.isNull() || target.depth() != 32)
+        return;
+    const int sx0 = std::max(0, -DestX);
+    const int sy0 = std::max(0, -DestY);
+    const int sx1 = std::min(m_width, target.width() - DestX);
+    const int sy1 = std::min(m_height, target.height() - DestY);
+    if (sx0 >= sx1 || sy0 >= sy1)
+        return;
+    const int count = sx1 - sx0;
+    for (int sy = sy0; sy < sy1; ++sy) {
+        const quint32* src = reinterpret_cast<const quint32*>(m_bits.get() + (qsizetype(sy) * m_width + sx0) * 4);
+        quint32* dst = reinterpret_cast<quint32*>(target.scanLine(sy + DestY)) + (sx0 + DestX);
+        switch (RasterOP) {
+        case RopAnd:
+            for (int i = 0; i < count; ++i)
+                dst[i] = (dst[i] & src[i]) | 0xFF000000u;
+            break;
+        case RopOr:
+            for (int i = 0; i < count; ++i)
+                dst[i] |= src[i] | 0xFF000000u;
+            break;
+        default:
+            for (int i = 0; i < count; ++i)
+                dst[i] = src[i] | 0xFF000000u;
+            break;
+        }
+    }
+}
+
+int cNDib::Set_dib_Area(int DestX, int DestY, int SourceX, int SourceY, int Width, int Height,
+                        QImage& target) const
+{
+    requirePixels();
+    if (target.isNull() || target.depth() != 32 || Width <= 0 || Height <= 0)
+        return 0;
+    // Clip the source rectangle to the buffer and the destination to the target.
+    int sx = SourceX, sy = SourceY, dx = DestX, dy = DestY, w = Width, h = Height;
+    auto clipStart = [](int& s, int& d, int& len) {
+        const int shift = std::max({0, -s, -d});
+        s += shift;
+        d += shift;
+        len -= shift;
+    };
+    clipStart(sx, dx, w);
+    clipStart(sy, dy, h);
+    w = std::min({w, m_width - sx, target.width() - dx});
+    h = std::min({h, m_height - sy, target.height() - dy});
+    if (w <= 0 || h <= 0)
+        return 0;
+    for (int row = 0; row < h; ++row) {
+        const quint32* src = reinterpret_cast<const quint32*>(m_bits.get() + (qsizetype(sy + row) * m_width + sx) * 4);
+        quint32* dst = reinterpret_cast<quint32*>(target.scanLine(dy + row)) + dx;
+        for (int i = 0; i < w; ++i)
+            dst[i] = src[i] | 0xFF000000u;
+    }
+    return h;
+}
+
+void cNDib::Set_Pixel_Alpha(int x, int y, uint8_t red, uint8_t green, uint8_t blue, float alpha)
+{
+    requirePixels();
+    if (!inside(x, y))
+        throwOutOfRange();
+    uint8_t* p = at(x, y);
+    const uint8_t colour[3] = {blue, green, red};
+    int results[3];
+    for (int c = 0; c < 3; ++c) {
+        const float v = float(p[c]) * (1.0f - alpha) + float(colour[c]) * alpha;
+        const long r = std::lrint(v);
+        if (r < 0 || r > 255)
+            throw AppError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
+        results[c] = int(r);
+    }
+    for (int c = 0; c < 3; ++c)
+        p[c] = uint8_t(results[c]);
+}

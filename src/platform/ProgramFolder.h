@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's folder: where Settings.ini, the books, the coloured pictures,
+// the help topics and the temporary files live. Every path the program builds
+// under it goes through path(), which matches each component without regard to
+// letter case, so "Settings.ini" finds "settings.ini" and a book's coloured
+// folder is found whatever case it was created in.
+class ProgramFolder
+{
+public:
+    explicit ProgramFolder(const QString& root);
+
+    // --data-dir DIR when given, otherwise the per-user data location.
+    static QString locationFromArguments(const QStringList& arguments);
+    static QString defaultLocation();
+
+    // The folder itself, absolute, without a trailing separator.
+    const QString& root() const { return m_root; }
+
+    // root + tail, where tail starts with "/" ("/books/Animals/cat.bmp").
+    // Components that exist under another letter case take the existing
+    // spelling; components that do not exist are kept as given.
+    QString path(const QString& tail) const;
+
+    // The same resolution for any base folder.
+    static QString resolve(const QString& base, const QString& tail);
+
+    // A folder without "books" is given the default books and help topics
+    // from defaultsRoot (normally the compiled-in ":/defaults"). Existing
+    // files are never overwritten. Returns false when copying failed.
+    bool seedDefaults(const QString& defaultsRoot = QStringLiteral(":/defaults")) const;
+
+private:
+    QString m_root;
+};
