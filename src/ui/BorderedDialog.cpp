@@ -1,0 +1,47 @@
+#include "ui/BorderedDialog.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <qdrawutil.h>
+
+BorderedDialog::BorderedDialog(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::FramelessWindowHint)
+{
+    setAutoFillBackground(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    pal.setColor(QPalette::Base, Qt::white);
+    pal.setColor(QPalette::WindowText, QColor(0x20, 0x20, 0x40));
+    setPalette(pal);
+    setModal(true);
+}
+
+void BorderedDialog::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    QPalette edge;
+    edge.setColor(QPalette::Light, Qt::white);
+    edge.setColor(QPalette::Midlight, QColor(0xE3, 0xE3, 0xE3));
+    edge.setColor(QPalette::Mid, QColor(0xA0, 0xA0, 0xA0));
+    edge.setColor(QPalette::Dark, QColor(0x80, 0x80, 0x80));
+    edge.setColor(QPalette::Shadow, QColor(0x40, 0x40, 0x40));
+    edge.setColor(QPalette::Button, QColor(0xF0, 0xF0, 0xF0));
+    qDrawWinPanel(&painter, rect(), edge, false, nullptr);
+}
+
+void BorderedDialog::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton) {
+        m_dragging = true;
+        m_dragOffset = event->globalPosition().toPoint() - frameGeometry().topLeft();
+    }
+    QDialog::mousePressEvent(event);
+}
+
+void BorderedDialog::mouseMoveEvent(QMouseEvent* event)
+{
+    if (m_dragging && (event->buttons() & Qt::LeftButton))
+        move(event->globalPosition().toPoint() - m_dragOffset);
+    QDialog::mouseMoveEvent(event);
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QDialog>
+
+// Base of every small window of the program: white, frameless, with a
+// raised 3-D edge (outer and inner raised) painted around its whole area,
+// repainted after every change of size.
+class BorderedDialog : public QDialog
+{
+    Q_OBJECT
+public:
+    explicit BorderedDialog(QWidget* parent = nullptr);
+
+    // Converts a position from the window designs (15 twips to the pixel).
+    static constexpr int twips(int value) { return value / 15; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    // Lets the window be moved by dragging its background (it has no title bar).
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QPoint m_dragOffset;
+    bool m_dragging = false;
+};

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "imaging/cNDib.h"
+
+#include <QImage>
+#include <QWidget>
+
+// The program's picture button, drawn entirely from bitmaps: up, held down,
+// pressed (latched) and disabled; a grey disabled image is made from the up
+// image when none is given. Plays no sounds; its users do.
+class pButton : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit pButton(QWidget* parent = nullptr);
+
+    // Any image may be null (absent). Returns 0 on success, otherwise the
+    // number of the error that stopped it. Sizes the button to the up image.
+    int SetPicture(const QImage& pUP, const QImage& pDOWN = {}, const QImage& pPRESSED = {},
+                   const QImage& pDISABLED = {});
+
+    bool Pressed() const { return m_pressed; }
+    void setPressed(bool pressed);
+    QString ToolText() const { return toolTip(); }
+    void setToolText(const QString& text) { setToolTip(text); }
+    void setMouseIcon(const QCursor& cursor) { setCursor(cursor); }
+    bool LockRefresh() const { return m_lockRefresh; }
+    void setLockRefresh(bool lock);
+    bool AutoSize() const { return m_autoSize; }
+    void setAutoSize(bool on) { m_autoSize = on; }
+
+    // The images as the button holds them (for tests and reuse).
+    const cNDib& upImage() const { return m_up; }
+    const cNDib& disabledImage() const;
+    // What the button shows now.
+    const QImage& shownImage() const { return m_shown; }
+
+Q_SIGNALS:
+    void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
+    void MouseUp();
+    void MouseMove(Qt::MouseButtons button, Qt::KeyboardModifiers shift, float x, float y);
+    void click();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void draw(const cNDib& image);
+
+    cNDib m_up, m_down, m_pressedImage, m_disabled, m_generatedDisabled;
+    QImage m_shown;
+    bool m_autoSize = true;
+    bool m_pressed = false;
+    bool m_lockRefresh = false;
+    bool m_mouseDown = false;
+};
