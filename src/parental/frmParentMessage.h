@@ -5,17 +5,37 @@
 #include <QString>
 
 class QLabel;
+class LinkLabel;
 
 // The parent notice: one text for an adult, a "Continue" link and, when
 // asked, a "Cancel" link. Read CancelPressed after exec().
+//
+// Keys: Enter is "Continue"; Escape is "Cancel" when that link is shown,
+// otherwise "Continue".
 class frmParentMessage : public BorderedDialog
 {
     Q_OBJECT
 public:
+    static constexpr int WindowWidth = 413;
+    static constexpr int WindowHeight = 184;
+
     explicit frmParentMessage(QWidget* parent = nullptr);
 
     void setMessage(const QString& text);
     void setCancelVisible(bool visible);
 
     bool CancelPressed = false;
+
+    // The controls, by their design names (for the windows' tests).
+    QLabel* lMessage = nullptr;
+    LinkLabel* lContinue = nullptr;
+    LinkLabel* lCancel = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    void lContinue_click();
+    void lCancel_click();
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
 #include <QString>
@@ -39,13 +40,38 @@ public:
     // hear what would have played on a machine without a sound device.
     const QString& lastPlayed() const { return m_lastPlayed; }
     void clearLastPlayed() { m_lastPlayed.clear(); }
+    // How many waves were started since construction (skips not counted).
+    int playCount() const { return m_playCount; }
+
+    // Where the waves are looked up: ":/waves/" by default; tests point it
+    // at a folder of their own. Forgets everything loaded so far.
+    void setWaveFolder(const QString& folder);
+    // Whether a sound device was found when the board was made.
+    bool hasDevice() const { return m_hasDevice; }
+    // Whether a started sound is still running (by its length), device or not.
+    bool anyPlaying() const;
 
 private:
-    QSoundEffect* effect(const QString& name);
-    bool anyPlaying() const;
+    struct Wave
+    {
+        QSoundEffect* effect = nullptr; // null without a device
+        int durationMs = 0;
+        bool exists = false;
+    };
+
+    const Wave& wave(const QString& name);
+    Wave loadWave(const QString& name);
+    void preloadAll();
+    void stopAll();
+    void waitUntilFinished(QSoundEffect* effect, int durationMs);
 
     Random& m_random;
     bool m_enabled = false;
-    QHash<QString, QSoundEffect*> m_effects;
+    bool m_hasDevice = false;
+    QString m_folder;
+    QHash<QString, Wave> m_waves;
+    QElapsedTimer m_clock;
+    qint64 m_busyUntilMs = 0;
+    int m_playCount = 0;
     QString m_lastPlayed;
 };

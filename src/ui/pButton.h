@@ -35,6 +35,13 @@ public:
     // What the button shows now.
     const QImage& shownImage() const { return m_shown; }
 
+    // Shows a picture directly, outside the up/down/pressed cycle.
+    void picture(const QImage& pic);
+    // Loads a picture file and shows it; false when it cannot be read.
+    bool Picture2(const QString& filename);
+
+    QSize sizeHint() const override;
+
 Q_SIGNALS:
     void MouseDown(Qt::MouseButton button, Qt::KeyboardModifiers shift, float x, float y);
     void MouseUp();
@@ -50,6 +57,9 @@ protected:
 
 private:
     void draw(const cNDib& image);
+    void showImage(const QImage& image);
+    void drawForEnabledState();
+    static void makeGrey(cNDib& image);
 
     cNDib m_up, m_down, m_pressedImage, m_disabled, m_generatedDisabled;
     QImage m_shown;

@@ -1,0 +1,103 @@
+#include "parental/frmParentMessage.h"
+
+#include "ui/AppFonts.h"
+#include "app/LinkLabel.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QScreen>
+
+namespace {
+
+LinkLabel* makeLink(const QString& caption, QWidget* parent)
+{
+    auto* link = new LinkLabel(caption, parent);
+    QFont font = AppFonts::playful(12, true);
+    font.setUnderline(true);
+    link->setFont(font);
+    QPalette pal = link->palette();
+    pal.setColor(QPalette::WindowText, QColor(0x1E, 0x5A, 0xC8));
+    link->setPalette(pal);
+    link->adjustSize();
+    return link;
+}
+
+} // namespace
+
+frmParentMessage::frmParentMessage(QWidget* parent)
+    : BorderedDialog(parent)
+{
+    setFixedSize(WindowWidth, WindowHeight);
+
+    lMessage = new QLabel(QStringLiteral("[Parental message]"), this);
+    lMessage->setGeometry(8, 8, 397, 155);
+    lMessage->setFont(AppFonts::playful(12));
+    lMessage->setWordWrap(true);
+    lMessage->setTextFormat(Qt::PlainText);
+    lMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    lContinue = makeLink(QStringLiteral("Continue"), this);
+    lContinue->move(344, 160);
+    connect(lContinue, &LinkLabel::clicked, this, &frmParentMessage::lContinue_click);
+
+    lCancel = makeLink(QStringLiteral("Cancel"), this);
+    lCancel->move(280, 160);
+    lCancel->hide();
+    connect(lCancel, &LinkLabel::clicked, this, &frmParentMessage::lCancel_click);
+}
+
+void frmParentMessage::setMessage(const QString& text)
+{
+    lMessage->setText(text);
+}
+
+void frmParentMessage::setCancelVisible(bool visible)
+{
+    lCancel->setVisible(visible);
+}
+
+void frmParentMessage::lContinue_click()
+{
+    accept();
+}
+
+void frmParentMessage::lCancel_click()
+{
+    CancelPressed = true;
+    reject();
+}
+
+void frmParentMessage::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        lContinue_click();
+        break;
+    case Qt::Key_Escape:
+        if (lCancel->isHidden())
+            lContinue_click();
+        else
+            lCancel_click();
+        break;
+    default:
+        BorderedDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}
+
+void frmParentMessage::showEvent(QShowEvent* event)
+{
+    CancelPressed = false;
+    QRect area;
+    if (QWidget* owner = parentWidget())
+        area = owner->window()->frameGeometry();
+    else if (QScreen* screen = this->screen())
+        area = screen->availableGeometry();
+    if (area.isValid())
+        move(area.center() - QPoint(width() / 2, height() / 2));
+    BorderedDialog::showEvent(event);
+    raise();
+    activateWindow();
+}

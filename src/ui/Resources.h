@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QCursor>
+#include <QImage>
+#include <QString>
+
+// The art compiled into the program, addressed by the numbers and names the
+// windows use. A missing resource gives a null image (or the arrow cursor),
+// never an error: every user copes with an absent picture.
+namespace Resources {
+
+// Button bitmap by number (":/bitmaps/N.png"), as RGB32.
+QImage bitmap(int number);
+// Palette bubble sprite 0..22 (":/bubbles/I.png"), as RGB32.
+QImage bubble(int index);
+// Brush shape 0..2 (":/brushes/I.png"), as RGB32.
+QImage brush(int index);
+// Cursor 101 (hand) .. 105 (tools) with its hot spot; keeps transparency.
+QCursor cursor(int number);
+// The hand shown over everything clickable.
+inline QCursor handCursor() { return cursor(101); }
+// A named picture (":/pictures/NAME.jpg", or the exact path when NAME
+// already has a suffix), as RGB32.
+QImage picture(const QString& name);
+
+} // namespace Resources
