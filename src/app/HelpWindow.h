@@ -1,0 +1,31 @@
+#pragma once
+
+#include "ui/BorderedDialog.h"
+
+class LinkLabel;
+class QTextBrowser;
+class QUrl;
+
+// The program's help: one HTML topic of the help folder at a time, links
+// between topics followed inside the window (names matched without regard
+// to letter case), web links handed to the browser. Modal over the
+// full-screen main window and sized to most of its screen.
+class HelpWindow : public BorderedDialog
+{
+    Q_OBJECT
+public:
+    explicit HelpWindow(const QString& topicPath, QWidget* parent = nullptr);
+
+    // The topic file shown now.
+    QString currentTopic() const;
+    QTextBrowser* browser() const { return m_browser; }
+
+private:
+    void followLink(const QUrl& link);
+    void showTopic(const QString& path, const QString& fragment = {});
+    void fitToScreen();
+
+    QTextBrowser* m_browser = nullptr;
+    LinkLabel* m_close = nullptr;
+    QString m_topicPath;
+};

@@ -1,0 +1,42 @@
+#include "app/LinkLabel.h"
+
+#include "ui/Resources.h"
+
+#include <QMouseEvent>
+
+LinkLabel::LinkLabel(const QString& text, QWidget* parent)
+    : QLabel(text, parent)
+{
+    setActive(true);
+}
+
+void LinkLabel::setActive(bool active)
+{
+    m_active = active;
+    if (active)
+        setCursor(Resources::cursor(101));
+    else
+        unsetCursor();
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent* event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    if (m_pressed)
+        event->accept();
+    else
+        QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    const bool wasPressed = m_pressed;
+    m_pressed = false;
+    if (wasPressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        event->accept();
+        if (m_active)
+            Q_EMIT clicked();
+        return;
+    }
+    QLabel::mouseReleaseEvent(event);
+}

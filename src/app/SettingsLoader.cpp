@@ -1,0 +1,28 @@
+#include "app/SettingsLoader.h"
+
+#include "app/Settings.h"
+#include "app/SettingsFile.h"
+#include "parental/frmParentMessage.h"
+#include "parental/frmParentalOptions.h"
+#include "platform/ProgramFolder.h"
+
+bool loadSettingsWithFirstRun(const ProgramFolder& folder, Settings& settings, QWidget* parent)
+{
+    bool failedBefore = false;
+    while (!SettingsFile::read(folder.path(QStringLiteral("/Settings.ini")), settings)) {
+        if (failedBefore) {
+            frmParentMessage notice(parent);
+            notice.setMessage(QStringLiteral(
+                "The Tintaloo was unable to create a settings file. This is an serious error and program "
+                "cannot continue. Make sure that the disk you are using is not write protected."));
+            notice.exec();
+            return false;
+        }
+        frmParentalOptions options(folder, parent);
+        options.exec();
+        if (options.ProgramMustEnd || !options.OKclicked)
+            return false;
+        failedBefore = true;
+    }
+    return true;
+}

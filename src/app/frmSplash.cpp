@@ -1,0 +1,191 @@
+#include "app/frmSplash.h"
+
+#include "app/LinkLabel.h"
+#include "app/mMain.h"
+#include "parental/frmParentMessage.h"
+#include "ui/AppFonts.h"
+#include "ui/Resources.h"
+
+#include <QLabel>
+#include <QPixmap>
+#include <QTimer>
+
+namespace {
+constexpr int Margin = 10;
+const QSize DefaultPicture(480, 300);
+const QColor LinkColor(0x1F, 0x4F, 0xB0);
+}
+
+frmSplash::frmSplash(const ProgramFolder& folder, QWidget* parent)
+    : BorderedDialog(parent)
+    , m_folder(folder)
+{
+    setWindowTitle(QStringLiteral("The Tintaloo"));
+
+    pM = new QLabel(this);
+    pM->setObjectName(QStringLiteral("pM"));
+    const QImage picture = Resources::picture(QStringLiteral("splash.jpg"));
+    if (!picture.isNull())
+        pM->setPixmap(QPixmap::fromImage(picture));
+
+    Label2 = new QLabel(versionLine(), this);
+    Label2->setObjectName(QStringLiteral("Label2"));
+    Label2->setFont(AppFonts::classic(13));
+
+    lProgress = new QLabel(QStringLiteral("Please wait while The Tintaloo loads."), this);
+    lProgress->setObjectName(QStringLiteral("lProgress"));
+    lProgress->setFont(AppFonts::classic(11));
+
+    Label1 = addLink("Label1", QStringLiteral("The Tintaloo is brought to you by the Tintaloo project. "
+                                              "Please respect the license agreement."));
+    Label1->setFont(AppFonts::playful(9));
+    Label1->setToolTip(QStringLiteral("Open The Tintaloo help file to view the license agreement in more detail."));
+    Command2 = addLink("Command2", QStringLiteral("Help"));
+    Command3 = addLink("Command3", QStringLiteral("Visit website"));
+    Command1 = addLink("Command1", QStringLiteral("Close"));
+
+    connect(Command1, &LinkLabel::clicked, this, &QWidget::close);
+    connect(Command2, &LinkLabel::clicked, this, &frmSplash::helpClicked);
+    connect(Command3, &LinkLabel::clicked, this, &frmSplash::visitWebsiteClicked);
+    connect(Label1, &LinkLabel::clicked, this, &frmSplash::noticeClicked);
+
+    layOut();
+    setForm_style(0);
+}
+
+QString frmSplash::versionLine()
+{
+    return QStringLiteral("The Tintaloo Version ") + QString::number(TINTALOO_VERSION_MAJOR) + QLatin1Char('.')
+           + QString::number(TINTALOO_VERSION_MINOR);
+}
+
+LinkLabel* frmSplash::addLink(const char* name, const QString& caption)
+{
+    auto* link = new LinkLabel(caption, this);
+    link->setObjectName(QLatin1String(name));
+    link->setFont(AppFonts::playful(12, true));
+    QPalette pal = link->palette();
+    pal.setColor(QPalette::WindowText, LinkColor);
+    link->setPalette(pal);
+    return link;
+}
+
+void frmSplash::layOut()
+{
+    // A missing picture keeps its room, so the window still looks whole.
+    const QSize picture = pM->pixmap().isNull() ? DefaultPicture : pM->pixmap().size();
+    pM->setGeometry(Margin, Margin, picture.width(), picture.height());
+    int y = Margin + picture.height() + 6;
+    Label2->adjustSize();
+    Label2->move(Margin, y);
+    y += Label2->height() + 2;
+    lProgress->setFixedWidth(picture.width());
+    lProgress->adjustSize();
+    lProgress->move(Margin, y);
+    y += lProgress->height() + 6;
+    Label1->setWordWrap(true);
+    Label1->setFixedWidth(picture.width());
+    Label1->setFixedHeight(Label1->heightForWidth(picture.width()));
+    Label1->move(Margin, y);
+    y += Label1->height() + 6;
+    int x = Margin;
+    for (LinkLabel* link : {Command2, Command3, Command1}) {
+        link->adjustSize();
+        link->move(x, y);
+        x += link->width() + 24;
+    }
+    Command1->move(Margin + picture.width() - Command1->width(), y);
+    y += Command1->height();
+    setFixedSize(picture.width() + 2 * Margin, y + Margin);
+}
+
+void frmSplash::setForm_style(int style)
+{
+    m_style = style;
+    const bool about = style != 1;
+    lProgress->setVisible(!about);
+    for (LinkLabel* link : {Command1, Command2, Command3})
+        link->setVisible(about);
+    // In the loading splash the notice is only text.
+    Label1->setActive(about);
+}
+
+void frmSplash::setProgressText(const QString& text)
+{
+    lProgress->setText(text);
+}
+
+void frmSplash::setMainTimer(QTimer* timer)
+{
+    releaseMainTimer();
+    m_mainTimer = timer;
+    if (isVisible())
+        holdMainTimer();
+}
+
+void frmSplash::holdMainTimer()
+{
+    if (m_holdingTimer || !m_mainTimer)
+        return;
+    m_holdingTimer = true;
+    m_timerWasActive = m_mainTimer->isActive();
+    m_mainTimer->stop();
+}
+
+void frmSplash::releaseMainTimer()
+{
+    if (!m_holdingTimer)
+        return;
+    m_holdingTimer = false;
+    if (!m_mainTimer)
+        return;
+    if (m_timerWasActive)
+        m_mainTimer->start();
+    else
+        m_mainTimer->stop();
+}
+
+void frmSplash::showEvent(QShowEvent* event)
+{
+    BorderedDialog::showEvent(event);
+    holdMainTimer();
+}
+
+void frmSplash::hideEvent(QHideEvent* event)
+{
+    releaseMainTimer();
+    BorderedDialog::hideEvent(event);
+}
+
+void frmSplash::helpClicked()
+{
+    if (mMain::OpenHelpTopic(this, m_folder, QStringLiteral("index.htm"))) {
+        close();
+        return;
+    }
+    showNotice(this, QStringLiteral("Unable to start the help file '") + m_folder.root()
+                         + QStringLiteral("/help/index.htm' Please make sure that it exists."));
+}
+
+void frmSplash::visitWebsiteClicked()
+{
+    close();
+    if (!mMain::OpenWebPage(webPage()))
+        showNotice(parentWidget(), QStringLiteral("Could not load The Tintaloo webpage. Please make sure that "
+                                                  "your internet browser is working!"));
+}
+
+void frmSplash::noticeClicked()
+{
+    if (m_style == 1)
+        return;
+    mMain::ShowHelpFile(this, m_folder, QStringLiteral("license_agreement.htm"));
+    close();
+}
+
+void frmSplash::showNotice(QWidget* owner, const QString& text)
+{
+    frmParentMessage notice(owner);
+    notice.setMessage(text);
+    notice.exec();
+}

@@ -1,0 +1,438 @@
+#include "parental/frmParentalOptions.h"
+
+#include "app/LinkLabel.h"
+#include "app/SettingsFile.h"
+#include "app/frmFirstTime.h"
+#include "app/mMain.h"
+#include "parental/frmParentMessage.h"
+#include "platform/AppError.h"
+#include "ui/AppFonts.h"
+
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace {
+
+const QString CRLF = QStringLiteral("\r\n");
+
+// Rows of the window design, from twips; a margin keeps the first row off
+// the raised edge.
+constexpr int Margin = 12;
+constexpr int row(int twipsTop) { return Margin + BorderedDialog::twips(twipsTop); }
+constexpr int Indent = 36; // options that only apply with a password
+constexpr int WindowWidth = 350;
+constexpr int TextBoxWidth = WindowWidth - Indent - 2 * Margin;
+constexpr int TextBoxHeight = BorderedDialog::twips(315);
+constexpr int LabelPointSize = 11;
+
+const QColor EnabledBox(0xFF, 0xFF, 0xFF);
+const QColor DisabledBox(0xC0, 0xC0, 0xC0);
+const QColor LinkColor(0x1F, 0x4F, 0xB0);
+
+QString settingsTail()
+{
+    return QStringLiteral("/settings.ini");
+}
+
+} // namespace
+
+frmParentalOptions::frmParentalOptions(const ProgramFolder& folder, QWidget* parent)
+    : BorderedDialog(parent)
+    , m_folder(folder)
+{
+    setWindowTitle(QStringLiteral("Options"));
+    buildControls();
+    layOut();
+    applyPasswordRule();
+    OKclicked = false;
+    loadSettings();
+}
+
+// ---- controls ----------------------------------------------------------------
+
+void frmParentalOptions::buildControls()
+{
+    const QFont font = AppFonts::playful(LabelPointSize);
+    auto checkBox = [this, &font](const char* name, const QString& caption, const QString& tip) {
+        auto* box = new QCheckBox(caption, this);
+        box->setObjectName(QLatin1String(name));
+        box->setFont(font);
+        box->setToolTip(tip);
+        return box;
+    };
+
+    Check1 = checkBox("Check1", QStringLiteral("Play sound effects"),
+                      QStringLiteral("Disable/enable sound effects."));
+    Check2 = checkBox("Check2", QStringLiteral("Auto-hide parental buttons"),
+                      QStringLiteral(" Ticking this box will cause The Tintaloo to hide the quit, save, print, "
+                                     "help, settings and gallery options when they are not in use."));
+    Check3 = checkBox("Check3", QStringLiteral("Use parental password"),
+                      QStringLiteral("Ticking this box will prevent children from accessing features such as "
+                                     "printing and saving."));
+    O2 = checkBox("O2", QStringLiteral("Allow quitting without permission"),
+                  QStringLiteral("If you leave this option unchecked, a password will have to be entered to "
+                                 "quit The Tintaloo."));
+    connect(Check3, &QCheckBox::toggled, this, &frmParentalOptions::applyPasswordRule);
+
+    QLabel* speedLabel = addLabel(QStringLiteral("Bubble speed:"), row(1200));
+    speedLabel->setObjectName(QStringLiteral("lBubbleSpeed"));
+    speedLabel->setToolTip(QStringLiteral("This option sets the speed of the color selection bubbles."));
+    m_speeds = new QButtonGroup(this);
+    const QString captions[3] = {QStringLiteral("Fast"), QStringLiteral("Medium"), QStringLiteral("Slow")};
+    for (int i = 0; i < 3; ++i) {
+        Option1[i] = new QRadioButton(captions[i], this);
+        Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
+        Option1[i]->setFont(font);
+        m_speeds->addButton(Option1[i], i);
+    }
+    // A new installation starts at the middle speed, so that confirming the
+    // first-run window without touching the speed writes a readable file.
+    Option1[1]->setChecked(true);
+    Check1->setChecked(true);
+
+    addLabel(QStringLiteral("Parental password:"), row(3240), Margin + Indent);
+    Text1 = addTextBox(QStringLiteral("Text1"), row(3615));
+    Text1->setEchoMode(QLineEdit::Password);
+    Text1->setToolTip(QStringLiteral("A password is required when unlocking locked items, please enter it here "
+                                     "if you wish to change the current password."));
+    addLabel(QStringLiteral("Password hint:"), row(4080), Margin + Indent);
+    Text2 = addTextBox(QStringLiteral("Text2"), row(4455));
+    Text2->setToolTip(QStringLiteral("If you ever forget your password, you can use the hint below to remind you!"));
+
+    addLink(0, QStringLiteral("Cancel"), QStringLiteral("Cancel any changes and close the window."), 0, row(6600));
+    addLink(1, QStringLiteral("Continue"), QStringLiteral("Apply any changes and close the window."), 0, row(6600));
+    addLink(2, QStringLiteral("Manage colored pages"),
+            QStringLiteral("Click here to view, open and delete pictures which have already been colored. To "
+                           "reset a picture to its Black and White state, simply delete the colored picture."),
+            Margin, row(5280));
+    addLink(3, QStringLiteral("Add/remove"),
+            QStringLiteral("Click here to view, add and remove coloring pages and books."), Margin, row(5640));
+    addLink(4, QStringLiteral("Check for updates"),
+            QStringLiteral("Check for updates by going to The Tintaloo website."), Margin, row(6240));
+    QLabel* label6 = addLabel(QStringLiteral("coloring pages and books"), row(5640),
+                              cFunc[3]->geometry().right() + 5);
+    label6->setObjectName(QStringLiteral("Label6"));
+
+    connect(cFunc[0], &LinkLabel::clicked, this, &frmParentalOptions::cancelClicked);
+    connect(cFunc[1], &LinkLabel::clicked, this, &frmParentalOptions::continueClicked);
+    connect(cFunc[2], &LinkLabel::clicked, this, &frmParentalOptions::manageColoredPagesClicked);
+    connect(cFunc[3], &LinkLabel::clicked, this, &frmParentalOptions::addRemoveClicked);
+    connect(cFunc[4], &LinkLabel::clicked, this, &frmParentalOptions::checkForUpdatesClicked);
+}
+
+QLabel* frmParentalOptions::addLabel(const QString& text, int top, int left)
+{
+    auto* label = new QLabel(text, this);
+    label->setFont(AppFonts::playful(LabelPointSize));
+    label->adjustSize();
+    label->move(left, top);
+    return label;
+}
+
+QLineEdit* frmParentalOptions::addTextBox(const QString& name, int top)
+{
+    // The light rectangle around the box, one pixel outside it.
+    auto* frame = new QFrame(this);
+    frame->setFrameStyle(QFrame::Box | QFrame::Plain);
+    frame->setLineWidth(1);
+    QPalette framePalette = frame->palette();
+    framePalette.setColor(QPalette::WindowText, QColor(0xC8, 0xC8, 0xC8));
+    frame->setPalette(framePalette);
+    frame->setGeometry(Margin + Indent - 1, top - 1, TextBoxWidth + 2, TextBoxHeight + 2);
+
+    auto* box = new QLineEdit(this);
+    box->setObjectName(name);
+    box->setFrame(false);
+    box->setGeometry(Margin + Indent, top, TextBoxWidth, TextBoxHeight);
+    return box;
+}
+
+LinkLabel* frmParentalOptions::addLink(int index, const QString& caption, const QString& tip, int left, int top)
+{
+    auto* link = new LinkLabel(caption, this);
+    link->setObjectName(QStringLiteral("cFunc%1").arg(index));
+    QFont font = AppFonts::playful(LabelPointSize, index <= 1);
+    font.setUnderline(index >= 2);
+    link->setFont(font);
+    QPalette pal = link->palette();
+    pal.setColor(QPalette::WindowText, LinkColor);
+    link->setPalette(pal);
+    link->setToolTip(tip);
+    link->adjustSize();
+    link->move(left, top);
+    cFunc[index] = link;
+    return link;
+}
+
+void frmParentalOptions::layOut()
+{
+    const auto place = [](QWidget* w, int left, int top) {
+        w->adjustSize();
+        w->move(left, top);
+    };
+    place(Check1, Margin, row(0));
+    place(Check2, Margin, row(480));
+    place(Option1[0], Margin + Indent, row(1560));
+    place(Option1[1], Margin + Indent + 80, row(1560));
+    place(Option1[2], Margin + Indent + 180, row(1560));
+    place(Check3, Margin, row(2280));
+    place(O2, Margin + Indent, row(2760));
+    // Cancel and Continue side by side in the bottom right corner.
+    cFunc[1]->move(WindowWidth - Margin - cFunc[1]->width(), row(6600));
+    cFunc[0]->move(cFunc[1]->x() - 24 - cFunc[0]->width(), row(6600));
+    setFixedSize(WindowWidth, cFunc[1]->geometry().bottom() + 1 + Margin);
+}
+
+// ---- loading -----------------------------------------------------------------
+
+void frmParentalOptions::loadSettings()
+{
+    if (readSettingsInto()) {
+        m_unreadableSettings = false;
+        return;
+    }
+    if (!QFileInfo::exists(m_folder.path(settingsTail()))) {
+        m_unreadableSettings = false;
+        m_pendingNotice = LoadNotice::FirstRun;
+    } else {
+        m_unreadableSettings = true;
+        m_pendingNotice = LoadNotice::Unreadable;
+    }
+}
+
+bool frmParentalOptions::readSettingsInto()
+{
+    SettingsFile::LineReader lines(m_folder.path(settingsTail()));
+    double number = 0;
+    if (!lines.nextNumber(number))
+        return false;
+    Check1->setChecked(number != 0);
+    if (!lines.nextNumber(number))
+        return false;
+    // Ticked exactly when the main window lets the child quit without permission.
+    O2->setChecked(number == 1);
+    if (!lines.nextNumber(number))
+        return false;
+    Check2->setChecked(number != 0);
+    if (!lines.nextNumber(number))
+        return false;
+    Check3->setChecked(number != 0);
+    if (!lines.nextNumber(number))
+        return false;
+    selectBubbleSpeed(int(number));
+    QString text;
+    if (!lines.nextText(text))
+        return false;
+    Text1->setText(text);
+    if (!lines.nextText(text))
+        return false;
+    Text2->setText(text);
+    m_autoHideAtLoad = Check2->isChecked();
+    return true;
+}
+
+void frmParentalOptions::selectBubbleSpeed(int speed)
+{
+    const int index = speed == 2 ? 0 : speed == 4 ? 1 : speed == 10 ? 2 : -1;
+    if (index >= 0) {
+        Option1[index]->setChecked(true);
+        return;
+    }
+    // No speed matches: none is shown, and none is written back.
+    m_speeds->setExclusive(false);
+    for (QRadioButton* option : Option1)
+        option->setChecked(false);
+    m_speeds->setExclusive(true);
+}
+
+int frmParentalOptions::selectedBubbleSpeed() const
+{
+    int speed = 0;
+    if (Option1[0]->isChecked())
+        speed = 2;
+    if (Option1[1]->isChecked())
+        speed = 4;
+    if (Option1[2]->isChecked())
+        speed = 10;
+    return speed;
+}
+
+void frmParentalOptions::applyPasswordRule()
+{
+    // Quitting without permission only means something while a password guards it.
+    const bool on = Check3->isChecked();
+    O2->setEnabled(on);
+    for (QLineEdit* box : {Text1, Text2}) {
+        box->setEnabled(on);
+        QPalette pal = box->palette();
+        for (auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            pal.setColor(group, QPalette::Base, on ? EnabledBox : DisabledBox);
+        box->setPalette(pal);
+    }
+}
+
+int frmParentalOptions::exec()
+{
+    showLoadNotice();
+    return BorderedDialog::exec();
+}
+
+void frmParentalOptions::showEvent(QShowEvent* event)
+{
+    BorderedDialog::showEvent(event);
+    if (m_pendingNotice != LoadNotice::None)
+        QTimer::singleShot(0, this, &frmParentalOptions::showLoadNotice);
+}
+
+void frmParentalOptions::showLoadNotice()
+{
+    const LoadNotice notice = m_pendingNotice;
+    m_pendingNotice = LoadNotice::None;
+    if (notice == LoadNotice::FirstRun) {
+        frmFirstTime welcome(isVisible() ? this : parentWidget());
+        welcome.setForm_style(1);
+        welcome.exec();
+    } else if (notice == LoadNotice::Unreadable) {
+        notify(QStringLiteral("There was an error when trying to open the settings file. This may be because "
+                              "you are running The Tintaloo for the first time.")
+               + CRLF + CRLF
+               + QStringLiteral("You can attempt to create a new settings file by completing the next window "
+                                "and clicking OK. If that does not work, reinstalling the application may fix "
+                                "the problem."));
+    }
+}
+
+// ---- commands ----------------------------------------------------------------
+
+void frmParentalOptions::reject()
+{
+    cancelClicked();
+}
+
+void frmParentalOptions::cancelClicked()
+{
+    // Without readable settings the program cannot go on; the caller ends it.
+    if (m_unreadableSettings)
+        ProgramMustEnd = true;
+    BorderedDialog::reject();
+}
+
+void frmParentalOptions::continueClicked()
+{
+    if (!validate() || !saveSettings())
+        return;
+    if (!m_autoHideAtLoad && Check2->isChecked())
+        notify(QStringLiteral("You have chosen to auto-hide the parental buttons (small buttons on the top-left "
+                              "corner of the screen). If you need to access them, you should place the mouse "
+                              "pointer over that area for one second."));
+    OKclicked = true;
+    accept();
+}
+
+bool frmParentalOptions::validate()
+{
+    if (Check3->isChecked() && Text1->text().isEmpty()) {
+        notify(QStringLiteral("You must enter a password in order to continue."));
+        Text1->setFocus();
+        return false;
+    }
+    if (Check3->isChecked() && Text2->text().isEmpty()) {
+        notify(QStringLiteral("You must enter a password hint incase you forget your password."));
+        Text2->setFocus();
+        return false;
+    }
+    // The file is single-byte text: refuse what it would garble rather than
+    // store a password nobody can type back.
+    for (QLineEdit* box : {Text1, Text2}) {
+        if (!SettingsFile::isStorable(box->text())) {
+            notify(QStringLiteral("The password and the password hint can only contain letters, digits and "
+                                  "signs of Western European languages. Please change them and try again."));
+            box->setFocus();
+            return false;
+        }
+    }
+    return true;
+}
+
+bool frmParentalOptions::saveSettings()
+{
+    SettingsFile::Values values;
+    values.playSound = Check1->isChecked();
+    values.allowQuittingWithoutPermission = O2->isChecked();
+    values.autoHide = Check2->isChecked();
+    values.useParentalPassword = Check3->isChecked();
+    values.bubbleSpeed = selectedBubbleSpeed();
+    values.password = Text1->text();
+    values.hint = Text2->text();
+    try {
+        SettingsFile::write(m_folder.path(settingsTail()), values);
+        return true;
+    } catch (const std::exception&) {
+        notify(QStringLiteral("There was an error while trying to save the settings.") + CRLF + CRLF
+               + QStringLiteral("Make sure the disk is not write protected and there is enough space."));
+        return false;
+    }
+}
+
+void frmParentalOptions::manageColoredPagesClicked()
+{
+    if (!QFileInfo(m_folder.path(QStringLiteral("/colored pictures"))).isDir()) {
+        notify(QStringLiteral("There are currently no colored pictures to browse. You can only access this "
+                              "window after at least one picture has been colored."));
+        return;
+    }
+    openColoredPicturesBrowser();
+    if (onLibraryChanged)
+        onLibraryChanged();
+}
+
+void frmParentalOptions::addRemoveClicked()
+{
+    if (!QFileInfo(m_folder.path(QStringLiteral("/books"))).isDir()) {
+        notify(QStringLiteral("Could not find the books path. Please reinstall The Tintaloo!"));
+        return;
+    }
+    openPictureManager();
+    if (onLibraryChanged)
+        onLibraryChanged();
+}
+
+void frmParentalOptions::openColoredPicturesBrowser()
+{
+    // The coloured pictures browser opens here, modally, once it exists.
+}
+
+void frmParentalOptions::openPictureManager()
+{
+    // The picture manager opens here, modally, once it exists.
+}
+
+void frmParentalOptions::checkForUpdatesClicked()
+{
+    frmParentMessage question(this);
+    question.setMessage(QStringLiteral("Your current version of The Tintaloo is ")
+                        + QString::number(TINTALOO_VERSION_MAJOR) + QLatin1Char('.')
+                        + QString::number(TINTALOO_VERSION_MINOR) + CRLF + CRLF
+                        + QStringLiteral("Would you like to be taken to The Tintaloo website to see if a newer "
+                                         "version is available?"));
+    question.setCancelVisible(true);
+    question.exec();
+    if (question.CancelPressed)
+        return;
+    if (!mMain::OpenWebPage(downloadsPage()))
+        notify(QStringLiteral("Could not load The Tintaloo webpage. Please make sure that your internet "
+                              "browser is working!"));
+}
+
+void frmParentalOptions::notify(const QString& text)
+{
+    frmParentMessage notice(isVisible() ? this : parentWidget());
+    notice.setMessage(text);
+    notice.exec();
+}
