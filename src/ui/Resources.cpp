@@ -1,5 +1,6 @@
 #include "ui/Resources.h"
 
+#include <QFile>
 #include <QPixmap>
 
 namespace {
@@ -10,6 +11,11 @@ QImage loadRgb32(const QString& path)
     if (image.isNull())
         return {};
     return image.convertToFormat(QImage::Format_RGB32);
+}
+
+QString cursorPath(int number)
+{
+    return QStringLiteral(":/cursors/%1.png").arg(number);
 }
 
 // Where each tool cursor points: the tip of the hand's finger or the tool.
@@ -44,9 +50,14 @@ QImage brush(int index)
     return loadRgb32(QStringLiteral(":/brushes/%1.png").arg(index));
 }
 
+bool hasCursor(int number)
+{
+    return QFile::exists(cursorPath(number));
+}
+
 QCursor cursor(int number)
 {
-    const QImage image(QStringLiteral(":/cursors/%1.png").arg(number));
+    const QImage image(cursorPath(number));
     if (image.isNull())
         return QCursor(Qt::ArrowCursor);
     const QPoint hot = hotSpot(number);

@@ -17,6 +17,8 @@ QImage bubble(int index);
 QImage brush(int index);
 // Cursor 101 (hand) .. 105 (tools) with its hot spot; keeps transparency.
 QCursor cursor(int number);
+// Whether cursor resource NUMBER is part of the program.
+bool hasCursor(int number);
 // The hand shown over everything clickable.
 inline QCursor handCursor() { return cursor(101); }
 // A named picture (":/pictures/NAME.jpg", or the exact path when NAME
