@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QImage>
+
+class ArtWriter;
+
+// One function per family of generated files; each writes its files through
+// the writer under the resource paths the program loads.
+void makeCommandButtons(ArtWriter& out); // bitmaps 101, 102, 109, 110, 130-132, 146, 147
+void makeToolButtons(ArtWriter& out);    // bitmaps 103-108, 117-119, 143-145
+void makeDialogButtons(ArtWriter& out);  // bitmaps 113-116, 127-129, 135-142, 148, 149
+void makeParentalButtons(ArtWriter& out); // bitmaps 150-156
+void makeBubbles(ArtWriter& out);        // bubbles/0-22
+void makeBrushes(ArtWriter& out);        // brushes/0-2
+void makeCursors(ArtWriter& out);        // cursors/101-105
+void makeSounds(ArtWriter& out);         // waves/*.wav
+void makePictures(ArtWriter& out);       // pictures/splash.jpg, pictures/banner.jpg
+
+// Every image written so far, enlarged on one sheet, for looking at the art.
+QImage makeContactSheet(const ArtWriter& out, int scale);
