@@ -63,37 +63,26 @@ QRectF tileRect(QSizeF size, Look look, double margin)
 
 namespace {
 
-// Two box-blur passes over the alpha channel approximate a gaussian; only
-// used at build time on small images.
-void blurAlpha(QImage& image, int radius)
+// Blurs an alpha plane in place: two box-blur passes each way approximate
+// a gaussian.
+void blurPlane(std::vector<int>& plane, int w, int h, int radius)
 {
-    if (radius < 1)
-        return;
-    const int w = image.width();
-    const int h = image.height();
     std::vector<int> line(size_t(std::max(w, h)));
-    for (int pass = 0; pass < 2; ++pass) {
-        for (int y = 0; y < h; ++y) {
-            auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-            for (int x = 0; x < w; ++x)
-                line[size_t(x)] = qAlpha(row[x]);
-            for (int x = 0; x < w; ++x) {
+    auto pass = [&](int count, int length, auto at) {
+        for (int i = 0; i < count; ++i) {
+            for (int k = 0; k < length; ++k)
+                line[size_t(k)] = plane[at(i, k)];
+            for (int k = 0; k < length; ++k) {
                 int sum = 0;
-                for (int k = -radius; k <= radius; ++k)
-                    sum += line[size_t(std::clamp(x + k, 0, w - 1))];
-                row[x] = qRgba(0, 0, 0, sum / (2 * radius + 1));
+                for (int d = -radius; d <= radius; ++d)
+                    sum += line[size_t(std::clamp(k + d, 0, length - 1))];
+                plane[at(i, k)] = sum / (2 * radius + 1);
             }
         }
-        for (int x = 0; x < w; ++x) {
-            for (int y = 0; y < h; ++y)
-                line[size_t(y)] = qAlpha(image.pixel(x, y));
-            for (int y = 0; y < h; ++y) {
-                int sum = 0;
-                for (int k = -radius; k <= radius; ++k)
-                    sum += line[size_t(std::clamp(y + k, 0, h - 1))];
-                image.setPixel(x, y, qRgba(0, 0, 0, sum / (2 * radius + 1)));
-            }
-        }
+    };
+    for (int repeat = 0; repeat < 2; ++repeat) {
+        pass(h, w, [w](int y, int x) { return size_t(y * w + x); });
+        pass(w, h, [w](int x, int y) { return size_t(y * w + x); });
     }
 }
 
@@ -112,12 +101,21 @@ void paintShadow(QPainter& painter, const QPainterPath& shape, QPointF offset, d
         p.translate(-box.topLeft());
         p.fillPath(shape, Qt::black);
     }
-    blurAlpha(mask, int(std::lround(blur)));
+    const int w = mask.width();
+    const int h = mask.height();
+    std::vector<int> plane(size_t(w * h));
+    for (int y = 0; y < h; ++y) {
+        const auto* row = reinterpret_cast<const QRgb*>(mask.constScanLine(y));
+        for (int x = 0; x < w; ++x)
+            plane[size_t(y * w + x)] = qAlpha(row[x]);
+    }
+    blurPlane(plane, w, h, std::max(1, int(std::lround(blur))));
     QImage tinted(mask.size(), QImage::Format_ARGB32);
-    for (int y = 0; y < mask.height(); ++y)
-        for (int x = 0; x < mask.width(); ++x)
-            tinted.setPixel(x, y, qRgba(kShadow.red(), kShadow.green(), kShadow.blue(),
-                                        qAlpha(mask.pixel(x, y))));
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<QRgb*>(tinted.scanLine(y));
+        for (int x = 0; x < w; ++x)
+            row[x] = qRgba(kShadow.red(), kShadow.green(), kShadow.blue(), plane[size_t(y * w + x)]);
+    }
     painter.save();
     painter.setOpacity(opacity);
     painter.drawImage(box.topLeft() + offset, tinted);

@@ -42,7 +42,7 @@ QImage makeContactSheet(const ArtWriter& out, int scale)
         const QRect target(place.at, image.size() * place.s);
         for (int cy = 0; cy < target.height(); cy += 8)
             for (int cx = 0; cx < target.width(); cx += 8)
-                p.fillRect(QRect(target.left() + cx, target.top() + cy, 8, 8),
+                p.fillRect(QRect(target.left() + cx, target.top() + cy, 8, 8).intersected(target),
                            ((cx + cy) / 8) % 2 ? QColor(150, 150, 150) : QColor(110, 110, 110));
         p.drawImage(target, image);
         p.setPen(Qt::black);
