@@ -1,0 +1,200 @@
+#include "DefaultsWriter.h"
+
+#include "CleanJpeg.h"
+#include "GifWriter.h"
+#include "LineArt.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageWriter>
+#include <QTextStream>
+#include <QXmlStreamWriter>
+
+namespace {
+
+constexpr int MaxJpegDifference = 8;
+
+QByteArray encodeBmp24(const QImage& grey)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    // An RGB888 image is written with 24 bits per pixel, never a palette.
+    if (!grey.convertToFormat(QImage::Format_RGB888).save(&buffer, "BMP"))
+        return {};
+    return bytes;
+}
+
+int bmpBitsPerPixel(const QByteArray& bytes)
+{
+    if (bytes.size() < 30 || !bytes.startsWith("BM"))
+        return 0;
+    return uchar(bytes[28]) | (uchar(bytes[29]) << 8);
+}
+
+QStringList sortedEntries(const QString& folder, QDir::Filters filters, const QStringList& patterns = {})
+{
+    return QDir(folder).entryList(patterns, filters | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+}
+
+}
+
+DefaultsWriter::DefaultsWriter(const QString& outDir, const QString& sourceDir)
+    : m_outDir(QDir(outDir).absolutePath())
+    , m_sourceDir(QDir(sourceDir).absolutePath())
+{
+}
+
+bool DefaultsWriter::writeBooks()
+{
+    const QString booksDir = m_sourceDir + QStringLiteral("/books");
+    const QStringList books = sortedEntries(booksDir, QDir::Dirs);
+    if (books.isEmpty())
+        problem(QStringLiteral("no books under %1").arg(booksDir));
+    bool ok = !books.isEmpty();
+    for (const QString& book : books) {
+        const QString bookDir = booksDir + QLatin1Char('/') + book;
+        for (const QString& svg : sortedEntries(bookDir, QDir::Files, {QStringLiteral("*.svg")})) {
+            const QString picture = svg.chopped(4);
+            ok = writePicture(bookDir + QLatin1Char('/') + svg,
+                              QStringLiteral("books/%1/%2").arg(book, picture))
+                 && ok;
+        }
+    }
+    return ok;
+}
+
+bool DefaultsWriter::writePicture(const QString& svgPath, const QString& relativeTarget)
+{
+    QString error;
+    const QImage drawing = LineArt::render(svgPath, &error);
+    if (drawing.isNull()) {
+        problem(QStringLiteral("%1: %2").arg(svgPath, error));
+        return false;
+    }
+    const QString suffix = QFileInfo(relativeTarget).suffix().toLower();
+    QByteArray bytes;
+    if (suffix == QLatin1String("bmp")) {
+        bytes = encodeBmp24(drawing);
+    } else if (suffix == QLatin1String("gif")) {
+        bytes = GifWriter::encodeGrey(drawing);
+    } else if (suffix == QLatin1String("jpg")) {
+        const CleanJpeg::Result jpeg = CleanJpeg::encodeClean(drawing);
+        bytes = jpeg.bytes;
+        if (bytes.isEmpty())
+            problem(QStringLiteral("%1: no JPEG encoding decodes clean").arg(svgPath));
+    } else {
+        problem(QStringLiteral("%1: the name must end in .bmp.svg, .gif.svg or .jpg.svg").arg(svgPath));
+        return false;
+    }
+    if (bytes.isEmpty()) {
+        problem(QStringLiteral("%1: encoding failed").arg(svgPath));
+        return false;
+    }
+    return writeBytes(relativeTarget, bytes) && verifyPicture(relativeTarget, drawing);
+}
+
+bool DefaultsWriter::verifyPicture(const QString& relativeTarget, const QImage& drawing)
+{
+    const QString path = m_outDir + QLatin1Char('/') + relativeTarget;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        problem(QStringLiteral("%1: cannot be read back").arg(path));
+        return false;
+    }
+    const QByteArray bytes = file.readAll();
+    const QImage decoded = QImage::fromData(bytes).convertToFormat(QImage::Format_Grayscale8);
+    if (decoded.size() != drawing.size()) {
+        problem(QStringLiteral("%1: decodes to the wrong size").arg(path));
+        return false;
+    }
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == QLatin1String("jpg")) {
+        // Grey edge pixels may move by a level or two; white and black may not.
+        const int difference = CleanJpeg::largestDifference(drawing, decoded);
+        if (CleanJpeg::lostExtremes(drawing, decoded) != 0 || difference > MaxJpegDifference) {
+            problem(QStringLiteral("%1: the decoded JPEG is not clean (pixels differ by up to %2)")
+                        .arg(path).arg(difference));
+            return false;
+        }
+        return true;
+    }
+    if (suffix == QLatin1String("bmp") && bmpBitsPerPixel(bytes) != 24) {
+        problem(QStringLiteral("%1: not a 24-bit bitmap").arg(path));
+        return false;
+    }
+    if (decoded != drawing) {
+        problem(QStringLiteral("%1: decodes to different pixels than were drawn").arg(path));
+        return false;
+    }
+    return true;
+}
+
+bool DefaultsWriter::writeHelp()
+{
+    const QString helpDir = m_sourceDir + QStringLiteral("/help");
+    bool ok = QFileInfo(helpDir).isDir();
+    if (!ok)
+        problem(QStringLiteral("no help folder at %1").arg(helpDir));
+    QDirIterator it(helpDir, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        QFile file(source);
+        if (!file.open(QIODevice::ReadOnly)) {
+            problem(QStringLiteral("%1: cannot be read").arg(source));
+            ok = false;
+            continue;
+        }
+        const QString relative = QStringLiteral("help") + source.mid(helpDir.size());
+        ok = writeBytes(relative, file.readAll()) && ok;
+    }
+    return ok;
+}
+
+bool DefaultsWriter::writeBytes(const QString& relativeTarget, const QByteArray& bytes)
+{
+    const QString path = m_outDir + QLatin1Char('/') + relativeTarget;
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        problem(QStringLiteral("%1: cannot be written").arg(path));
+        return false;
+    }
+    m_written.append(relativeTarget);
+    return true;
+}
+
+bool DefaultsWriter::writeQrc()
+{
+    QFile file(m_outDir + QStringLiteral("/defaults.qrc"));
+    if (!file.open(QIODevice::WriteOnly)) {
+        problem(QStringLiteral("%1: cannot be written").arg(file.fileName()));
+        return false;
+    }
+    QXmlStreamWriter xml(&file);
+    xml.setAutoFormatting(true);
+    xml.writeStartDocument();
+    xml.writeStartElement(QStringLiteral("RCC"));
+    xml.writeStartElement(QStringLiteral("qresource"));
+    xml.writeAttribute(QStringLiteral("prefix"), QStringLiteral("/defaults"));
+    QStringList files = m_written;
+    files.sort(Qt::CaseInsensitive);
+    for (const QString& relative : files) {
+        xml.writeStartElement(QStringLiteral("file"));
+        xml.writeAttribute(QStringLiteral("alias"), relative);
+        xml.writeCharacters(relative);
+        xml.writeEndElement();
+    }
+    xml.writeEndElement();
+    xml.writeEndElement();
+    xml.writeEndDocument();
+    return !xml.hasError();
+}
+
+void DefaultsWriter::problem(const QString& what)
+{
+    m_problems.append(what);
+}

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <QStringList>
+
+// Builds the tree that a new data folder is seeded with:
+//   books/<Book>/<picture>   from <source>/books/<Book>/<picture>.svg, where the
+//                            picture's own name says the format (cat.gif.svg
+//                            gives cat.gif; .bmp is 24-bit, .gif 256 greys,
+//                            .jpg grey at quality 100, checked to decode clean)
+//   help/<topic>             copied from <source>/help
+//   defaults.qrc             every written file under the prefix "/defaults"
+// Every picture is read back after writing and compared with the drawing, so
+// a fault in an encoder stops the build instead of reaching a child.
+class DefaultsWriter
+{
+public:
+    DefaultsWriter(const QString& outDir, const QString& sourceDir);
+
+    bool writeBooks();
+    bool writeHelp();
+    bool writeQrc();
+
+    const QStringList& problems() const { return m_problems; }
+
+private:
+    bool writePicture(const QString& svgPath, const QString& relativeTarget);
+    bool writeBytes(const QString& relativeTarget, const QByteArray& bytes);
+    bool verifyPicture(const QString& relativeTarget, const QImage& drawing);
+    void problem(const QString& what);
+
+    QString m_outDir;
+    QString m_sourceDir;
+    QStringList m_written;  // relative to m_outDir
+    QStringList m_problems;
+};
