@@ -38,6 +38,19 @@ QImage bitmapOr(int number, const QString& caption, const QColor& fill)
     return image.isNull() ? placeholderFace(caption, fill) : image;
 }
 
+// The playful font at the largest size up to maxPoints in which the text
+// fits the width on one line.
+QFont fittingFont(const QString& text, int width, int maxPoints)
+{
+    QFont font = AppFonts::playful(maxPoints);
+    for (int points = maxPoints; points > 6; --points) {
+        font.setPointSize(points);
+        if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            break;
+    }
+    return font;
+}
+
 QLabel* makeLabel(QWidget* parent, const QRect& geometry, const QFont& font)
 {
     auto* label = new QLabel(parent);
@@ -63,7 +76,8 @@ frmMessage::frmMessage(const Settings& settings, SoundBoard& sounds, QWidget* pa
 void frmMessage::buildControls()
 {
     // Places from the window design (twips / 15).
-    Label1 = makeLabel(this, QRect(8, 8, 336, 103), AppFonts::playful(17, true));
+    Label1 = makeLabel(this, QRect(8, 8, 336, 103), AppFonts::playful(20, true));
+    Label1->setAlignment(Qt::AlignCenter);
     Label1->setText(QStringLiteral("[Message for the kids]"));
     QPalette kids = Label1->palette();
     kids.setColor(QPalette::WindowText, QColor(0x2B, 0x3A, 0x8C));
@@ -72,9 +86,10 @@ void frmMessage::buildControls()
     Label2 = makeLabel(this, QRect(8, 168, 336, 71), AppFonts::playful(11));
     Label2->setText(QStringLiteral("[Message for the parents]"));
 
-    ll = makeLabel(this, QRect(8, 250, 176, 21), AppFonts::playful(10, true));
+    ll = makeLabel(this, QRect(8, 250, 176, 21), QFont());
     ll->setWordWrap(false);
     ll->setText(QStringLiteral("Please enter your password here:"));
+    ll->setFont(fittingFont(ll->text(), ll->width() - 2, 10));
 
     Shape1 = new QFrame(this);
     Shape1->setGeometry(183, 247, 163, 23);
@@ -84,7 +99,7 @@ void frmMessage::buildControls()
     Text1->setGeometry(184, 248, 161, 21);
     Text1->setFrame(false);
     Text1->setEchoMode(QLineEdit::Password);
-    Text1->setFont(AppFonts::playful(11));
+    Text1->setFont(AppFonts::playful(9));
     connect(Text1, &QLineEdit::returnPressed, this, &frmMessage::cOut1_click);
 
     const QCursor hand = Resources::handCursor();
