@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <utility>
 
 namespace {
 
@@ -40,6 +41,23 @@ cNDib& cNDib::operator=(const cNDib& other)
     return *this;
 }
 
+cNDib::cNDib(cNDib&& other) noexcept
+    : m_bits(std::move(other.m_bits))
+    , m_width(std::exchange(other.m_width, 0))
+    , m_height(std::exchange(other.m_height, 0))
+{
+}
+
+cNDib& cNDib::operator=(cNDib&& other) noexcept
+{
+    if (this != &other) {
+        m_bits = std::move(other.m_bits);
+        m_width = std::exchange(other.m_width, 0);
+        m_height = std::exchange(other.m_height, 0);
+    }
+    return *this;
+}
+
 void cNDib::throwOutOfRange()
 {
     throw AppError(ErrorNumber::SubscriptOutOfRange, QStringLiteral("Subscript out of range"));
@@ -71,9 +89,14 @@ bool cNDib::Make_From_Image(const QImage& source)
 {
     if (source.isNull())
         return false;
-    const QImage image = source.depth() == 32 && source.format() != QImage::Format_ARGB32_Premultiplied
+    // Only these two store 0xAARRGGBB words with plain colour values; other
+    // 32-bit formats (RGBA8888, RGBX8888, A2BGR30, premultiplied) differ in
+    // byte order or meaning and are converted.
+    const QImage image = source.format() == QImage::Format_RGB32 || source.format() == QImage::Format_ARGB32
         ? source
         : source.convertToFormat(QImage::Format_RGB32);
+    if (image.isNull())
+        return false;
     const int w = image.width();
     const int h = image.height();
     const size_t bytes = size_t(w) * size_t(h) * 4;
@@ -163,12 +186,29 @@ void cNDib::Stretch_dib_area(int DestX, int DestY, int SourceX, int SourceY, int
     requirePixels();
     if (target.isNull() || SourceWidth <= 0 || SourceHeight <= 0 || DestWidth <= 0 || DestHeight <= 0)
         return;
-    const QImage source = toImage();
+    // The source rectangle as an opaque image; outside the buffer is black.
+    QImage source(SourceWidth, SourceHeight, QImage::Format_RGB32);
+    if (source.isNull())
+        return;
+    const int x0 = std::max(0, -SourceX);
+    const int y0 = std::max(0, -SourceY);
+    const int x1 = std::min(SourceWidth, m_width - SourceX);
+    const int y1 = std::min(SourceHeight, m_height - SourceY);
+    if (x0 > 0 || y0 > 0 || x1 < SourceWidth || y1 < SourceHeight)
+        source.fill(0xFF000000u);
+    for (int y = y0; y < y1; ++y) {
+        const quint32* src = reinterpret_cast<const quint32*>(at(SourceX + x0, SourceY + y));
+        quint32* dst = reinterpret_cast<quint32*>(source.scanLine(y)) + x0;
+        for (int x = 0; x < x1 - x0; ++x)
+            dst[x] = src[x] | 0xFF000000u;
+    }
+    // QImage's smooth scaling averages areas when shrinking, as halftone
+    // stretching does; QPainter's smooth transform would only sample.
+    if (SourceWidth != DestWidth || SourceHeight != DestHeight)
+        source = source.scaled(DestWidth, DestHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     QPainter painter(&target);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-    painter.drawImage(QRect(DestX, DestY, DestWidth, DestHeight), source,
-                      QRect(SourceX, SourceY, SourceWidth, SourceHeight));
+    painter.drawImage(QPoint(DestX, DestY), source);
 }
 
 void cNDib::Bit_Blt_Dib(int DestX, int DestY, QImage& target, quint32 RasterOP) const
@@ -239,14 +279,15 @@ void cNDib::Set_Pixel_Alpha(int x, int y, uint8_t red, uint8_t green, uint8_t bl
         throwOutOfRange();
     uint8_t* p = at(x, y);
     const uint8_t colour[3] = {blue, green, red};
-    int results[3];
+    const float keep = 1.0f - alpha;
     for (int c = 0; c < 3; ++c) {
-        const float v = float(p[c]) * (1.0f - alpha) + float(colour[c]) * alpha;
+        const float v = float(p[c]) * keep + float(colour[c]) * alpha;
+        // Within a byte (NaN fails too); rounding is half to even.
+        if (!(v >= -0.5f && v <= 255.5f))
+            throw AppError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
         const long r = std::lrint(v);
         if (r < 0 || r > 255)
             throw AppError(ErrorNumber::Overflow, QStringLiteral("Overflow"));
-        results[c] = int(r);
+        p[c] = uint8_t(r);
     }
-    for (int c = 0; c < 3; ++c)
-        p[c] = uint8_t(results[c]);
 }

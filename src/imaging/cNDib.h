@@ -25,12 +25,15 @@ public:
     cNDib() = default;
     cNDib(const cNDib& other);
     cNDib& operator=(const cNDib& other);
-    cNDib(cNDib&&) noexcept = default;
-    cNDib& operator=(cNDib&&) noexcept = default;
+    // A moved-from buffer is empty (no pixels, size 0 x 0).
+    cNDib(cNDib&& other) noexcept;
+    cNDib& operator=(cNDib&& other) noexcept;
 
-    // Copies the surface's drawable image; false on any failure.
+    // Copies the surface's drawable image; false on any failure (an empty
+    // surface included), leaving the buffer as it was.
     bool Make_From_Picture(const PictureSurface& picture);
-    // The same from any image (converted to 32 bits first).
+    // The same from any image: RGB32 and ARGB32 are read directly, every
+    // other format is converted to RGB32 first. Byte 3 is 0 after the copy.
     bool Make_From_Image(const QImage& image);
     // A new buffer of the given size, every byte 0.
     bool Create(int width, int height);
@@ -40,7 +43,12 @@ public:
     void Set_dib(PictureSurface& picture, bool resize) const;
     // Draws the whole image fitted into the rectangle, aspect kept, centred.
     void Set_dib_Fit(QImage& target, int dX, int dY, int dWidth, int dHeight) const;
-    // Stretches a source rectangle onto a destination rectangle, smoothly.
+    // Stretches a source rectangle (top-down buffer coordinates) onto a
+    // destination rectangle with smooth resampling: area averaging when
+    // shrinking, bilinear when enlarging (the halftone stretch of the
+    // original). Parts of the source rectangle outside the buffer read as
+    // black; the destination is clipped to the target. Non-positive sizes
+    // draw nothing (the platform's mirroring is not needed here).
     void Stretch_dib_area(int DestX, int DestY, int SourceX, int SourceY, int SourceWidth,
                           int SourceHeight, int DestWidth, int DestHeight, QImage& target) const;
     // Draws the whole image 1:1 at (DestX, DestY), combined by RopAnd,
@@ -76,6 +84,11 @@ public:
         }
     }
 
+    // Blends the colour over the pixel, channel by channel in the order blue,
+    // green, red: new = old * (1 - alpha) + colour * alpha in single
+    // precision, rounded half to even. Throws SubscriptOutOfRange outside the
+    // image and Overflow for a channel result outside 0..255 (the channels
+    // before it have then been written, as in the original).
     void Set_Pixel_Alpha(int x, int y, uint8_t red, uint8_t green, uint8_t blue, float alpha);
 
     void Get_Pixel_Clamp(int& x, int& y, uint8_t& red, uint8_t& green, uint8_t& blue) const

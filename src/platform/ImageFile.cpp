@@ -2,11 +2,16 @@
 
 #include "platform/AppError.h"
 
-#include <QBuffer>
+#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QSaveFile>
+#include <QRandomGenerator>
 #include <QtEndian>
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace ImageFile {
 
@@ -47,16 +52,124 @@ QImage read(const QString& path)
     return image;
 }
 
-bool writeReplacing(const QString& path, const QByteArray& bytes)
+namespace {
+
+mode_t modeOf(QFileDevice::Permissions p)
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    mode_t m = 0;
+    if (p & (QFileDevice::ReadOwner | QFileDevice::ReadUser))
+        m |= S_IRUSR;
+    if (p & (QFileDevice::WriteOwner | QFileDevice::WriteUser))
+        m |= S_IWUSR;
+    if (p & (QFileDevice::ExeOwner | QFileDevice::ExeUser))
+        m |= S_IXUSR;
+    if (p & QFileDevice::ReadGroup)
+        m |= S_IRGRP;
+    if (p & QFileDevice::WriteGroup)
+        m |= S_IWGRP;
+    if (p & QFileDevice::ExeGroup)
+        m |= S_IXGRP;
+    if (p & QFileDevice::ReadOther)
+        m |= S_IROTH;
+    if (p & QFileDevice::WriteOther)
+        m |= S_IWOTH;
+    if (p & QFileDevice::ExeOther)
+        m |= S_IXOTH;
+    return m;
+}
+
+QString randomSuffix()
+{
+    static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
+    QString s;
+    quint64 r = QRandomGenerator::global()->generate64();
+    for (int i = 0; i < 6; ++i, r /= 62)
+        s += QLatin1Char(digits[r % 62]);
+    return s;
+}
+
+} // namespace
+
+bool writeReplacing(const QString& path, const QByteArray& bytes, QFileDevice::Permissions newFilePermissions)
+{
+    if (path.isEmpty())
         return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
+    QFileInfo info(path);
+    if (info.isSymLink()) {
+        const QString target = info.canonicalFilePath();
+        if (!target.isEmpty())
+            info = QFileInfo(target);
     }
-    return file.commit();
+    const QString name = info.fileName();
+    const QString folder = info.absolutePath();
+    if (name.isEmpty())
+        return false;
+    const QByteArray target = QFile::encodeName(info.absoluteFilePath());
+
+    struct stat old {};
+    const bool existed = ::stat(target.constData(), &old) == 0;
+    if (existed && !S_ISREG(old.st_mode))
+        return false;
+
+    // The temporary file: exclusive, in the same folder (so the rename is
+    // atomic), private while it is written when it replaces a file.
+    int fd = -1;
+    QByteArray temp;
+    bool shortStem = false; // for names too long to take the suffix
+    for (int attempt = 0; attempt < 50; ++attempt) {
+        const QString stem = shortStem ? QStringLiteral(".tintaloo") : QLatin1Char('.') + name;
+        temp = QFile::encodeName(folder + QLatin1Char('/') + stem + QLatin1Char('.') + randomSuffix());
+        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : 0666);
+        if (fd >= 0)
+            break;
+        if (errno == ENAMETOOLONG && !shortStem)
+            shortStem = true;
+        else if (errno != EEXIST && errno != EINTR)
+            return false;
+    }
+    if (fd < 0)
+        return false;
+    auto fail = [&]() {
+        if (fd >= 0)
+            ::close(fd);
+        ::unlink(temp.constData());
+        return false;
+    };
+
+    const char* p = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, p, size_t(left));
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            return fail();
+        }
+        p += n;
+        left -= n;
+    }
+    if (existed) {
+        // Owner first (only root may give a file away; failure is fine),
+        // then the permission bits, which chown may have cleared.
+        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
+        }
+        if (::fchmod(fd, old.st_mode & 07777) != 0)
+            return fail();
+    } else if (newFilePermissions) {
+        if (::fchmod(fd, modeOf(newFilePermissions)) != 0)
+            return fail();
+    }
+    // On the disk before the rename, so that a crash leaves the old file or
+    // the whole new one, never an empty one.
+    if (::fdatasync(fd) != 0)
+        return fail();
+    const int closed = ::close(fd);
+    fd = -1;
+    if (closed != 0)
+        return fail();
+    if (::rename(temp.constData(), target.constData()) != 0)
+        return fail();
+    return true;
 }
 
 QByteArray encodeBmp24(const QImage& source)

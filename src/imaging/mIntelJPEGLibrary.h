@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class cDIBSection;
+
+// The JPEG encoder binding (Part 3.3). The Intel JPEG Library of the
+// original is replaced by libjpeg-turbo's TurboJPEG API; the module keeps its
+// name, its one operation and its error contract.
+namespace mIntelJPEGLibrary {
+
+// Error source of every error this module raises.
+inline QString errorSource() { return QStringLiteral("tintaloo.mIntelJPEGLibrary"); }
+
+// Writes the DIB section as a baseline JPEG file at path, with the given
+// quality (1 to 100; values outside are taken as the nearest end) and 4:2:0
+// chroma subsampling, the subsampling of the usual JPEG writers. The
+// section's bits are handed to the encoder in place (TJPF_BGR,
+// TJFLAG_BOTTOMUP, pitch = BytesPerScanLine()), without a copy.
+//
+// The file is written to a temporary file in the same folder, flushed and
+// renamed over path (ImageFile::writeReplacing), so a failure leaves any old
+// file whole. A replaced file keeps the old file's modification and access
+// times, its permissions and (when allowed) its owner; Linux cannot set a
+// creation time.
+//
+// Returns true when the file was written. Throws AppError 26001
+// (ErrorNumber::JpegLibrary) with source errorSource():
+//   "Failed to initialise the IJL library: -1" when no compressor can be made;
+//   "Failed to save to JPG -1" when encoding or writing fails (an empty
+//   section, an encoder failure, or a file that cannot be written). The code
+//   is TurboJPEG's return value for a failed call, -1; write failures use the
+//   same code.
+bool SaveJPG(const cDIBSection& dib, const QString& path, int quality);
+
+}
