@@ -15,11 +15,46 @@
 
 namespace ImageFile {
 
+namespace {
+
+// Qt's BMP reader accepts a file cut short and fills the missing rows, so an
+// uncompressed BMP is checked here for all of its pixel bytes.
+bool bmpIsTruncated(const QString& path, qint64 fileSize)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray head = file.read(54);
+    if (head.size() < 54 || !head.startsWith("BM"))
+        return false;
+    const uchar* p = reinterpret_cast<const uchar*>(head.constData());
+    const quint32 offset = qFromLittleEndian<quint32>(p + 10);
+    const quint32 headerSize = qFromLittleEndian<quint32>(p + 14);
+    if (headerSize < 40)
+        return false; // OS/2 core headers: left to the reader
+    const qint64 width = qFromLittleEndian<qint32>(p + 18);
+    const qint64 height = qAbs(qint64(qFromLittleEndian<qint32>(p + 22)));
+    const int bpp = qFromLittleEndian<quint16>(p + 28);
+    const quint32 compression = qFromLittleEndian<quint32>(p + 30);
+    const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
+    if (!uncompressed || width <= 0 || height <= 0
+        || !(bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32))
+        return false;
+    // Every row padded to 4 bytes (Qt reads the last row's filler too).
+    const qint64 stride = ((width * bpp + 31) / 32) * 4;
+    const qint64 needed = qint64(offset) + stride * height;
+    return fileSize < needed;
+}
+
+} // namespace
+
 QImage read(const QString& path)
 {
     const QFileInfo info(path);
     if (!info.isFile())
         throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
+    if (bmpIsTruncated(path, info.size()))
+        throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
     QImageReader reader(path);
     reader.setDecideFormatFromContent(true);
     const QSize announced = reader.size();

@@ -17,9 +17,10 @@ QString ProgramFolder::locationFromArguments(const QStringList& arguments)
 {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& a = arguments.at(i);
-        if (a == QLatin1String("--data-dir") && i + 1 < arguments.size())
+        // An empty value counts as not given.
+        if (a == QLatin1String("--data-dir") && i + 1 < arguments.size() && !arguments.at(i + 1).isEmpty())
             return arguments.at(i + 1);
-        if (a.startsWith(QLatin1String("--data-dir=")))
+        if (a.startsWith(QLatin1String("--data-dir=")) && a.size() > 11)
             return a.mid(11);
     }
     return defaultLocation();
@@ -41,10 +42,10 @@ QString ProgramFolder::path(const QString& tail) const
 QString ProgramFolder::resolve(const QString& base, const QString& tail)
 {
     QString result = base;
-    while (result.size() > 1 && result.endsWith(QLatin1Char('/')))
-        result.chop(1);
+    while (result.endsWith(QLatin1Char('/')))
+        result.chop(1); // "/" becomes "", so that parts append as "/part"
     const QStringList parts = tail.split(QLatin1Char('/'));
-    bool parentExists = QFileInfo(result).isDir();
+    bool parentExists = QFileInfo(result.isEmpty() ? QStringLiteral("/") : result).isDir();
     for (qsizetype i = 0; i < parts.size(); ++i) {
         const QString& part = parts.at(i);
         if (part.isEmpty()) {
@@ -55,7 +56,7 @@ QString ProgramFolder::resolve(const QString& base, const QString& tail)
         }
         QString candidate = result + QLatin1Char('/') + part;
         if (parentExists && !QFileInfo::exists(candidate)) {
-            const QStringList names = QDir(result).entryList(
+            const QStringList names = QDir(result.isEmpty() ? QStringLiteral("/") : result).entryList(
                 QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
             for (const QString& name : names) {
                 if (name.compare(part, Qt::CaseInsensitive) == 0) {
@@ -67,6 +68,8 @@ QString ProgramFolder::resolve(const QString& base, const QString& tail)
         result = candidate;
         parentExists = parentExists && QFileInfo(result).isDir();
     }
+    if (result.isEmpty() && base.startsWith(QLatin1Char('/')))
+        result = QStringLiteral("/");
     return result;
 }
 
