@@ -1,0 +1,191 @@
+#include "library/BookStore.h"
+
+#include "imaging/cNDib.h"
+#include "platform/AppError.h"
+#include "platform/ImageFile.h"
+#include "platform/ProgramFolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+bool isAsciiLower(QChar c)
+{
+    return c >= QLatin1Char('a') && c <= QLatin1Char('z');
+}
+
+// The thumbnail of the file name in listing: read when it is on disk,
+// otherwise made from the file and added to the listing.
+QImage thumbnailIn(FolderListing& listing, const QString& name)
+{
+    const QString thumbName = name + BookStore::ThumbnailSuffix;
+    const QString existing = listing.find(thumbName);
+    if (!existing.isEmpty())
+        return ImageFile::read(listing.pathOf(existing));
+    QImage thumbnail = BookStore::makeThumbnail(listing.pathOf(name), listing.pathOf(thumbName));
+    listing.add(thumbName);
+    return thumbnail;
+}
+
+} // namespace
+
+BookStore::BookStore(const ProgramFolder& folder)
+    : m_folder(folder)
+{
+}
+
+QString BookStore::ProperCase(const QString& txt)
+{
+    // Character by character, so the title keeps the folder name's length.
+    QString lower = txt;
+    for (QChar& c : lower)
+        c = c.toLower();
+    QString title = lower;
+    for (qsizetype i = 0; i < lower.size(); ++i) {
+        if (isAsciiLower(lower.at(i)) && (i == 0 || !isAsciiLower(lower.at(i - 1))))
+            title[i] = lower.at(i).toUpper();
+    }
+    return title;
+}
+
+bool BookStore::isPictureName(const QString& name)
+{
+    return name.endsWith(QLatin1String(".gif"), Qt::CaseInsensitive)
+        || name.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive)
+        || name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
+}
+
+QString BookStore::booksFolder() const
+{
+    return m_folder.path(QStringLiteral("/books"));
+}
+
+bool BookStore::booksExist() const
+{
+    return QFileInfo(booksFolder()).isDir();
+}
+
+QString BookStore::bookFolder(const QString& book) const
+{
+    return m_folder.path(QStringLiteral("/books/") + book);
+}
+
+QString BookStore::ownPicturesFolder() const
+{
+    return bookFolder(OwnPicturesName);
+}
+
+QString BookStore::coloredFolder(const QString& book) const
+{
+    return m_folder.path(QStringLiteral("/colored pictures/") + book);
+}
+
+bool BookStore::isOwnPicturesName(const QString& book) const
+{
+    return book.compare(OwnPicturesName, Qt::CaseInsensitive) == 0;
+}
+
+QStringList BookStore::books() const
+{
+    return FolderListing(booksFolder(), FolderListing::Kind::Folders).sortedNames();
+}
+
+QStringList BookStore::pictures(const QString& folder)
+{
+    QStringList names = FolderListing(folder, FolderListing::Kind::Files).sortedNames();
+    names.removeIf([](const QString& name) { return !isPictureName(name); });
+    return names;
+}
+
+BookContents BookStore::readBook(const QString& book) const
+{
+    BookContents contents;
+    contents.name = book;
+    contents.title = ProperCase(book);
+    contents.ownPictures = isOwnPicturesName(book);
+    contents.files = FolderListing(bookFolder(book), FolderListing::Kind::Files);
+    sweepOrphanThumbnails(contents.files);
+    // The coloured folder is looked up under the title; the case-blind
+    // lookup finds it whatever case the saving code created it in.
+    contents.colored = FolderListing(coloredFolder(contents.title), FolderListing::Kind::Files);
+    sweepOrphanThumbnails(contents.colored);
+    contents.pictures = contents.files.sortedNames();
+    contents.pictures.removeIf([](const QString& name) { return !isPictureName(name); });
+    return contents;
+}
+
+QString BookStore::coloredPicturePath(const QString& picturePath) const
+{
+    const QFileInfo picture(picturePath);
+    const QString book = QFileInfo(picture.path()).fileName();
+    return m_folder.path(QStringLiteral("/colored pictures/") + book + QLatin1Char('/')
+                         + picture.fileName() + ColoredSuffix);
+}
+
+QString BookStore::thumbnailPath(const QString& picturePath)
+{
+    const QFileInfo picture(picturePath);
+    return ProgramFolder::resolve(picture.path(),
+                                  QLatin1Char('/') + picture.fileName() + ThumbnailSuffix);
+}
+
+QImage BookStore::browserThumbnail(BookContents& book, const QString& file)
+{
+    const QString colored = book.colored.find(file + ColoredSuffix);
+    if (!colored.isEmpty())
+        return thumbnailIn(book.colored, colored);
+    return thumbnailIn(book.files, file);
+}
+
+QImage BookStore::thumbnailOf(const QImage& picture)
+{
+    cNDib dib;
+    if (!dib.Make_From_Image(picture))
+        throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
+    QImage thumbnail(ThumbnailSize, ThumbnailSize, QImage::Format_RGB32);
+    thumbnail.fill(0xFFFFFFFF);
+    dib.Set_dib_Fit(thumbnail, 0, 0, ThumbnailSize, ThumbnailSize);
+    return thumbnail;
+}
+
+QImage BookStore::makeThumbnail(const QString& source, const QString& thumbPath)
+{
+    QImage thumbnail = thumbnailOf(ImageFile::read(source));
+    if (!ImageFile::writeReplacing(thumbPath, ImageFile::encodeBmp24(thumbnail)))
+        throw AppError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"));
+    return thumbnail;
+}
+
+int BookStore::sweepOrphanThumbnails(const QString& folder)
+{
+    FolderListing listing(folder, FolderListing::Kind::Files);
+    return sweepOrphanThumbnails(listing);
+}
+
+int BookStore::sweepOrphanThumbnails(FolderListing& listing)
+{
+    int deleted = 0;
+    const QStringList names = listing.sortedNames();
+    for (const QString& name : names) {
+        if (!name.endsWith(ThumbnailSuffix, Qt::CaseInsensitive))
+            continue;
+        if (listing.contains(name.chopped(ThumbnailSuffix.size())))
+            continue;
+        if (QFile::remove(listing.pathOf(name))) {
+            listing.remove(name);
+            ++deleted;
+        }
+    }
+    return deleted;
+}
+
+QString BookStore::nextOwnPicturePath() const
+{
+    const FolderListing own(ownPicturesFolder(), FolderListing::Kind::Files);
+    for (int n = 0;; ++n) {
+        const QString name = QStringLiteral("own_%1.bmp").arg(n);
+        if (!own.contains(name))
+            return own.folder() + QLatin1Char('/') + name;
+    }
+}

@@ -1,0 +1,474 @@
+#include "library/frmOpen.h"
+
+#include "app/Settings.h"
+#include "imaging/cNDib.h"
+#include "library/LoadProgress.h"
+#include "library/StripLayout.h"
+#include "library/ThumbnailStrip.h"
+#include "parental/frmMessage.h"
+#include "parental/frmParentMessage.h"
+#include "platform/AppError.h"
+#include "platform/PictureSurface.h"
+#include "platform/ProgramFolder.h"
+#include "ui/AppFonts.h"
+#include "ui/Resources.h"
+#include "ui/SoundBoard.h"
+#include "ui/pButton.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <cmath>
+
+namespace {
+
+constexpr int WindowWidth = 640;
+constexpr int WindowHeight = 568;
+constexpr QPoint ViewportPos(30, 60);
+constexpr int ScrollStep = 160;
+
+int roundEven(double value)
+{
+    return int(std::nearbyint(value));
+}
+
+// The hourglass over the whole screen while the books load.
+class BusyCursor
+{
+public:
+    BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~BusyCursor() { release(); }
+    void release()
+    {
+        if (m_active)
+            QApplication::restoreOverrideCursor();
+        m_active = false;
+    }
+
+private:
+    bool m_active = true;
+};
+
+} // namespace
+
+frmOpen::frmOpen(const ProgramFolder& folder, const Settings& settings, SoundBoard& sounds,
+                 QWidget* parent)
+    : BorderedDialog(parent)
+    , m_store(folder)
+    , m_settings(settings)
+    , m_sounds(sounds)
+{
+    setObjectName(QStringLiteral("frmOpen"));
+    buildWindow();
+}
+
+frmOpen::~frmOpen() = default;
+
+void frmOpen::buildWindow()
+{
+    setFixedSize(WindowWidth, WindowHeight);
+
+    auto* title = new QLabel(tr("Which picture would you like to color?"), this);
+    title->setObjectName(QStringLiteral("lTitle"));
+    title->setFont(AppFonts::playful(20, true));
+    title->setAlignment(Qt::AlignCenter);
+    title->setGeometry(ViewportPos.x(), 12, ViewportWidth, 40);
+
+    PB = new QWidget(this);
+    PB->setObjectName(QStringLiteral("PB"));
+    PB->setGeometry(QRect(ViewportPos, QSize(ViewportWidth, ViewportHeight)));
+    PB->setAutoFillBackground(true);
+    QPalette white = PB->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    PB->setPalette(white);
+
+    Pmb = new ThumbnailStrip(PB);
+    Pmb->setObjectName(QStringLiteral("Pmb"));
+    Pmb->hide();
+    connect(Pmb, &ThumbnailStrip::released, this, &frmOpen::onStripReleased);
+    connect(Pmb, &ThumbnailStrip::hovered, this, &frmOpen::onStripHovered);
+
+    cScroll[0] = makeButton("cScroll0", PB, 138, 139, QSize(40, 40));
+    cScroll[1] = makeButton("cScroll1", PB, 136, 135, QSize(40, 40));
+    sBall = makeButton("sBall", PB, 137, 140, QSize(36, 36));
+    connect(cScroll[0], &pButton::click, this, &frmOpen::scrollUp);
+    connect(cScroll[1], &pButton::click, this, &frmOpen::scrollDown);
+    connect(sBall, &pButton::MouseDown, this,
+            [this](Qt::MouseButton, Qt::KeyboardModifiers, float, float y) { onBallDown(y); });
+    connect(sBall, &pButton::MouseMove, this,
+            [this](Qt::MouseButtons buttons, Qt::KeyboardModifiers, float, float y) {
+                onBallMove(buttons, y);
+            });
+
+    const int commandsTop = ViewportPos.y() + ViewportHeight + 10;
+    cPicadd = makeButton("cPicadd", this, 148, 149, QSize(140, 60));
+    cPicadd->move(ViewportPos.x(), commandsTop);
+    pMorePics = makeButton("pMorePics", this, 141, 142, QSize(140, 60));
+    pMorePics->move(ViewportPos.x() + cPicadd->width() + 10, commandsTop);
+    cClose = makeButton("cClose", this, 114, 113, QSize(150, 36));
+    cClose->move(ViewportPos.x() + ViewportWidth - cClose->width(),
+                 commandsTop + (cPicadd->height() - cClose->height()) / 2);
+    connect(cPicadd, &pButton::click, this, &frmOpen::newPicture);
+    connect(pMorePics, &pButton::click, this, &frmOpen::morePictures);
+    connect(cClose, &pButton::click, this, &frmOpen::closeBrowser);
+
+    placeScrollControls();
+}
+
+pButton* frmOpen::makeButton(const char* name, QWidget* parent, int up, int down, QSize designSize)
+{
+    auto* button = new pButton(parent);
+    button->setObjectName(QLatin1String(name));
+    button->SetPicture(Resources::bitmap(up), Resources::bitmap(down));
+    if (button->size().isEmpty() || button->upImage().isEmpty())
+        button->resize(designSize);
+    button->setMouseIcon(Resources::handCursor());
+    return button;
+}
+
+void frmOpen::placeScrollControls()
+{
+    cScroll[0]->move(PB->width() - cScroll[0]->width(), 0);
+    cScroll[1]->move(PB->width() - cScroll[1]->width(), PB->height() - cScroll[1]->height());
+    sBall->move(cScroll[1]->x() + 2, cScroll[0]->height());
+    Pmb->setGeometry(0, 0, cScroll[1]->x(), PB->height());
+    Pmb->setStripHeight(PB->height());
+}
+
+void frmOpen::paintEvent(QPaintEvent* event)
+{
+    BorderedDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(QColor(200, 200, 200));
+    painter.drawRect(PB->geometry().adjusted(-1, -1, 0, 0));
+}
+
+void frmOpen::centreOnScreen()
+{
+    QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
+    if (screen)
+        move(screen->availableGeometry().center() - rect().center());
+}
+
+int frmOpen::exec()
+{
+    if (LoadFailed)
+        return Rejected;
+    Filename.clear();
+    if (!m_loaded) {
+        m_loaded = true;
+        if (!loadBooks()) {
+            failLoad();
+            return Rejected;
+        }
+    } else {
+        comingBack();
+    }
+    centreOnScreen();
+    return BorderedDialog::exec();
+}
+
+// ---------------------------------------------------------------- loading
+
+bool frmOpen::loadBooks()
+{
+    BusyCursor busy;
+    if (m_progress)
+        m_progress->begin();
+    int count = 0;
+    try {
+        count = fillStrip();
+    } catch (const AppError&) {
+        count = 0;
+    } catch (const std::exception&) {
+        count = 0;
+    }
+    if (count == 0)
+        return false;
+    Pmb->show();
+    if (m_progress)
+        m_progress->end();
+    return true;
+}
+
+int frmOpen::fillStrip()
+{
+    m_table.clear();
+    if (!m_store.booksExist())
+        return 0;
+
+    // Own pictures come first; every book keeps its place in the listing
+    // for the progress figure.
+    const QStringList books = m_store.books();
+    QList<std::pair<int, QString>> passes;
+    for (const QString& book : books)
+        if (m_store.isOwnPicturesName(book))
+            passes.append({0, book});
+    for (int i = 0; i < books.size(); ++i)
+        if (!m_store.isOwnPicturesName(books.at(i)))
+            passes.append({i, books.at(i)});
+
+    StripLayout layout(Pmb->width(), Pmb->height());
+    int count = 0;
+    for (const auto& [position, name] : passes) {
+        showProgress(position, int(books.size()), BookStore::ProperCase(name));
+        BookContents book = m_store.readBook(name);
+        if (book.pictures.isEmpty())
+            continue;
+        layout.beginBook();
+        for (const QString& file : book.pictures) {
+            cNDib thumbnail;
+            if (!thumbnail.Make_From_Image(BookStore::browserThumbnail(book, file)))
+                throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
+            const QPoint cell = layout.placeNext();
+            m_table.append(PictureEntry{cell.x(), cell.y(), file, book.folder()});
+            if (layout.height() > Pmb->height())
+                Pmb->setStripHeight(layout.height());
+            Pmb->drawThumbnail(thumbnail, cell.x(), cell.y());
+            if (book.ownPictures)
+                Pmb->drawOwnFrame(cell.x(), cell.y());
+            ++count;
+        }
+        layout.endBook();
+    }
+
+    Pmb->update();
+    const bool scrolls = Pmb->height() > PB->height();
+    cScroll[0]->setEnabled(scrolls);
+    cScroll[1]->setEnabled(scrolls);
+    sBall->setEnabled(scrolls);
+    return count;
+}
+
+void frmOpen::showProgress(int position, int count, const QString& title)
+{
+    if (m_progress) {
+        const int percent = count > 0 ? (position + 1) * 100 / count : 100;
+        m_progress->setText(QStringLiteral("Loading(%1%)... %2.").arg(percent).arg(title));
+    }
+    QCoreApplication::processEvents();
+}
+
+void frmOpen::failLoad()
+{
+    if (m_progress)
+        m_progress->end();
+    if (m_mainTimer)
+        m_mainTimer->stop();
+    frmMessage notice(m_settings, m_sounds, parentWidget());
+    notice.setExtendedInformation(
+        QStringLiteral("There was a problem loading the pictures. Make sure that none of them are "
+                       "damaged. If you do not know what the problem is, please reinstall The "
+                       "Tintaloo. Press OK to exit the program."));
+    notice.setMessage(
+        QStringLiteral("Oh no! something strange has happened! Call someone who can help you!"));
+    notice.setShowCancel(false);
+    notice.setPasswordVisible(false);
+    notice.exec();
+    LoadFailed = true;
+}
+
+// The picture chosen last may have been coloured since: its thumbnail is
+// made again from the coloured file, so the child sees it in colour.
+void frmOpen::comingBack()
+{
+    if (m_chosen < 0 || m_chosen >= m_table.size())
+        return;
+    const PictureEntry& entry = m_table.at(m_chosen);
+    const QString colored = m_store.coloredPicturePath(entry.path());
+    if (!QFileInfo(colored).isFile())
+        return;
+    try {
+        const QString thumbPath = BookStore::thumbnailPath(colored);
+        if (QFileInfo::exists(thumbPath))
+            QFile::remove(thumbPath);
+        cNDib thumbnail;
+        if (!thumbnail.Make_From_Image(BookStore::makeThumbnail(colored, thumbPath)))
+            return;
+        Pmb->drawThumbnail(thumbnail, entry.left, entry.top);
+        Pmb->update();
+    } catch (const AppError&) {
+        // The old thumbnail stays on the strip; the next load tries again.
+    }
+}
+
+// ---------------------------------------------------------------- choosing
+
+int frmOpen::hitTest(QPoint at) const
+{
+    int hit = -1;
+    for (int i = 0; i < m_table.size(); ++i)
+        if (m_table.at(i).hit(at.x(), at.y()))
+            hit = i;
+    return hit;
+}
+
+void frmOpen::onStripReleased(QPoint at)
+{
+    const int hit = hitTest(at);
+    if (hit < 0)
+        return;
+    Filename = m_table.at(hit).path();
+    m_chosen = hit;
+    done(Accepted);
+}
+
+void frmOpen::onStripHovered(QPoint at)
+{
+    const bool over = hitTest(at) >= 0;
+    if (over == m_handShown)
+        return;
+    m_handShown = over;
+    if (over)
+        Pmb->setCursor(Resources::handCursor());
+    else
+        Pmb->unsetCursor();
+}
+
+// ---------------------------------------------------------------- scrolling
+
+void frmOpen::scrollDown()
+{
+    const int viewport = PB->height();
+    const int strip = Pmb->height();
+    const int top = Pmb->y();
+    if (strip + top <= viewport)
+        return;
+    slideStripTo(strip + top - ScrollStep > viewport ? top - ScrollStep : viewport - strip);
+}
+
+void frmOpen::scrollUp()
+{
+    const int top = Pmb->y();
+    if (top >= 0)
+        return;
+    slideStripTo(top + ScrollStep >= 0 ? 0 : top + ScrollStep);
+}
+
+// One pixel per step, painted at once: the stepping is the animation.
+void frmOpen::slideStripTo(int target)
+{
+    int top = Pmb->y();
+    const int step = target < top ? -1 : 1;
+    while (top != target) {
+        top += step;
+        Pmb->move(0, top);
+        placeBall();
+        repaint();
+    }
+}
+
+void frmOpen::placeBall()
+{
+    const int upHeight = cScroll[0]->height();
+    const int travel = cScroll[1]->y() - sBall->height() - upHeight;
+    const int hidden = PB->height() - Pmb->height();
+    if (hidden == 0)
+        return;
+    sBall->move(sBall->x(), roundEven(upHeight + double(travel) * Pmb->y() / hidden));
+}
+
+void frmOpen::onBallDown(float y)
+{
+    m_grabOffset = roundEven(y);
+}
+
+void frmOpen::onBallMove(Qt::MouseButtons buttons, float y)
+{
+    if (buttons == Qt::NoButton)
+        return;
+    const int upHeight = cScroll[0]->height();
+    const int downTop = cScroll[1]->y();
+    int top = roundEven(sBall->y() + y - m_grabOffset);
+    if (top < upHeight)
+        top = upHeight;
+    if (top + sBall->height() > downTop)
+        top = downTop - sBall->height();
+    sBall->move(sBall->x(), top);
+    const int travel = downTop - sBall->height() - upHeight;
+    if (travel > 0)
+        Pmb->move(0, roundEven(double(top - upHeight) / travel * (PB->height() - Pmb->height())));
+    repaint();
+}
+
+// ---------------------------------------------------------------- commands
+
+void frmOpen::newPicture()
+{
+    try {
+        const QString ownFolder = m_store.ownPicturesFolder();
+        if (!QFileInfo(ownFolder).isDir() && !QDir().mkpath(ownFolder))
+            throw AppError(ErrorNumber::PathNotFound, QStringLiteral("Path not found"));
+        PictureSurface page(QSize(OwnPageWidth, OwnPageHeight), 0xFFFFFFFF);
+        page.commit();
+        const QString path = m_store.nextOwnPicturePath();
+        if (!QFileInfo::exists(path))
+            page.saveBmp(path);
+        Filename = path;
+        UnloadRequested = true;
+        done(Accepted);
+    } catch (const AppError&) {
+        frmMessage notice(m_settings, m_sounds, this);
+        notice.setExtendedInformation(
+            QStringLiteral("An unknown error occurred when there was an attempt to start drawing a "
+                           "new picture. Please make sure that the disk is not write protected and "
+                           "that there is enough disk space."));
+        notice.setMessage(QStringLiteral(
+            "Help! A new picture could not be started! Call someone who can help you sort it out! Go!"));
+        notice.setShowCancel(false);
+        notice.setPasswordVisible(false);
+        notice.exec();
+    }
+}
+
+void frmOpen::morePictures()
+{
+    playCancelSound();
+    frmMessage prompt(m_settings, m_sounds, this);
+    prompt.setExtendedInformation(
+        QStringLiteral("You or your child has asked for more pictures to be added to The Tintaloo. "
+                       "If you wish to allow this, please press OK to continue."));
+    prompt.setMessage(
+        QStringLiteral("Would you like more pictures? Call someone who can get them for you!"));
+    prompt.setShowCancel(true);
+    prompt.setPasswordVisible(m_settings.Use_Parental_password);
+    prompt.exec();
+    if (prompt.ButtonPressed != QLatin1String("Ok"))
+        return;
+
+    QCoreApplication::processEvents();
+    UnloadRequested = true;
+    done(Rejected);
+    QCoreApplication::processEvents();
+    if (m_store.booksExist()) {
+        openPictureManager();
+    } else {
+        frmParentMessage notice(parentWidget());
+        notice.setMessage(QStringLiteral("Could not find the books path. Please reinstall The Tintaloo!"));
+        notice.exec();
+    }
+}
+
+// The picture manager, where a parent adds books and pictures, opens here
+// modally once it exists; the browser has already been given up, so the
+// next opening rebuilds the strip with whatever was added.
+void frmOpen::openPictureManager()
+{
+}
+
+void frmOpen::closeBrowser()
+{
+    playCancelSound();
+    done(Rejected);
+}
+
+void frmOpen::playCancelSound()
+{
+    if (m_settings.Play_Sound)
+        m_sounds.playVariant(QStringLiteral("CANCEL"), 4);
+}

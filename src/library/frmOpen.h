@@ -1,0 +1,113 @@
+#pragma once
+
+#include "library/BookStore.h"
+#include "library/PictureEntry.h"
+#include "ui/BorderedDialog.h"
+
+#include <QList>
+#include <QString>
+
+class LoadProgress;
+class ProgramFolder;
+class QTimer;
+class SoundBoard;
+class ThumbnailStrip;
+class pButton;
+struct Settings;
+
+// The picture browser: every book's thumbnails in one tall strip that
+// scrolls inside a fixed viewport, own pictures first. A click on a
+// thumbnail hands the picture's path back in Filename.
+//
+// The window stays alive between uses: the first exec() builds the strip
+// from the folders, each later exec() only refreshes the thumbnail of the
+// picture chosen last (it may have been coloured since). After exec()
+// returns, the caller reads:
+//   Filename        the chosen picture, or "" when nothing was chosen;
+//   UnloadRequested the browser must be deleted, so that the next opening
+//                   rebuilds it (a new own picture, or more pictures asked for);
+//   LoadFailed      the books could not be loaded and the parent has been
+//                   told; the program ends.
+class frmOpen : public BorderedDialog
+{
+    Q_OBJECT
+public:
+    // The viewport PB; the strip is as wide as PB minus the scroll buttons.
+    static constexpr int ViewportWidth = 580;
+    static constexpr int ViewportHeight = 426;
+    // The blank page of a new own picture.
+    static constexpr int OwnPageWidth = 750;
+    static constexpr int OwnPageHeight = 480;
+
+    frmOpen(const ProgramFolder& folder, const Settings& settings, SoundBoard& sounds,
+            QWidget* parent = nullptr);
+    ~frmOpen() override;
+
+    // The main window's palette timer, stopped when loading fails.
+    void setMainTimer(QTimer* timer) { m_mainTimer = timer; }
+    // Where loading shows its progress (the splash window); may be null.
+    void setProgress(LoadProgress* progress) { m_progress = progress; }
+
+    int exec() override;
+
+    static QString ProperCase(const QString& txt) { return BookStore::ProperCase(txt); }
+
+    // The thumbnails on the strip, in drawing order.
+    const QList<PictureEntry>& pictureTable() const { return m_table; }
+
+    QString Filename;
+    bool UnloadRequested = false;
+    bool LoadFailed = false;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void buildWindow();
+    pButton* makeButton(const char* name, QWidget* parent, int up, int down, QSize designSize);
+    void placeScrollControls();
+    void centreOnScreen();
+
+    bool loadBooks();
+    int fillStrip();
+    void showProgress(int position, int count, const QString& title);
+    void failLoad();
+    void comingBack();
+
+    int hitTest(QPoint at) const;
+    void onStripReleased(QPoint at);
+    void onStripHovered(QPoint at);
+
+    void scrollUp();
+    void scrollDown();
+    void slideStripTo(int target);
+    void placeBall();
+    void onBallDown(float y);
+    void onBallMove(Qt::MouseButtons buttons, float y);
+
+    void newPicture();
+    void morePictures();
+    void openPictureManager();
+    void closeBrowser();
+    void playCancelSound();
+
+    BookStore m_store;
+    const Settings& m_settings;
+    SoundBoard& m_sounds;
+    QTimer* m_mainTimer = nullptr;
+    LoadProgress* m_progress = nullptr;
+
+    QWidget* PB = nullptr;
+    ThumbnailStrip* Pmb = nullptr;
+    pButton* cScroll[2] = {nullptr, nullptr};
+    pButton* sBall = nullptr;
+    pButton* cClose = nullptr;
+    pButton* cPicadd = nullptr;
+    pButton* pMorePics = nullptr;
+
+    QList<PictureEntry> m_table;
+    int m_chosen = -1;
+    int m_grabOffset = 0;
+    bool m_loaded = false;
+    bool m_handShown = false;
+};

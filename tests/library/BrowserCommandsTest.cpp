@@ -1,0 +1,262 @@
+#include "BrowserFixture.h"
+#include "parental/frmMessage.h"
+#include "parental/frmParentMessage.h"
+#include "app/LinkLabel.h"
+
+#include <QDir>
+#include <QLabel>
+#include <QTimer>
+
+namespace {
+
+const QString LoadProblem = QStringLiteral(
+    "There was a problem loading the pictures. Make sure that none of them are damaged. If you do "
+    "not know what the problem is, please reinstall The Tintaloo. Press OK to exit the program.");
+const QString LoadProblemChild =
+    QStringLiteral("Oh no! something strange has happened! Call someone who can help you!");
+
+// Answers the load failure notice with OK after checking its texts.
+ModalDriver::Action expectLoadFailureNotice()
+{
+    return [](QWidget* modal) {
+        auto* notice = qobject_cast<frmMessage*>(modal);
+        ASSERT_NE(notice, nullptr);
+        EXPECT_EQ(notice->Label1->text(), LoadProblemChild);
+        EXPECT_EQ(notice->Label2->text(), LoadProblem);
+        EXPECT_TRUE(notice->cOut2->isHidden());
+        ModalDriver::click(notice->cOut1);
+    };
+}
+
+class BrowserFailure : public Browser
+{
+protected:
+    void expectFailedLoad()
+    {
+        QTimer mainTimer;
+        mainTimer.start(1000);
+        browser().setMainTimer(&mainTimer);
+        EXPECT_EQ(openFailing(expectLoadFailureNotice()), QDialog::Rejected);
+        EXPECT_TRUE(browser().LoadFailed);
+        EXPECT_FALSE(mainTimer.isActive());
+        EXPECT_TRUE(browser().Filename.isEmpty());
+        EXPECT_FALSE(browser().isVisible());
+        ASSERT_FALSE(progress.events.isEmpty());
+        EXPECT_EQ(progress.events.last(), QStringLiteral("end"));
+        EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+    }
+};
+
+TEST_F(BrowserFailure, ADamagedPictureEndsTheLoad)
+{
+    data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
+    data.writeFile(QStringLiteral("/books/Zoo/broken.jpg"), QByteArray("\xFF\xD8 broken", 9));
+    expectFailedLoad();
+}
+
+TEST_F(BrowserFailure, MissingBooksEndTheLoad)
+{
+    expectFailedLoad();
+}
+
+TEST_F(BrowserFailure, BooksWithoutAnyPictureEndTheLoad)
+{
+    makeFolder(data, QStringLiteral("/books/Empty"));
+    makeFolder(data, QStringLiteral("/books/own pictures"));
+    expectFailedLoad();
+}
+
+TEST_F(Browser, CloseHandsBackNothingWithACancelSound)
+{
+    settings.Play_Sound = true;
+    sounds.setEnabled(true);
+    data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
+    EXPECT_EQ(open([](QWidget* w) { clickButton(w, "cClose"); }), QDialog::Rejected);
+    EXPECT_TRUE(browser().Filename.isEmpty());
+    EXPECT_FALSE(browser().UnloadRequested);
+    EXPECT_TRUE(QStringList({"CANCEL0", "CANCEL1", "CANCEL2", "CANCEL3"}).contains(sounds.lastPlayed()));
+}
+
+TEST_F(Browser, ANewPictureIsABlankOwnPage)
+{
+    data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
+    open([](QWidget* w) { clickButton(w, "cPicadd"); });
+    EXPECT_EQ(browser().Filename, file(QStringLiteral("/books/own pictures/own_0.bmp")));
+    EXPECT_TRUE(browser().UnloadRequested);
+    const QImage page(browser().Filename);
+    ASSERT_EQ(page.size(), QSize(750, 480));
+    EXPECT_EQ(page.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(page.pixel(749, 479), qRgb(255, 255, 255));
+}
+
+TEST_F(Browser, ANewPictureTakesTheLowestFreeNumber)
+{
+    data.writePicture(QStringLiteral("/books/own pictures/own_0.bmp"));
+    data.writePicture(QStringLiteral("/books/own pictures/own_2.bmp"));
+    open([](QWidget* w) { clickButton(w, "cPicadd"); });
+    EXPECT_EQ(browser().Filename, file(QStringLiteral("/books/own pictures/own_1.bmp")));
+    EXPECT_TRUE(exists(QStringLiteral("/books/own pictures/own_1.bmp")));
+}
+
+TEST_F(Browser, ANewPictureThatCannotBeWrittenIsReportedAndTheBrowserStays)
+{
+    data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
+    data.writeFile(QStringLiteral("/books/own pictures"), "a file where the folder should be");
+    open([](QWidget* w) {
+        ModalDriver::answerNext([](QWidget* modal) {
+            auto* notice = qobject_cast<frmMessage*>(modal);
+            ASSERT_NE(notice, nullptr);
+            EXPECT_EQ(notice->Label1->text(),
+                      QStringLiteral("Help! A new picture could not be started! Call someone who can "
+                                     "help you sort it out! Go!"));
+            EXPECT_TRUE(notice->Label2->text().startsWith(
+                QStringLiteral("An unknown error occurred when there was an attempt to start drawing")));
+            EXPECT_TRUE(notice->cOut2->isHidden());
+            ModalDriver::click(notice->cOut1);
+        });
+        clickButton(w, "cPicadd");
+        EXPECT_TRUE(w->isVisible());
+        clickButton(w, "cClose");
+    });
+    EXPECT_TRUE(browser().Filename.isEmpty());
+    EXPECT_FALSE(browser().UnloadRequested);
+}
+
+TEST_F(Browser, MorePicturesRefusedKeepsTheBrowserOpen)
+{
+    settings.Use_Parental_password = true;
+    settings.Parental_Password = QStringLiteral("secret");
+    data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
+    open([](QWidget* w) {
+        ModalDriver::answerNext([](QWidget* modal) {
+            auto* prompt = qobject_cast<frmMessage*>(modal);
+            ASSERT_NE(prompt, nullptr);
+            EXPECT_EQ(prompt->Label1->text(),
+                      QStringLiteral("Would you like more pictures? Call someone who can get them for you!"));
+            EXPECT_EQ(prompt->Label2->text(),
+                      QStringLiteral("You or your child has asked for more pictures to be added to The "
+                                     "Tintaloo. If you wish to allow this, please press OK to continue."));
+            // The password is asked: a first OK only reveals its row.
+            ModalDriver::click(prompt->cOut1);
+            EXPECT_TRUE(prompt->isVisible());
+            ModalDriver::click(prompt->cOut2);
+        });
+        clickButton(w, "pMorePics");
+        EXPECT_TRUE(w->isVisible());
+        clickButton(w, "cClose");
+    });
+    EXPECT_FALSE(browser().UnloadRequested);
+    EXPECT_TRUE(browser().Filename.isEmpty());
+}
+
+TEST_F(Browser, MorePicturesAllowedGivesUpTheBrowser)
+{
+    data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
+    open([](QWidget* w) {
+        ModalDriver::answerNext([](QWidget* modal) {
+            ModalDriver::click(qobject_cast<frmMessage*>(modal)->cOut1);
+        });
+        clickButton(w, "pMorePics");
+    });
+    EXPECT_TRUE(browser().UnloadRequested);
+    EXPECT_TRUE(browser().Filename.isEmpty());
+}
+
+TEST_F(Browser, MorePicturesWithoutBooksTellsTheParentToReinstall)
+{
+    data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
+    open([this](QWidget* w) {
+        QDir(file(QStringLiteral("/books"))).removeRecursively();
+        ModalDriver::answerNext([](QWidget* modal) {
+            ModalDriver::answerNext([](QWidget* notice) {
+                auto* parent = qobject_cast<frmParentMessage*>(notice);
+                ASSERT_NE(parent, nullptr);
+                EXPECT_EQ(parent->lMessage->text(),
+                          QStringLiteral("Could not find the books path. Please reinstall The Tintaloo!"));
+                ModalDriver::click(parent->lContinue);
+            });
+            ModalDriver::click(qobject_cast<frmMessage*>(modal)->cOut1);
+        });
+        clickButton(w, "pMorePics");
+    });
+    EXPECT_TRUE(browser().UnloadRequested);
+    EXPECT_TRUE(browser().Filename.isEmpty());
+}
+
+// ---------------------------------------------------------------- scrolling
+
+// One book of 21 pictures: five rows, the last at 421, so the strip is
+// 526 high and 100 pixels of it are hidden below the 426-pixel viewport.
+TEST_F(Browser, ScrollingDownStopsExactlyAtTheEnd)
+{
+    static_assert(frmOpen::ViewportHeight == 426);
+    for (int i = 0; i < 21; ++i)
+        data.writePicture(QStringLiteral("/books/Animals/p%1.bmp").arg(i, 2, 10, QLatin1Char('0')));
+    open([](QWidget* w) {
+        ThumbnailStrip* s = strip(w);
+        ASSERT_EQ(s->height(), 526);
+        ASSERT_TRUE(button(w, "cScroll1")->isEnabled());
+        clickButton(w, "cScroll1");
+        EXPECT_EQ(s->y(), -100);
+        pButton* ball = button(w, "sBall");
+        EXPECT_EQ(ball->y() + ball->height(), button(w, "cScroll1")->y());
+        clickButton(w, "cScroll1");
+        EXPECT_EQ(s->y(), -100);
+        // The bottom row is now where a click finds it.
+        clickStrip(w, QPoint(56, 471));
+    });
+    EXPECT_TRUE(browser().Filename.endsWith(QStringLiteral("/p20.bmp")));
+}
+
+TEST_F(Browser, ScrollButtonsMove160PixelsAtATime)
+{
+    for (int i = 0; i < 40; ++i) // eight rows: the strip is 841 high
+        data.writePicture(QStringLiteral("/books/Animals/p%1.bmp").arg(i, 2, 10, QLatin1Char('0')));
+    open([](QWidget* w) {
+        ThumbnailStrip* s = strip(w);
+        ASSERT_EQ(s->height(), 841);
+        clickButton(w, "cScroll1");
+        EXPECT_EQ(s->y(), -160);
+        clickButton(w, "cScroll1");
+        EXPECT_EQ(s->y(), -320);
+        clickButton(w, "cScroll1");
+        EXPECT_EQ(s->y(), -415);
+        clickButton(w, "cScroll0");
+        EXPECT_EQ(s->y(), -255);
+        clickButton(w, "cScroll0");
+        clickButton(w, "cScroll0");
+        EXPECT_EQ(s->y(), 0);
+        EXPECT_EQ(button(w, "sBall")->y(), button(w, "cScroll0")->height());
+        clickButton(w, "cClose");
+    });
+}
+
+TEST_F(Browser, DraggingTheBallScrollsTheStrip)
+{
+    for (int i = 0; i < 40; ++i)
+        data.writePicture(QStringLiteral("/books/Animals/p%1.bmp").arg(i, 2, 10, QLatin1Char('0')));
+    open([](QWidget* w) {
+        ThumbnailStrip* s = strip(w);
+        pButton* ball = button(w, "sBall");
+        const int lowest = button(w, "cScroll1")->y() - ball->height();
+        QTest::mousePress(ball, Qt::LeftButton, Qt::NoModifier, QPoint(18, 10));
+        QTest::mouseMove(ball, QPoint(18, 10 + 1000));
+        EXPECT_EQ(ball->y(), lowest);
+        EXPECT_EQ(s->y(), 426 - 841);
+        QTest::mouseRelease(ball, Qt::LeftButton, Qt::NoModifier, QPoint(18, 10));
+        clickButton(w, "cClose");
+    });
+}
+
+TEST_F(Browser, AShortStripDisablesScrolling)
+{
+    data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
+    open([](QWidget* w) {
+        EXPECT_FALSE(button(w, "cScroll0")->isEnabled());
+        EXPECT_FALSE(button(w, "cScroll1")->isEnabled());
+        EXPECT_FALSE(button(w, "sBall")->isEnabled());
+        clickButton(w, "cClose");
+    });
+}
+
+} // namespace
