@@ -287,16 +287,10 @@ TEST_F(PermissionPrompt, EachUseStartsAfresh)
     EXPECT_TRUE(ask.Text1->text().isEmpty());
 }
 
-TEST_F(PermissionPrompt, LayoutAndHandCursor)
+TEST_F(PermissionPrompt, ButtonsShowTheHand)
 {
     frmMessage ask(settings, sounds);
     askPermission(ask, false);
-    EXPECT_EQ(ask.width(), 354);
-    EXPECT_EQ(ask.Label1->geometry(), QRect(8, 8, 336, 103));
-    EXPECT_EQ(ask.cOut2->pos(), QPoint(96, 120));
-    EXPECT_EQ(ask.cOut1->pos(), QPoint(296, 120));
-    EXPECT_EQ(ask.Check1->pos(), QPoint(8, 128));
-    EXPECT_EQ(ask.Text1->echoMode(), QLineEdit::Password);
     for (pButton* button : {ask.cOut1, ask.cOut2, ask.Check1}) {
         EXPECT_EQ(button->cursor().shape(), Qt::BitmapCursor);
         EXPECT_EQ(button->cursor().hotSpot(), QPoint(8, 1));

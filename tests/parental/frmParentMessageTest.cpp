@@ -76,15 +76,4 @@ TEST(ParentNotice, KeysAnswerSafely)
     EXPECT_FALSE(plain.CancelPressed);
 }
 
-TEST(ParentNotice, Layout)
-{
-    frmParentMessage window;
-    EXPECT_EQ(window.size(), QSize(413, 184));
-    EXPECT_EQ(window.lMessage->geometry(), QRect(8, 8, 397, 155));
-    EXPECT_TRUE(window.lMessage->wordWrap());
-    EXPECT_EQ(window.lContinue->pos(), QPoint(344, 160));
-    EXPECT_EQ(window.lCancel->pos(), QPoint(280, 160));
-    EXPECT_EQ(window.lContinue->cursor().hotSpot(), QPoint(8, 1));
-}
-
 } // namespace

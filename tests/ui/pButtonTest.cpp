@@ -60,15 +60,6 @@ TEST_F(PictureButton, WithOnlyAnUpImageMouseDownChangesNothing)
     EXPECT_EQ(button->shownImage(), up);
 }
 
-TEST_F(PictureButton, HeldDownShowsTheDownImageUntilReleased)
-{
-    button->SetPicture(up, down);
-    QTest::mousePress(button, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(button->shownImage(), down);
-    QTest::mouseRelease(button, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(button->shownImage(), up);
-}
-
 TEST_F(PictureButton, DisabledWithoutItsOwnImageTurnsGrey)
 {
     QImage source(3, 1, QImage::Format_RGB32);
