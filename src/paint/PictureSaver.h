@@ -1,0 +1,64 @@
+#pragma once
+
+#include "platform/ProgramFolder.h"
+
+#include <QImage>
+#include <QString>
+
+class Canvas;
+class PictureSurface;
+class QPrinter;
+
+// Saving and printing the coloured picture.
+//
+// The child never saves by hand: whenever the program is about to leave a
+// picture, the canvas is written as "/colored pictures/<book>/<file>.jpg"
+// under the program folder, where file is the picture's own file name
+// (cat.bmp gives cat.bmp.jpg) and book the folder in front of it. The
+// thumbnails of the coloured and of the book picture are deleted so that the
+// browsers rebuild them in colour. An own picture also gets its line picture
+// written back, so the child's marker lines stay part of it.
+namespace PictureSaver {
+
+constexpr int JpegQuality = 90;
+
+// The coloured picture that belongs to a book picture (letter case matched
+// to what exists on disk); empty for a path without a folder.
+QString coloredPathFor(const ProgramFolder& folder, const QString& picture);
+// Whether picture lies in the own-pictures book (letter case ignored).
+bool isOwnPicture(const ProgramFolder& folder, const QString& picture);
+
+// The automatic save of the canvas's current picture. Does nothing without a
+// picture; never reports a failure. A failed JPEG write leaves the previous
+// coloured picture whole.
+void autoSave(Canvas& canvas, const ProgramFolder& folder);
+
+// Writes the image as a JPEG at target, quality 90. Returns true on success;
+// throws AppError 26001 when the picture cannot be encoded or written (an old
+// file at target is then left whole).
+bool canvasToJpeg(const QImage& canvas, const QString& target);
+// The same for the canvas surface, whose stored picture becomes the image
+// written.
+bool canvasToJpeg(PictureSurface& canvas, const QString& target);
+
+// Where the picture goes on the printed page: as large as fits, aspect kept,
+// centred; in the page's units.
+struct PrintPlacement
+{
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// Page width and height, picture width and height; quotients in double
+// precision, every result rounded half to even. A tall or square picture is
+// fitted by height first, a wide one by width first.
+PrintPlacement printPlacement(int PW, int PH, int W, int H);
+
+// Prints copies pages of the picture in one document, placed on the
+// printer's drawable area. Returns false when there is nothing to print, the
+// printer cannot be opened or a page cannot be started.
+bool printCanvas(QPrinter& printer, const QImage& picture, int copies);
+
+}
