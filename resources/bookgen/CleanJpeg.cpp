@@ -21,14 +21,38 @@ QImage decodeGrey(const QByteArray& bytes)
     return QImage::fromData(bytes, "JPEG").convertToFormat(QImage::Format_Grayscale8);
 }
 
+// Raises the overshoot of every block that lost a white or black pixel.
+// Returns the number of blocks raised, or -1 when one is already at the most.
+int raiseWhereLost(const QImage& drawing, const QImage& decoded, std::vector<int>& overshoot)
+{
+    const int across = GreyJpegEncoder::blocksAcross(drawing);
+    std::vector<bool> raised(overshoot.size(), false);
+    int count = 0;
+    for (int y = 0; y < drawing.height(); ++y) {
+        const uchar* want = drawing.constScanLine(y);
+        const uchar* got = decoded.constScanLine(y);
+        for (int x = 0; x < drawing.width(); ++x) {
+            const std::size_t block = std::size_t(y / 8) * across + x / 8;
+            if (!lostExtreme(want[x], got[x]) || raised[block])
+                continue;
+            if (overshoot[block] >= MaxOvershoot)
+                return -1;
+            overshoot[block] += OvershootStep;
+            raised[block] = true;
+            ++count;
+        }
+    }
+    return count;
+}
+
 }
 
 namespace CleanJpeg {
 
 Result encodeClean(const QImage& image)
 {
-    const int across = GreyJpegEncoder::blocksAcross(image);
-    std::vector<int> overshoot(std::size_t(across) * GreyJpegEncoder::blocksDown(image), FirstOvershoot);
+    std::vector<int> overshoot(std::size_t(GreyJpegEncoder::blocksAcross(image)) * GreyJpegEncoder::blocksDown(image),
+                               FirstOvershoot);
     Result result;
     for (;;) {
         ++result.rounds;
@@ -36,25 +60,10 @@ Result encodeClean(const QImage& image)
         const QImage decoded = decodeGrey(bytes);
         if (decoded.size() != image.size())
             return {};
-        std::vector<bool> raised(overshoot.size(), false);
-        bool clean = true;
-        for (int y = 0; y < image.height(); ++y) {
-            const uchar* want = image.constScanLine(y);
-            const uchar* got = decoded.constScanLine(y);
-            for (int x = 0; x < image.width(); ++x) {
-                if (!lostExtreme(want[x], got[x]))
-                    continue;
-                clean = false;
-                const std::size_t block = std::size_t(y / 8) * across + x / 8;
-                if (raised[block])
-                    continue;
-                if (overshoot[block] >= MaxOvershoot)
-                    return {};
-                overshoot[block] += OvershootStep;
-                raised[block] = true;
-            }
-        }
-        if (clean) {
+        const int raised = raiseWhereLost(image, decoded, overshoot);
+        if (raised < 0)
+            return {};
+        if (raised == 0) {
             result.bytes = bytes;
             return result;
         }

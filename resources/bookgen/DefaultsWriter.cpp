@@ -9,8 +9,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QImageWriter>
-#include <QTextStream>
 #include <QXmlStreamWriter>
 
 namespace {
