@@ -1,11 +1,30 @@
+#include "app/FrmMain.h"
+#include "platform/KeyboardFilter.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Random.h"
+#include "ui/AppFonts.h"
+#include "ui/SoundBoard.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    ProgramFolder folder(ProgramFolder::locationFromArguments(app.arguments()));
+    QApplication::setApplicationName(QStringLiteral("Tintaloo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("The Tintaloo"));
+    QApplication::setQuitOnLastWindowClosed(false);
+    AppFonts::enableSmoothing(app);
+
+    // The application's own state: everything a window needs is handed to
+    // it from here.
+    ProgramFolder folder(ProgramFolder::locationFromArguments(QApplication::arguments()));
     folder.seedDefaults();
-    return 0;
+    Random random;
+    SoundBoard sounds(random);
+    KeyboardFilter keyboard;
+
+    FrmMain window({folder, random, sounds, keyboard});
+    if (!window.Form_Load() || window.hasEnded())
+        return 0;
+    return app.exec();
 }

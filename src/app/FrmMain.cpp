@@ -1,0 +1,390 @@
+#include "app/FrmMain.h"
+
+#include "app/ScreenRule.h"
+#include "app/SettingsLoader.h"
+#include "app/SplashProgress.h"
+#include "library/frmOpen.h"
+#include "paint/Gradient.h"
+#include "parental/frmParentMessage.h"
+#include "platform/KeyboardFilter.h"
+#include "platform/ProgramFolder.h"
+#include "platform/Random.h"
+#include "platform/SurfaceView.h"
+#include "ui/Resources.h"
+#include "ui/SoundBoard.h"
+#include "ui/pButton.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QScreen>
+
+namespace {
+
+// The bar behind the buttons and the bubbles.
+constexpr QRgb BarColor = 0xFFCDEBFA;
+
+struct ButtonLook
+{
+    int up, down, pressed;
+    const char* tip;
+};
+
+// Bitmaps and tooltips of c(0..3) and pTool(0..3).
+constexpr ButtonLook CommandLooks[4] = {
+    {102, 101, 0, "Open a picture to paint"},
+    {146, 147, 0, "Clear out all colors!"},
+    {110, 109, 0, "Undo"},
+    {130, 131, 132, "Choose between crazy colors and normal colors!"},
+};
+constexpr ButtonLook ToolLooks[4] = {
+    {108, 106, 107, "Color using a magic crayon"},
+    {105, 103, 104, "Paint using a magic paintbrush"},
+    {119, 117, 118, "Draw using a magic coloring pencil"},
+    {143, 144, 145, "Draw using a marker pen"},
+};
+
+// Parental buttons: the look they start with, and the enabled look that the
+// save-as and print buttons get once a picture is open (0: none).
+struct ParentalLook
+{
+    int picture, enabledPicture;
+    const char* tip;
+};
+constexpr ParentalLook ParentalLooks[5] = {
+    {150, 0, "Click here to quit The Tintaloo"},
+    {151, 155, "Save picture as..."},
+    {152, 156, "Print the picture"},
+    {153, 0, "About/Help"},
+    {154, 0, "Settings"},
+};
+
+// A failing start-up step is skipped: a missing picture or control must
+// never stop the program from starting.
+template <typename Step>
+void skipOnFailure(Step&& step)
+{
+    try {
+        step();
+    } catch (...) {
+    }
+}
+
+} // namespace
+
+FrmMain::FrmMain(const Services& services, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::FramelessWindowHint)
+    , canvas(services.random)
+    , palette(services.random)
+    , m_folder(services.folder)
+    , m_random(services.random)
+    , m_sounds(services.sounds)
+    , m_keyboard(services.keyboard)
+{
+    setWindowTitle(QStringLiteral("The Tintaloo"));
+    setObjectName(QStringLiteral("FrmMain"));
+    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer1.setInterval(5);
+    connect(&Timer1, &QTimer::timeout, this, &FrmMain::onTimer1);
+    m_tickClock.start();
+    createControls();
+}
+
+FrmMain::~FrmMain()
+{
+    Timer1.stop();
+    m_browser.reset();
+    m_keyboard.remove();
+    m_toolCursor.Destroy();
+}
+
+void FrmMain::setScreenOverride(QSize size, int bitsPerPixel)
+{
+    m_screenSize = size;
+    m_screenDepth = bitsPerPixel;
+    m_screenOverridden = true;
+}
+
+pButton* FrmMain::makeButton(QWidget* parent)
+{
+    auto* button = new pButton(parent);
+    button->setMouseIcon(Resources::handCursor());
+    return button;
+}
+
+void FrmMain::createControls()
+{
+    pT = new QWidget(this);
+    pT->setObjectName(QStringLiteral("pT"));
+    pT->setAutoFillBackground(true);
+    QPalette barPalette = pT->palette();
+    barPalette.setColor(QPalette::Window, QColor::fromRgb(BarColor));
+    pT->setPalette(barPalette);
+
+    m_paletteSurface.setBackColor(BarColor);
+    Pc = new SurfaceView(m_paletteSurface, pT);
+    Pc->setObjectName(QStringLiteral("Pc"));
+    connect(Pc, &SurfaceView::mousePressed, this, [this](Qt::MouseButton, int x, int y) { Pc_MouseDown(x, y); });
+
+    for (int i = 0; i < 4; ++i) {
+        c[size_t(i)] = makeButton(pT);
+        c[size_t(i)]->setObjectName(QStringLiteral("c%1").arg(i));
+        connect(c[size_t(i)], &pButton::click, this, [this, i] { c_Click(i); });
+        pTool[size_t(i)] = makeButton(pT);
+        pTool[size_t(i)]->setObjectName(QStringLiteral("pTool%1").arg(i));
+        connect(pTool[size_t(i)], &pButton::MouseUp, this, [this, i] {
+            if (pTool[size_t(i)]->isEnabled())
+                pTool_MouseUp(i);
+        });
+    }
+    // Crazy colours latches on release; the button must not show itself
+    // pressed on its own while the mouse is down.
+    connect(c[3], &pButton::MouseDown, this, [this] { c[3]->setLockRefresh(true); });
+    connect(c[3], &pButton::MouseUp, this, [this] { toggleCrazyColors(); });
+
+    m_backdropSurface.setBackColor(0xFF000000);
+    PB = new SurfaceView(m_backdropSurface, this);
+    PB->setObjectName(QStringLiteral("PB"));
+    P = new SurfaceView(canvas.P, PB);
+    P->setObjectName(QStringLiteral("P"));
+    P->hide();
+    connect(P, &SurfaceView::mousePressed, this, [this](Qt::MouseButton, int x, int y) { onCanvasPressed(x, y); });
+    connect(P, &SurfaceView::mouseMoved, this, [this](Qt::MouseButtons b, int x, int y) { onCanvasMoved(b, x, y); });
+    connect(P, &SurfaceView::mouseReleased, this, [this](Qt::MouseButton, int, int) { onCanvasReleased(); });
+
+    for (int i = 0; i < 5; ++i) {
+        pFunc[size_t(i)] = makeButton(this);
+        pFunc[size_t(i)]->setObjectName(QStringLiteral("pFunc%1").arg(i));
+        connect(pFunc[size_t(i)], &pButton::click, this, [this, i] { pFunc_Click(i); });
+    }
+}
+
+bool FrmMain::Form_Load()
+{
+    const bool reload = Loaded;
+    if (!checkScreen())
+        return false;
+    if (!reload)
+        m_sounds.PlayEffect(-1); // seeds the random source from the clock; plays nothing
+
+    canvas.setBrushPictures(Resources::brush(0), Resources::brush(1), Resources::brush(2));
+    m_random.seedFromClock();
+    canvas.setCurrentColor(0);
+
+    if (!readSettings())
+        return false;
+    m_sounds.setEnabled(settings.Play_Sound);
+    palette.setBubbleSpeed(settings.Bubble_speed);
+
+    skipOnFailure([this] { ensureColoredFolder(); });
+    skipOnFailure([this] {
+        for (pButton* button : pFunc)
+            button->setVisible(!settings.Auto_hide);
+    });
+    skipOnFailure([this] { giveButtonsTheirPictures(); });
+    // Masks and sprites are rebuilt on a reload too; the bubbles keep
+    // their places.
+    skipOnFailure([this] {
+        Palette::Pictures pictures;
+        for (int i = 0; i < Palette::BubbleCount; ++i)
+            pictures[size_t(i)] = Resources::bubble(i);
+        palette.setPictures(pictures);
+    });
+    if (!m_screenOverridden)
+        m_screenSize = screen() ? screen()->geometry().size() : QSize(1024, 768);
+    resize(m_screenSize);
+    skipOnFailure([this] { layOutBar(); });
+    skipOnFailure([this] { setInitialToolState(); });
+    skipOnFailure([this] { sizeRegions(); });
+    skipOnFailure([this] { placeParentalButtons(); });
+
+    if (reload) {
+        Loaded = true;
+        if (canvas.Tool() != Canvas::Marker)
+            Pc->show();
+        coverScreen();
+        return true;
+    }
+
+    skipOnFailure([this] {
+        m_backdropSurface.clear();
+        PaintGradient(m_backdropSurface.image(), 0, 0, m_backdropSurface.width(), 10, 0xFF000000,
+                      m_backdropSurface.backColor());
+        resetBubbles();
+    });
+    Loaded = true;
+    coverScreen();
+    m_keyboard.install(this);
+    c_Click(0);
+    return !m_ended;
+}
+
+bool FrmMain::checkScreen()
+{
+    if (!m_screenOverridden) {
+        QScreen* primary = QGuiApplication::primaryScreen();
+        m_screenSize = primary ? primary->geometry().size() : QSize(1024, 768);
+        m_screenDepth = primary ? primary->depth() : 32;
+    }
+    switch (ScreenRule::evaluate(m_screenSize.width(), m_screenSize.height(), m_screenDepth)) {
+    case ScreenRule::Verdict::Refuse:
+        showParentNotice(ScreenRule::refusalMessage());
+        return false;
+    case ScreenRule::Verdict::Warn:
+        if (!Loaded) {
+            frmParentMessage notice(this);
+            notice.setCancelVisible(true);
+            notice.setMessage(ScreenRule::warningMessage());
+            notice.exec();
+            if (notice.CancelPressed)
+                return false;
+        }
+        return true;
+    case ScreenRule::Verdict::Accept:
+        return true;
+    }
+    return true;
+}
+
+bool FrmMain::readSettings()
+{
+    return loadSettingsWithFirstRun(m_folder, settings, this);
+}
+
+void FrmMain::ensureColoredFolder()
+{
+    const QString folder = m_folder.path(QStringLiteral("/colored pictures"));
+    if (!QFileInfo(folder).isDir())
+        QDir().mkpath(folder);
+}
+
+void FrmMain::giveButtonsTheirPictures()
+{
+    auto look = [](pButton* button, const ButtonLook& l) {
+        button->SetPicture(Resources::bitmap(l.up), Resources::bitmap(l.down),
+                           l.pressed ? Resources::bitmap(l.pressed) : QImage());
+        button->setToolText(QString::fromLatin1(l.tip));
+    };
+    for (int i = 0; i < 4; ++i) {
+        look(c[size_t(i)], CommandLooks[i]);
+        look(pTool[size_t(i)], ToolLooks[i]);
+    }
+    for (int i = 0; i < 5; ++i) {
+        const ParentalLook& l = ParentalLooks[i];
+        const QImage picture = Resources::bitmap(l.picture);
+        if (l.enabledPicture)
+            pFunc[size_t(i)]->SetPicture(Resources::bitmap(l.enabledPicture), {}, {}, picture);
+        else
+            pFunc[size_t(i)]->SetPicture(picture);
+        pFunc[size_t(i)]->setToolText(QString::fromLatin1(l.tip));
+    }
+    // Save as and print wait for a picture; a reload keeps them as they are.
+    if (!Loaded) {
+        pFunc[1]->setEnabled(false);
+        pFunc[2]->setEnabled(false);
+    }
+    c[1]->setEnabled(false);
+    c[2]->setEnabled(false);
+    c[3]->setPressed(false);
+    c[3]->setEnabled(false);
+    canvas.setCrazyColors(false);
+    Timer1.stop();
+}
+
+void FrmMain::layOutBar()
+{
+    int position = 0;
+    auto place = [this, &position](pButton* button, bool takesRoomWhenHidden) {
+        button->move(position, pT->height() / 2 - button->height() / 2);
+        if (takesRoomWhenHidden || !button->isHidden())
+            position += button->width();
+    };
+    pT->setGeometry(0, 0, width(), BarHeight);
+    for (pButton* button : c)
+        place(button, false);
+    for (pButton* button : pTool)
+        place(button, true);
+}
+
+void FrmMain::setInitialToolState()
+{
+    for (int i = 0; i < 4; ++i) {
+        pTool[size_t(i)]->setPressed(i == 0);
+        pTool[size_t(i)]->setEnabled(false);
+    }
+    Pc->setCursor(Resources::handCursor());
+}
+
+void FrmMain::sizeRegions()
+{
+    pT->setGeometry(0, 0, width(), BarHeight);
+    const int below = std::max(0, height() - pT->height());
+    PB->setGeometry(0, pT->height(), width(), below);
+    m_backdropSurface.resize(PB->size());
+    centreCanvas();
+    const pButton* lastTool = pTool[3];
+    const int paletteLeft = lastTool->x() + lastTool->width();
+    Pc->setGeometry(paletteLeft, 0, std::max(0, pT->width() - paletteLeft), pT->height());
+    m_paletteSurface.resize(Pc->size());
+    m_paletteSurface.clear();
+}
+
+void FrmMain::placeParentalButtons()
+{
+    int left = 0;
+    for (pButton* button : pFunc) {
+        button->move(left, 0);
+        button->raise();
+        left += button->width();
+    }
+    Hot_corner_width = left;
+}
+
+void FrmMain::resetBubbles()
+{
+    palette.resetBubbles(m_paletteSurface.size(), settings.Bubble_speed);
+}
+
+void FrmMain::coverScreen()
+{
+    setGeometry(QRect(QPoint(0, 0), m_screenSize));
+    if (!isVisible())
+        showFullScreen();
+    raise();
+    activateWindow();
+}
+
+void FrmMain::endProgram()
+{
+    if (m_ended)
+        return;
+    m_ended = true;
+    Timer1.stop();
+    m_browser.reset();
+    m_keyboard.remove();
+    m_toolCursor.Destroy();
+    m_closingAllowed = true;
+    close();
+    // Leaves every event loop, nested modal ones included; when the main
+    // loop has not started yet, main() sees hasEnded() instead.
+    QCoreApplication::exit(0);
+}
+
+void FrmMain::closeEvent(QCloseEvent* event)
+{
+    // Only the quit command ends a run: the window manager's close button
+    // (or Alt+F4 getting through) must not lose the child's picture.
+    if (m_closingAllowed)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void FrmMain::showParentNotice(const QString& text)
+{
+    frmParentMessage notice(this);
+    notice.setMessage(text);
+    notice.exec();
+}

@@ -1,0 +1,174 @@
+#pragma once
+
+#include "app/Settings.h"
+#include "paint/Canvas.h"
+#include "paint/Palette.h"
+#include "platform/PictureSurface.h"
+#include "ui/cAniCursor.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <memory>
+
+class KeyboardFilter;
+class ProgramFolder;
+class Random;
+class SoundBoard;
+class SurfaceView;
+class SplashProgress;
+class frmOpen;
+class pButton;
+
+// The program's one top-level window: the bar with the command buttons, the
+// tool buttons and the bubble palette, the backdrop with the canvas in its
+// middle, and the small parental buttons in the top-left corner. It owns the
+// picture being coloured (Canvas) and the bubbles (Palette), and wires mouse,
+// button and timer events to them.
+class FrmMain : public QWidget
+{
+    Q_OBJECT
+public:
+    // What the window needs from the application.
+    struct Services
+    {
+        const ProgramFolder& folder;
+        Random& random;
+        SoundBoard& sounds;
+        KeyboardFilter& keyboard;
+    };
+
+    static constexpr int BarHeight = 124;
+    // One palette step is 1/64 s: the speeds of the bubbles and the hot
+    // corner's one second assume that rate.
+    static constexpr qint64 TickNanoseconds = 15625000;
+
+    explicit FrmMain(const Services& services, QWidget* parent = nullptr);
+    ~FrmMain() override;
+
+    // The screen as start-up measures it; tests set it before Form_Load().
+    void setScreenOverride(QSize size, int bitsPerPixel);
+
+    // The whole start-up, and the reload after a confirmed options window.
+    // Returns false when the program must end (screen refused, warning or
+    // settings refused, books that cannot be loaded).
+    bool Form_Load();
+    // Ends the program: saves nothing, closes every window, leaves the event
+    // loop. Safe to call before the event loop runs.
+    void endProgram();
+    bool hasEnded() const { return m_ended; }
+
+    // How the next picture is chosen; by default the picture browser. Returns
+    // the chosen path or "" for none.
+    std::function<QString()> pictureChooser;
+
+    // Command buttons c(0) open, c(1) clear, c(2) undo, c(3) crazy colours.
+    void c_Click(int index);
+    // Tool buttons pTool(0..3): crayon, paintbrush, colouring pencil, marker.
+    void pTool_MouseUp(int index);
+    // Parental buttons pFunc(0..4): quit, save as, print, about/help, settings.
+    void pFunc_Click(int index);
+    // Opens the picture at path on the canvas, with its coloured version when
+    // one exists; a picture that cannot be loaded gets the picture-error notice.
+    void openChosenPicture(const QString& path);
+    // One palette step (bubbles and the hot corner).
+    void Timer1_Timer();
+    // A press on the palette at (x, y): picks the colour of the bubble there.
+    void Pc_MouseDown(int x, int y);
+    void setColor(quint32 colour);
+    // The automatic save of the coloured picture.
+    void autoSave();
+    void PlayEffect(int kind);
+
+    // State that start-up fills and the commands use.
+    Settings settings;
+    bool Loaded = false;
+    int Hot_corner_width = 0;
+    Canvas canvas;
+    Palette palette;
+    QTimer Timer1;
+
+    // Controls, public like a window's controls.
+    QWidget* pT = nullptr;
+    std::array<pButton*, 4> c{};
+    std::array<pButton*, 4> pTool{};
+    SurfaceView* Pc = nullptr;
+    SurfaceView* PB = nullptr;
+    SurfaceView* P = nullptr;
+    std::array<pButton*, 5> pFunc{};
+
+    PictureSurface& paletteSurface() { return m_paletteSurface; }
+    PictureSurface& backdropSurface() { return m_backdropSurface; }
+    QSize screenSize() const { return m_screenSize; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    // Start-up steps.
+    bool checkScreen();
+    bool readSettings();
+    void ensureColoredFolder();
+    void giveButtonsTheirPictures();
+    void layOutBar();
+    void setInitialToolState();
+    void sizeRegions();
+    void placeParentalButtons();
+    void resetBubbles();
+    void coverScreen();
+
+    // Construction.
+    void createControls();
+    pButton* makeButton(QWidget* parent);
+
+    // Canvas events.
+    void onCanvasPressed(int x, int y);
+    void onCanvasMoved(Qt::MouseButtons buttons, int x, int y);
+    void onCanvasReleased();
+    void afterPictureOpened();
+    void centreCanvas();
+    void redrawBackdrop();
+    void clearPicture();
+    void undoStroke();
+    void toggleCrazyColors();
+
+    // Modal windows.
+    QString choosePictureWithBrowser();
+    // Shows the permission prompt; true when ButtonPressed is "Ok".
+    bool askPermission(const QString& forParent, const QString& forChild, bool showCancel,
+                       bool password);
+    void showPictureError(int kind, const QString& path = {});
+    void showParentNotice(const QString& text);
+    void setToolCursor(bool on);
+    void onTimer1();
+
+    // Parental commands.
+    void quitCommand();
+    void saveAsCommand();
+    void printCommand();
+    void aboutCommand();
+    void settingsCommand();
+    void closingStep();
+
+    const ProgramFolder& m_folder;
+    Random& m_random;
+    SoundBoard& m_sounds;
+    KeyboardFilter& m_keyboard;
+
+    PictureSurface m_paletteSurface;
+    PictureSurface m_backdropSurface;
+    cAniCursor m_toolCursor;
+    std::unique_ptr<SplashProgress> m_loadProgress;
+    std::unique_ptr<frmOpen> m_browser;
+
+    QSize m_screenSize;
+    int m_screenDepth = 32;
+    bool m_screenOverridden = false;
+    bool m_ended = false;
+    bool m_stroking = false;
+    bool m_closingAllowed = false;
+    QElapsedTimer m_tickClock;
+    qint64 m_lastTickNs = -1;
+};

@@ -1,0 +1,323 @@
+// The main window's event handlers: the command and tool buttons, the
+// strokes on the canvas, the palette timer and the picture-error notices.
+#include "app/FrmMain.h"
+
+#include "app/SplashProgress.h"
+#include "library/frmOpen.h"
+#include "paint/Backdrop.h"
+#include "paint/PictureSaver.h"
+#include "parental/frmMessage.h"
+#include "platform/AppError.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SurfaceView.h"
+#include "ui/SoundBoard.h"
+#include "ui/pButton.h"
+
+#include <QCursor>
+#include <QFileInfo>
+
+namespace {
+
+// Canvas cursors by tool: crayon, paintbrush, colouring pencil, marker pen.
+constexpr int ToolCursors[4] = {103, 104, 102, 105};
+
+} // namespace
+
+void FrmMain::PlayEffect(int kind)
+{
+    m_sounds.PlayEffect(kind);
+}
+
+void FrmMain::c_Click(int index)
+{
+    PlayEffect(1);
+    switch (index) {
+    case 0: {
+        autoSave();
+        Timer1.stop();
+        setToolCursor(false);
+        const QString chosen = pictureChooser ? pictureChooser() : choosePictureWithBrowser();
+        if (m_ended)
+            return;
+        setToolCursor(true);
+        Timer1.start();
+        if (canvas.Tool() != Canvas::Marker)
+            Pc->show();
+        if (!chosen.isEmpty())
+            openChosenPicture(chosen);
+        break;
+    }
+    case 1:
+        clearPicture();
+        break;
+    case 2:
+        undoStroke();
+        break;
+    case 3:
+        if (canvas.Tool() != Canvas::Marker)
+            Pc->show();
+        break;
+    default:
+        break;
+    }
+}
+
+QString FrmMain::choosePictureWithBrowser()
+{
+    if (!m_browser) {
+        m_browser = std::make_unique<frmOpen>(m_folder, settings, m_sounds, this);
+        m_browser->setMainTimer(&Timer1);
+        if (!m_loadProgress)
+            m_loadProgress = std::make_unique<SplashProgress>(m_folder, this, &Timer1);
+        m_browser->setProgress(m_loadProgress.get());
+    }
+    m_browser->Filename.clear();
+    m_browser->exec();
+    const QString chosen = m_browser->Filename;
+    if (m_browser->LoadFailed) {
+        endProgram();
+        return {};
+    }
+    if (m_browser->UnloadRequested)
+        m_browser.reset();
+    return chosen;
+}
+
+void FrmMain::openChosenPicture(const QString& path)
+{
+    try {
+        canvas.openPicture(path, PictureSaver::coloredPathFor(m_folder, path));
+    } catch (const AppError&) {
+        showPictureError(0, path);
+        return;
+    }
+    afterPictureOpened();
+}
+
+void FrmMain::afterPictureOpened()
+{
+    c[1]->setEnabled(true);
+    if (canvas.Tool() != Canvas::Marker)
+        c[3]->setEnabled(true);
+    for (pButton* tool : pTool) {
+        tool->setEnabled(true);
+        tool->setPressed(tool->Pressed());
+    }
+    P->fitToSurface();
+    centreCanvas();
+    c[2]->setEnabled(false);
+    redrawBackdrop();
+    P->show();
+    PlayEffect(5);
+    pFunc[1]->setEnabled(true);
+    pFunc[2]->setEnabled(true);
+}
+
+void FrmMain::centreCanvas()
+{
+    const float left = PB->width() / 2.0f - canvas.P.width() / 2.0f;
+    const float top = PB->height() / 2.0f - canvas.P.height() / 2.0f;
+    P->move(int(left), int(top));
+}
+
+void FrmMain::redrawBackdrop()
+{
+    // The halo frames the canvas once a picture is (being) shown.
+    QRect canvasRect;
+    if (P->isVisibleTo(PB) || !canvas.CurrentPicture().isEmpty())
+        canvasRect = QRect(P->pos(), canvas.P.size());
+    Backdrop::paint(m_backdropSurface.image(), m_backdropSurface.backColor(), canvasRect);
+    m_backdropSurface.refresh();
+    canvas.P.refresh();
+}
+
+void FrmMain::clearPicture()
+{
+    Timer1.stop();
+    const bool allowed = askPermission(
+        QStringLiteral("There was an attempt to clear out all the colors in the picture. If you click OK, "
+                       "all changes to the picture will be lost and you will be left with a black and "
+                       "white image."),
+        QStringLiteral("Would you like to get rid of all the colors? If you don't, call someone who can "
+                       "help you! Or press never mind"),
+        true, false);
+    if (allowed) {
+        autoSave();
+        canvas.clearColors(PictureSaver::isOwnPicture(m_folder, canvas.CurrentPicture()));
+        c[2]->setEnabled(false);
+    }
+    setEnabled(true);
+    Timer1.start();
+}
+
+void FrmMain::undoStroke()
+{
+    if (!canvas.canUndo())
+        return;
+    canvas.undo();
+    if (!canvas.canUndo())
+        c[2]->setEnabled(false);
+}
+
+void FrmMain::toggleCrazyColors()
+{
+    pButton* button = c[3];
+    button->setPressed(!button->Pressed());
+    canvas.setCrazyColors(button->Pressed());
+    button->setLockRefresh(false);
+}
+
+void FrmMain::pTool_MouseUp(int index)
+{
+    PlayEffect(1);
+    for (pButton* tool : pTool)
+        tool->setPressed(false);
+    pTool[size_t(index)]->setPressed(true);
+    canvas.selectTool(index);
+    if (index == Canvas::Marker) {
+        c[3]->setEnabled(false);
+    } else {
+        Pc->show();
+        if (!c[3]->isEnabled() && !canvas.CurrentPicture().isEmpty())
+            c[3]->setEnabled(true);
+        c[3]->setPressed(c[3]->Pressed());
+    }
+    setToolCursor(true);
+}
+
+void FrmMain::setToolCursor(bool on)
+{
+    if (!on) {
+        m_toolCursor.SetAsDefaultCursor(P, false);
+        return;
+    }
+    const int tool = canvas.Tool();
+    if (tool < 0 || tool > 3)
+        return;
+    m_toolCursor.LoadFromResource(ToolCursors[tool]);
+    m_toolCursor.SetAsDefaultCursor(P, true);
+}
+
+void FrmMain::onCanvasPressed(int x, int y)
+{
+    if (!canvas.beginStroke(x, y))
+        return;
+    m_stroking = true;
+    Timer1.stop();
+    if (canvas.canUndo() && !c[2]->isEnabled())
+        c[2]->setEnabled(true);
+}
+
+void FrmMain::onCanvasMoved(Qt::MouseButtons buttons, int x, int y)
+{
+    if (!m_stroking || buttons == Qt::NoButton)
+        return;
+    const int before = canvas.Undo_index();
+    canvas.moveStroke(x, y);
+    if (canvas.Undo_index() != before && !c[2]->isEnabled())
+        c[2]->setEnabled(true);
+}
+
+void FrmMain::onCanvasReleased()
+{
+    if (!m_stroking)
+        return;
+    m_stroking = false;
+    canvas.endStroke();
+    Timer1.start();
+}
+
+void FrmMain::onTimer1()
+{
+    const qint64 now = m_tickClock.nsecsElapsed();
+    // After a pause (a stroke, a modal window) the bubbles go on from where
+    // they stood instead of catching up.
+    if (m_lastTickNs < 0 || now - m_lastTickNs > 8 * TickNanoseconds) {
+        m_lastTickNs = now;
+        Timer1_Timer();
+        return;
+    }
+    int ticks = 0;
+    while (now - m_lastTickNs >= TickNanoseconds && ticks < 4) {
+        m_lastTickNs += TickNanoseconds;
+        Timer1_Timer();
+        ++ticks;
+    }
+}
+
+void FrmMain::Timer1_Timer()
+{
+    Palette::HotCornerInput corner;
+    corner.autoHide = settings.Auto_hide;
+    corner.pointer = QCursor::pos();
+    corner.buttonHeight = pFunc[0]->height();
+    corner.cornerWidth = Hot_corner_width;
+    corner.buttonsVisible = pFunc[0]->isVisible();
+    const Palette::TickResult result = palette.tick(m_paletteSurface.image(), m_paletteSurface.backColor(), corner);
+    for (int i = 0; i < result.popped; ++i)
+        PlayEffect(0);
+    if (result.buttons != Palette::ButtonsChange::None) {
+        const bool show = result.buttons == Palette::ButtonsChange::Show;
+        for (pButton* button : pFunc)
+            button->setVisible(show);
+    }
+    m_paletteSurface.refresh();
+}
+
+void FrmMain::Pc_MouseDown(int x, int y)
+{
+    const int hit = palette.hitTest(x, y);
+    if (hit < 0)
+        return;
+    PlayEffect(4);
+    palette.restartClicked(hit);
+    const qint32 colour = palette.colourOf(hit);
+    if (colour == -1)
+        return; // the colour picker's bubble: more colours arrive with the picker
+    setColor(quint32(colour));
+}
+
+void FrmMain::setColor(quint32 colour)
+{
+    canvas.setCurrentColor(colour);
+    const QRgb rgb = qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+    m_backdropSurface.setBackColor(rgb);
+    redrawBackdrop();
+}
+
+void FrmMain::autoSave()
+{
+    PictureSaver::autoSave(canvas, m_folder);
+}
+
+bool FrmMain::askPermission(const QString& forParent, const QString& forChild, bool showCancel,
+                            bool password)
+{
+    frmMessage prompt(settings, m_sounds, this);
+    prompt.setExtendedInformation(forParent);
+    prompt.setMessage(forChild);
+    prompt.setShowCancel(showCancel);
+    prompt.setPasswordVisible(password);
+    prompt.exec();
+    return prompt.ButtonPressed == QLatin1String("Ok");
+}
+
+void FrmMain::showPictureError(int kind, const QString& path)
+{
+    QString forParent;
+    QString forChild;
+    if (kind == 0) {
+        forParent = QStringLiteral("The picture '") + path
+            + QStringLiteral("' appears to be damaged or it no longer exists.");
+        forChild = QStringLiteral("Oops, the picture you choose appears to be have something wrong with it, "
+                                  "call someone who can help you fix it!");
+    } else {
+        forParent = QStringLiteral("Before printing, a temporary file has to be created in the application "
+                                   "directory. This was not possible. Please make sure there is enough "
+                                   "space in the disk and that the disk is not write protected.");
+        forChild = QStringLiteral("Oh no! Your picture could not be printed. Call someone for help!");
+    }
+    Timer1.stop();
+    askPermission(forParent, forChild, false, false);
+    Timer1.start();
+}

@@ -1,0 +1,232 @@
+// The parental buttons of the main window: quit, save as, print, about/help
+// and settings, each behind the permission prompt.
+#include "app/FrmMain.h"
+
+#include "app/frmSplash.h"
+#include "library/frmOpen.h"
+#include "paint/PictureSaver.h"
+#include "parental/frmParentMessage.h"
+#include "parental/frmParentalOptions.h"
+#include "platform/AppError.h"
+#include "platform/SurfaceView.h"
+#include "ui/pButton.h"
+
+#include <QFileDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+
+namespace {
+
+struct PermissionTexts
+{
+    const char* forParent;
+    const char* forChild;
+};
+
+constexpr PermissionTexts QuitNeedsPermission = {
+    "There was an attempt to quit The Tintaloo. If you wish to allow this, please press OK to continue.",
+    "Oh no!, something has happened when you tried to close me. Call someone who can help you!"};
+constexpr PermissionTexts QuitWithConfirmation = {
+    "There was an attempt to quit The Tintaloo. If you wish to allow this, press OK.",
+    "Are you sure you want to close this coloring book? Why don't you stay for a while?"};
+constexpr PermissionTexts SaveAsTexts = {
+    "There was an attempt to save the current picture. If you wish to allow this, please press OK to "
+    "continue.",
+    "Oh no!, something happened when you tried to save your picture. Call someone who can help you!"};
+constexpr PermissionTexts PrintTexts = {
+    "There was an attempt to print the current picture. If you wish to allow this, please press OK to "
+    "continue.",
+    "Oh no!, something happened when you tried to print your picture. Call someone who can help you!"};
+constexpr PermissionTexts AboutTexts = {
+    "There was an attempt to view the About box. If you wish to allow this, please press OK.",
+    "Oh no!, something has happened. Call someone who can help you!"};
+constexpr PermissionTexts SettingsTexts = {
+    "There was an attempt to open the options screen. If you wish to allow this, please press OK to "
+    "continue.",
+    "Oh no!, something has happened. Call someone who can help you!"};
+
+} // namespace
+
+void FrmMain::pFunc_Click(int index)
+{
+    switch (index) {
+    case 0:
+        quitCommand();
+        return;
+    case 1:
+        saveAsCommand();
+        return;
+    case 2:
+        printCommand();
+        return;
+    case 3:
+        aboutCommand();
+        return;
+    case 4:
+        settingsCommand();
+        return;
+    default:
+        closingStep();
+        return;
+    }
+}
+
+void FrmMain::closingStep()
+{
+    Timer1.start();
+    if (canvas.Tool() != Canvas::Marker)
+        Pc->show();
+}
+
+void FrmMain::quitCommand()
+{
+    const PermissionTexts& texts = settings.Quit_Needs_Permission ? QuitNeedsPermission : QuitWithConfirmation;
+    const bool password = settings.Quit_Needs_Permission && settings.Use_Parental_password;
+    Timer1.stop();
+    if (!askPermission(QString::fromLatin1(texts.forParent), QString::fromLatin1(texts.forChild), true,
+                       password)) {
+        Timer1.start();
+        return;
+    }
+    Timer1.start();
+    autoSave();
+    endProgram();
+}
+
+void FrmMain::saveAsCommand()
+{
+    Timer1.stop();
+    if (!askPermission(QString::fromLatin1(SaveAsTexts.forParent), QString::fromLatin1(SaveAsTexts.forChild),
+                       true, settings.Use_Parental_password)) {
+        Timer1.start();
+        return;
+    }
+    QFileDialog dialog(this, QStringLiteral("Save current picture as..."));
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setNameFilter(QStringLiteral("Jpeg file (*.jpg)"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+        closingStep();
+        return;
+    }
+    QString target = dialog.selectedFiles().constFirst();
+    // The test is case-sensitive: PICTURE.JPG becomes PICTURE.JPG.jpg.
+    if (!target.endsWith(QLatin1String(".jpg")) && !target.endsWith(QLatin1String(".jpeg")))
+        target += QStringLiteral(".jpg");
+    bool saved = false;
+    try {
+        saved = PictureSaver::canvasToJpeg(canvas.P, target);
+    } catch (const AppError&) {
+        saved = false;
+    }
+    if (saved) {
+        Timer1.start();
+        return;
+    }
+    frmParentMessage notice(this);
+    notice.setCancelVisible(false);
+    notice.setMessage(QStringLiteral("Unfortunately, because of an unknown error, the picture could not be "
+                                     "saved. Please make sure that the disk is not write protected and that "
+                                     "you have enough disk space to save the picture."));
+    notice.exec();
+    closingStep();
+}
+
+void FrmMain::printCommand()
+{
+    Timer1.stop();
+    if (!askPermission(QString::fromLatin1(PrintTexts.forParent), QString::fromLatin1(PrintTexts.forChild), true,
+                       settings.Use_Parental_password)) {
+        Timer1.start();
+        return;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        closingStep();
+        return;
+    }
+    bool printed = false;
+    try {
+        printed = PictureSaver::printCanvas(printer, canvas.P.image(), printer.copyCount());
+    } catch (const AppError&) {
+        printed = false;
+    }
+    Timer1.start();
+    if (!printed)
+        showPictureError(2);
+    closingStep();
+}
+
+void FrmMain::aboutCommand()
+{
+    Timer1.stop();
+    if (!askPermission(QString::fromLatin1(AboutTexts.forParent), QString::fromLatin1(AboutTexts.forChild), true,
+                       settings.Use_Parental_password)) {
+        Timer1.start();
+        closingStep();
+        return;
+    }
+    setToolCursor(false);
+    {
+        frmSplash about(m_folder, this);
+        about.setForm_style(0);
+        about.setMainTimer(&Timer1);
+        about.exec();
+    }
+    setToolCursor(true);
+    closingStep();
+}
+
+void FrmMain::settingsCommand()
+{
+    Timer1.stop();
+    if (!askPermission(QString::fromLatin1(SettingsTexts.forParent), QString::fromLatin1(SettingsTexts.forChild),
+                       true, settings.Use_Parental_password)) {
+        Timer1.start();
+        closingStep();
+        return;
+    }
+    autoSave();
+    setToolCursor(false);
+    bool confirmed = false;
+    bool mustEnd = false;
+    {
+        frmParentalOptions options(m_folder, this);
+        options.onLibraryChanged = [this] { m_browser.reset(); };
+        options.exec();
+        confirmed = options.OKclicked;
+        mustEnd = options.ProgramMustEnd;
+    }
+    if (mustEnd) {
+        endProgram();
+        return;
+    }
+    if (confirmed) {
+        setUpdatesEnabled(false);
+        const bool ok = Form_Load();
+        if (!ok) {
+            endProgram();
+            return;
+        }
+        canvas.selectTool(Canvas::Crayon);
+        if (!canvas.CurrentPicture().isEmpty()) {
+            for (pButton* button : c)
+                button->setEnabled(true);
+            for (pButton* tool : pTool) {
+                tool->setEnabled(true);
+                tool->setPressed(false);
+            }
+            pTool[0]->setPressed(true);
+            canvas.setCrazyColors(false);
+        }
+        setUpdatesEnabled(true);
+    }
+    Timer1.start();
+    setToolCursor(true);
+    closingStep();
+}

@@ -1,0 +1,39 @@
+#include "app/SplashProgress.h"
+
+#include "app/frmSplash.h"
+
+#include <QCoreApplication>
+
+SplashProgress::SplashProgress(const ProgramFolder& folder, QWidget* parent, QTimer* mainTimer)
+    : m_folder(folder)
+    , m_parent(parent)
+    , m_mainTimer(mainTimer)
+{
+}
+
+SplashProgress::~SplashProgress() = default;
+
+void SplashProgress::begin()
+{
+    m_splash = std::make_unique<frmSplash>(m_folder, m_parent);
+    m_splash->setForm_style(1);
+    m_splash->setMainTimer(m_mainTimer);
+    m_splash->setModal(false);
+    m_splash->show();
+    m_splash->raise();
+    QCoreApplication::processEvents();
+}
+
+void SplashProgress::setText(const QString& text)
+{
+    if (m_splash)
+        m_splash->setProgressText(text);
+}
+
+void SplashProgress::end()
+{
+    if (!m_splash)
+        return;
+    m_splash->close();
+    m_splash.reset();
+}

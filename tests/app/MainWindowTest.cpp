@@ -1,0 +1,270 @@
+#include "app/FrmMain.h"
+#include "parental/frmMessage.h"
+#include "parental/frmParentMessage.h"
+#include "platform/KeyboardFilter.h"
+#include "platform/Random.h"
+#include "platform/SurfaceView.h"
+#include "support/ModalDriver.h"
+#include "support/TempDataFolder.h"
+#include "ui/SoundBoard.h"
+#include "ui/pButton.h"
+
+#include <QApplication>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Where the prompt's "OK" button and the parent notice's "Cancel" link sit.
+const QPoint OkButtonAt(300, 125);
+const QPoint CancelLinkAt(284, 166);
+
+// Sound off, quitting needs permission, buttons shown, no password, medium bubbles.
+const QByteArray PlainSettings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
+
+void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
+{
+    const Qt::MouseButton button = type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton;
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+// A stroke as a child makes it: press, a few moves with the button held, release.
+void stroke(QWidget* canvas, QPoint from, QPoint to)
+{
+    sendMouse(canvas, QEvent::MouseButtonPress, from, Qt::LeftButton);
+    for (int step = 1; step <= 4; ++step)
+        sendMouse(canvas, QEvent::MouseMove, from + (to - from) * step / 4, Qt::LeftButton);
+    sendMouse(canvas, QEvent::MouseButtonRelease, to, Qt::NoButton);
+}
+
+class MainWindowTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        data.writeFile(QStringLiteral("/Settings.ini"), PlainSettings);
+        // White with a black frame and a black bar down the middle: two rooms.
+        data.writePicture(QStringLiteral("/books/Animals/cat.bmp"), 200, 120);
+        window = std::make_unique<FrmMain>(FrmMain::Services{data.folder(), random, sounds, keyboard});
+        window->setScreenOverride(QSize(1024, 768), 32);
+        window->pictureChooser = [this] { return chosen; };
+        chosen = data.path(QStringLiteral("/books/Animals/cat.bmp"));
+    }
+
+    QRgb canvasPixel(int x, int y) const { return window->canvas.P.image().pixel(x, y) & 0xFFFFFF; }
+
+    TempDataFolder data;
+    Random random{7};
+    SoundBoard sounds{random};
+    KeyboardFilter keyboard;
+    std::unique_ptr<FrmMain> window;
+    QString chosen;
+};
+
+} // namespace
+
+TEST_F(MainWindowTest, StartsFullScreenWithItsBarLaidOut)
+{
+    ASSERT_TRUE(window->Form_Load());
+    EXPECT_TRUE(window->Loaded);
+    EXPECT_EQ(window->geometry(), QRect(0, 0, 1024, 768));
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("The Tintaloo"));
+
+    int x = 0;
+    for (pButton* button : window->c) {
+        EXPECT_EQ(button->x(), x);
+        EXPECT_EQ(button->y(), FrmMain::BarHeight / 2 - button->height() / 2);
+        x += button->width();
+    }
+    for (pButton* tool : window->pTool) {
+        EXPECT_EQ(tool->x(), x);
+        x += tool->width();
+    }
+    EXPECT_EQ(window->Pc->geometry(), QRect(x, 0, 1024 - x, FrmMain::BarHeight));
+    EXPECT_EQ(window->PB->geometry(), QRect(0, FrmMain::BarHeight, 1024, 768 - FrmMain::BarHeight));
+    EXPECT_EQ(window->Hot_corner_width, window->pFunc[4]->x() + window->pFunc[4]->width());
+    EXPECT_EQ(window->pFunc[0]->pos(), QPoint(0, 0));
+
+    // The first picture is open and centred in the backdrop.
+    EXPECT_TRUE(window->P->isVisible());
+    EXPECT_EQ(window->P->size(), QSize(200, 120));
+    EXPECT_EQ(window->P->pos(), QPoint(512 - 100, (768 - FrmMain::BarHeight) / 2 - 60));
+    EXPECT_TRUE(window->c[1]->isEnabled());
+    EXPECT_FALSE(window->c[2]->isEnabled());
+    EXPECT_TRUE(window->pFunc[1]->isEnabled());
+}
+
+TEST_F(MainWindowTest, AnInvisibleCommandButtonTakesNoRoom)
+{
+    ASSERT_TRUE(window->Form_Load());
+    window->c[1]->hide();
+    ASSERT_TRUE(window->Form_Load()); // the reload lays the bar out again
+    EXPECT_EQ(window->c[2]->x(), window->c[0]->width());
+    EXPECT_EQ(window->pTool[0]->x(), window->c[3]->x() + window->c[3]->width());
+}
+
+TEST_F(MainWindowTest, ALowWindowGivesTheBackdropNoHeight)
+{
+    window->setScreenOverride(QSize(1024, 768), 32);
+    ASSERT_TRUE(window->Form_Load());
+    window->resize(1024, 60);
+    ASSERT_TRUE(window->Form_Load());
+    // The reload covers the screen again; the rule itself never gives a
+    // negative height.
+    EXPECT_GE(window->PB->height(), 0);
+}
+
+TEST_F(MainWindowTest, ColourStaysInsideTheOutlines)
+{
+    ASSERT_TRUE(window->Form_Load());
+    window->setColor(0x0000FF); // red
+    stroke(window->P, QPoint(30, 60), QPoint(95, 60)); // ends right beside the middle bar
+
+    EXPECT_NE(canvasPixel(40, 60), 0xFFFFFFu);         // the left room took colour
+    EXPECT_EQ(canvasPixel(100, 60), 0x000000u);        // the bar is still black
+    EXPECT_EQ(canvasPixel(110, 60), 0xFFFFFFu);        // the right room is untouched
+    EXPECT_EQ(canvasPixel(0, 60), 0x000000u);          // and so is the frame
+    EXPECT_TRUE(window->c[2]->isEnabled());
+    EXPECT_TRUE(window->Timer1.isActive());            // restarted after the stroke
+}
+
+TEST_F(MainWindowTest, UndoesTheLastThreeStrokesOnly)
+{
+    ASSERT_TRUE(window->Form_Load());
+    window->setColor(0x00FF00);
+    for (int i = 0; i < 4; ++i)
+        stroke(window->P, QPoint(20 + 15 * i, 30), QPoint(20 + 15 * i, 90));
+    for (int i = 0; i < 3; ++i) {
+        ASSERT_TRUE(window->c[2]->isEnabled());
+        QTest::mouseClick(window->c[2], Qt::LeftButton);
+    }
+    EXPECT_FALSE(window->c[2]->isEnabled());
+    // The first stroke is older than the three snapshots and stays.
+    EXPECT_NE(canvasPixel(20, 60), 0xFFFFFFu);
+    EXPECT_EQ(canvasPixel(65, 60), 0xFFFFFFu);
+}
+
+TEST_F(MainWindowTest, ClearAsksTheChildAndCannotBeUndone)
+{
+    ASSERT_TRUE(window->Form_Load());
+    window->setColor(0x00FF00);
+    stroke(window->P, QPoint(30, 60), QPoint(60, 60));
+    ASSERT_NE(canvasPixel(40, 60), 0xFFFFFFu);
+
+    QString asked;
+    ModalDriver::answerNext([&asked](QWidget* modal) {
+        asked = ModalDriver::visibleText(modal);
+        auto* prompt = qobject_cast<frmMessage*>(modal);
+        ASSERT_NE(prompt, nullptr);
+        ModalDriver::click(modal->childAt(OkButtonAt));
+    });
+    QTest::mouseClick(window->c[1], Qt::LeftButton);
+    EXPECT_TRUE(ModalDriver::allAnswered());
+    EXPECT_TRUE(asked.contains(QStringLiteral("Would you like to get rid of all the colors?")));
+    EXPECT_EQ(canvasPixel(40, 60), 0xFFFFFFu);
+    EXPECT_EQ(canvasPixel(100, 60), 0x000000u);
+    EXPECT_FALSE(window->c[2]->isEnabled());
+}
+
+TEST_F(MainWindowTest, ChoosingTheMarkerSwitchesCrazyColoursOff)
+{
+    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->c[3]->isEnabled());
+    QTest::mouseClick(window->pTool[3], Qt::LeftButton);
+    EXPECT_EQ(window->canvas.Tool(), 3);
+    EXPECT_TRUE(window->pTool[3]->Pressed());
+    EXPECT_FALSE(window->pTool[0]->Pressed());
+    EXPECT_FALSE(window->c[3]->isEnabled());
+    QTest::mouseClick(window->pTool[1], Qt::LeftButton);
+    EXPECT_TRUE(window->c[3]->isEnabled());
+}
+
+TEST_F(MainWindowTest, CrazyColoursLatchOnRelease)
+{
+    ASSERT_TRUE(window->Form_Load());
+    QTest::mouseClick(window->c[3], Qt::LeftButton);
+    EXPECT_TRUE(window->c[3]->Pressed());
+    EXPECT_EQ(window->canvas.Color_jitter(), 120);
+    QTest::mouseClick(window->c[3], Qt::LeftButton);
+    EXPECT_FALSE(window->c[3]->Pressed());
+    EXPECT_EQ(window->canvas.Color_jitter(), 10);
+}
+
+TEST_F(MainWindowTest, BubblesRiseAndAClickPicksTheirColour)
+{
+    ASSERT_TRUE(window->Form_Load());
+    const float startY = window->palette.bubble(1).y;
+    for (int i = 0; i < 40; ++i)
+        window->Timer1_Timer();
+    EXPECT_LT(window->palette.bubble(1).y, startY);
+
+    // Click the centre of the first bubble that no higher bubble covers.
+    int picked = -1;
+    for (int i = 0; i < 22 && picked < 0; ++i) {
+        const auto& bubble = window->palette.bubble(i);
+        if (window->palette.hitTest(int(bubble.x), int(bubble.y)) == i)
+            picked = i;
+    }
+    ASSERT_GE(picked, 0);
+    const auto& bubble = window->palette.bubble(picked);
+    const quint32 colour = quint32(bubble.colour);
+    window->Pc_MouseDown(int(bubble.x), int(bubble.y));
+    EXPECT_EQ(window->canvas.currentColor(), colour);
+    // The clicked bubble starts again below the palette.
+    EXPECT_GT(window->palette.bubble(picked).y, window->Pc->height());
+    // The backdrop follows the colour (far from the halo and the shadow).
+    const QImage& backdrop = window->backdropSurface().image();
+    const QRgb expected = qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
+    EXPECT_EQ(backdrop.pixel(5, backdrop.height() - 5), expected);
+}
+
+TEST_F(MainWindowTest, ADamagedPictureKeepsTheCurrentOne)
+{
+    ASSERT_TRUE(window->Form_Load());
+    data.writeFile(QStringLiteral("/books/Animals/broken.bmp"), QByteArray("BM not really"));
+    QString told;
+    ModalDriver::answerNext([&told](QWidget* modal) {
+        told = ModalDriver::visibleText(modal);
+        ModalDriver::click(modal->childAt(OkButtonAt));
+    });
+    window->openChosenPicture(data.path(QStringLiteral("/books/Animals/broken.bmp")));
+    EXPECT_TRUE(told.contains(QStringLiteral("Oops, the picture you choose appears to be have something wrong")));
+    EXPECT_TRUE(window->canvas.CurrentPicture().endsWith(QStringLiteral("cat.bmp")));
+    EXPECT_EQ(window->canvas.tP.size(), QSize(200, 120));
+}
+
+TEST(MainWindowScreen, RefusesATooSmallScreen)
+{
+    TempDataFolder data;
+    Random random{1};
+    SoundBoard sounds{random};
+    KeyboardFilter keyboard;
+    FrmMain window({data.folder(), random, sounds, keyboard});
+    window.setScreenOverride(QSize(799, 600), 32);
+    QString told;
+    ModalDriver::answerNext([&told](QWidget* modal) {
+        told = ModalDriver::visibleText(modal);
+        modal->close();
+    });
+    EXPECT_FALSE(window.Form_Load());
+    EXPECT_TRUE(told.contains(QStringLiteral("You must change the resolution")));
+    EXPECT_FALSE(window.Loaded);
+}
+
+TEST(MainWindowScreen, EndsWhenTheWarningIsCancelled)
+{
+    TempDataFolder data;
+    Random random{1};
+    SoundBoard sounds{random};
+    KeyboardFilter keyboard;
+    FrmMain window({data.folder(), random, sounds, keyboard});
+    window.setScreenOverride(QSize(800, 600), 16);
+    ModalDriver::answerNext([](QWidget* modal) {
+        auto* notice = qobject_cast<frmParentMessage*>(modal);
+        ASSERT_NE(notice, nullptr);
+        ModalDriver::click(modal->childAt(CancelLinkAt));
+    });
+    EXPECT_FALSE(window.Form_Load());
+}
