@@ -139,7 +139,9 @@ void SettingsFile::write(const QString& path, const Values& values,
     // The password is stored in plain text: nobody but its owner may read it,
     // whatever the permissions of a file it replaces.
     file.setPermissions(OwnerOnly);
-    if (file.write(bytes) != bytes.size())
+    // flush() is checked here because commit() would rename a temporary file
+    // whose last buffered write came up short (a full disk, a size limit).
+    if (file.write(bytes) != bytes.size() || !file.flush())
         failWrite(path, file.errorString());
     if (beforeCommit)
         beforeCommit();

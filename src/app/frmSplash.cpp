@@ -49,7 +49,6 @@ frmSplash::frmSplash(const ProgramFolder& folder, QWidget* parent)
     connect(Command3, &LinkLabel::clicked, this, &frmSplash::visitWebsiteClicked);
     connect(Label1, &LinkLabel::clicked, this, &frmSplash::noticeClicked);
 
-    layOut();
     setForm_style(0);
 }
 
@@ -79,10 +78,13 @@ void frmSplash::layOut()
     Label2->adjustSize();
     Label2->move(Margin, y);
     y += Label2->height() + 2;
-    lProgress->setFixedWidth(picture.width());
-    lProgress->adjustSize();
-    lProgress->move(Margin, y);
-    y += lProgress->height() + 6;
+    if (!lProgress->isHidden()) {
+        lProgress->setFixedWidth(picture.width());
+        lProgress->adjustSize();
+        lProgress->move(Margin, y);
+        y += lProgress->height();
+    }
+    y += 6;
     Label1->setWordWrap(true);
     Label1->setFixedWidth(picture.width());
     Label1->setFixedHeight(Label1->heightForWidth(picture.width()));
@@ -108,6 +110,10 @@ void frmSplash::setForm_style(int style)
         link->setVisible(about);
     // In the loading splash the notice is only text.
     Label1->setActive(about);
+    QPalette pal = Label1->palette();
+    pal.setColor(QPalette::WindowText, about ? LinkColor : QColor(0x50, 0x50, 0x60));
+    Label1->setPalette(pal);
+    layOut();
 }
 
 void frmSplash::setProgressText(const QString& text)

@@ -1,8 +1,10 @@
 #include "app/mMain.h"
 
 #include "app/HelpWindow.h"
+#include "paint/Gradient.h"
 #include "parental/frmParentMessage.h"
 #include "platform/AppError.h"
+#include "platform/PictureSurface.h"
 #include "platform/ProgramFolder.h"
 
 #include <QDesktopServices>
@@ -121,6 +123,19 @@ void SplitColor(qint32 color, quint8& red, quint8& green, quint8& blue)
     red = quint8(color % 256);
     green = quint8((color >> 8) & 255);
     blue = quint8((color >> 16) & 255);
+}
+
+void PaintGradient(QImage& surface, int left, int top, int width, int height, QRgb topColour,
+                   QRgb bottomColour)
+{
+    ::PaintGradient(surface, left, top, width, height, topColour, bottomColour);
+}
+
+void PaintGradient(PictureSurface& surface, int left, int top, int width, int height, QRgb topColour,
+                   QRgb bottomColour)
+{
+    ::PaintGradient(surface.image(), left, top, width, height, topColour, bottomColour);
+    surface.refresh();
 }
 
 bool FontSmoothingIsOn()

@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QRgb>
 #include <QString>
 #include <QtGlobal>
 
+class PictureSurface;
 class ProgramFolder;
+class QImage;
 class QWidget;
 
 // Small services that several windows share: web pages, help topics,
@@ -37,6 +40,15 @@ QString FolderOf(const QString& path);
 // Splits a colour 0x00BBGGRR into its bytes; a negative colour (not an
 // explicit red-green-blue value) throws AppError Overflow.
 void SplitColor(qint32 color, quint8& red, quint8& green, quint8& blue);
+
+// The shadow under the bar: a vertical gradient from topColour in the first
+// row to bottomColour over what the surface shows, L + 1 rows for height L
+// and width + 1 columns (-1: the surface's own width or height).
+void PaintGradient(QImage& surface, int left, int top, int width, int height, QRgb topColour,
+                   QRgb bottomColour);
+// The same on a picture surface, which is then asked to repaint.
+void PaintGradient(PictureSurface& surface, int left, int top, int width, int height, QRgb topColour,
+                   QRgb bottomColour);
 
 // Antialiased text for the whole application. The system's own setting is
 // never touched: the state lives in the application's font, so there is

@@ -1,0 +1,247 @@
+#include "app/Settings.h"
+#include "app/SettingsFile.h"
+#include "platform/AppError.h"
+#include "support/TempDataFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+const QByteArray GoodFile(" 1 \r\n 0 \r\n 1 \r\n 1 \r\n 10 \r\nsecret\r\nmy hint\r\n");
+
+class SettingsFileTest : public ::testing::Test
+{
+protected:
+    QString path() const { return data.path(QStringLiteral("/Settings.ini")); }
+    bool readFile(const QByteArray& bytes)
+    {
+        data.writeFile(QStringLiteral("/Settings.ini"), bytes);
+        return SettingsFile::read(path(), settings);
+    }
+
+    TempDataFolder data;
+    Settings settings;
+};
+
+} // namespace
+
+TEST_F(SettingsFileTest, ReadsTheSevenLines)
+{
+    ASSERT_TRUE(readFile(GoodFile));
+    EXPECT_TRUE(settings.Play_Sound);
+    EXPECT_TRUE(settings.Quit_Needs_Permission);
+    EXPECT_TRUE(settings.Auto_hide);
+    EXPECT_TRUE(settings.Use_Parental_password);
+    EXPECT_EQ(settings.Bubble_speed, 10.0f);
+    EXPECT_EQ(settings.Parental_Password, QStringLiteral("secret"));
+    EXPECT_EQ(settings.Parental_Password_Hint, QStringLiteral("my hint"));
+}
+
+TEST_F(SettingsFileTest, WriteThenReadGivesTheSameBytesAndValues)
+{
+    SettingsFile::Values values;
+    values.playSound = true;
+    values.allowQuittingWithoutPermission = true;
+    values.autoHide = false;
+    values.useParentalPassword = true;
+    values.bubbleSpeed = 2;
+    values.password = QStringLiteral("  Gr\u00f6\u00dfe ");
+    values.hint = QStringLiteral("the usual");
+    SettingsFile::write(path(), values);
+
+    const QByteArray expected = QByteArray(" 1 \r\n 1 \r\n 0 \r\n 1 \r\n 2 \r\n  Gr\xf6\xdf" "e \r\nthe usual\r\n");
+    EXPECT_EQ(readAll(path()), expected);
+
+    ASSERT_TRUE(SettingsFile::read(path(), settings));
+    EXPECT_TRUE(settings.Play_Sound);
+    EXPECT_FALSE(settings.Quit_Needs_Permission);
+    EXPECT_FALSE(settings.Auto_hide);
+    EXPECT_EQ(settings.Bubble_speed, 2.0f);
+    EXPECT_EQ(settings.Parental_Password, values.password);
+
+    // What was read, written again, is the same file byte for byte.
+    SettingsFile::Values again;
+    again.playSound = settings.Play_Sound;
+    again.allowQuittingWithoutPermission = !settings.Quit_Needs_Permission;
+    again.autoHide = settings.Auto_hide;
+    again.useParentalPassword = settings.Use_Parental_password;
+    again.bubbleSpeed = int(settings.Bubble_speed);
+    again.password = settings.Parental_Password;
+    again.hint = settings.Parental_Password_Hint;
+    EXPECT_EQ(SettingsFile::encode(again), expected);
+}
+
+TEST_F(SettingsFileTest, NoSpeedIsWrittenAsAnEmptyLineThatTheReaderRefuses)
+{
+    SettingsFile::Values values;
+    values.bubbleSpeed = 0;
+    SettingsFile::write(path(), values);
+    EXPECT_EQ(readAll(path()), QByteArray(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n\r\n\r\n"));
+    EXPECT_FALSE(SettingsFile::read(path(), settings));
+}
+
+TEST_F(SettingsFileTest, EachBrokenFileFailsTheRead)
+{
+    EXPECT_FALSE(SettingsFile::read(path(), settings)) << "missing file";
+    EXPECT_FALSE(readFile(" 1 \r\n 0 \r\n 1 \r\n 1 \r\n 10 \r\nsecret\r\n")) << "six lines";
+    EXPECT_FALSE(readFile(" 1 \r\n 0 \r\n 1 \r\n 1 \r\n\r\nsecret\r\nhint\r\n")) << "empty line 5";
+    EXPECT_FALSE(readFile(" 1 \r\n 0 \r\nabc\r\n 1 \r\n 4 \r\nsecret\r\nhint\r\n")) << "abc on line 3";
+    EXPECT_FALSE(readFile("")) << "empty file";
+    EXPECT_FALSE(readFile(" 1 \r\n 0 \r\n 1 \r\n 1 \r\n inf \r\nsecret\r\nhint\r\n")) << "not a finite number";
+}
+
+TEST_F(SettingsFileTest, AFailurePartWayKeepsTheValuesAlreadyRead)
+{
+    settings.Play_Sound = false;
+    settings.Quit_Needs_Permission = false;
+    settings.Auto_hide = true;
+    settings.Parental_Password = QStringLiteral("before");
+    EXPECT_FALSE(readFile(" 1 \r\n 0 \r\nabc\r\n 1 \r\n 4 \r\nsecret\r\nhint\r\n"));
+    EXPECT_TRUE(settings.Play_Sound);
+    EXPECT_TRUE(settings.Quit_Needs_Permission);
+    EXPECT_TRUE(settings.Auto_hide) << "line 3 failed: its value stays";
+    EXPECT_EQ(settings.Parental_Password, QStringLiteral("before"));
+}
+
+TEST_F(SettingsFileTest, PasswordKeepsItsBlanks)
+{
+    ASSERT_TRUE(readFile(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 4 \r\n  two words  \r\n hint \r\n"));
+    EXPECT_EQ(settings.Parental_Password, QStringLiteral("  two words  "));
+    EXPECT_EQ(settings.Parental_Password_Hint, QStringLiteral(" hint "));
+}
+
+TEST_F(SettingsFileTest, OnlyOneOnLineTwoLetsTheChildQuitFreely)
+{
+    ASSERT_TRUE(readFile(" 1 \r\n 1 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n"));
+    EXPECT_FALSE(settings.Quit_Needs_Permission);
+    ASSERT_TRUE(readFile(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n"));
+    EXPECT_TRUE(settings.Quit_Needs_Permission);
+    ASSERT_TRUE(readFile(" 1 \r\n 2 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n"));
+    EXPECT_TRUE(settings.Quit_Needs_Permission);
+}
+
+TEST_F(SettingsFileTest, LinesAfterTheSeventhAreIgnored)
+{
+    ASSERT_TRUE(readFile(GoodFile + "extra\r\n 99 \r\nmore"));
+    EXPECT_EQ(settings.Parental_Password_Hint, QStringLiteral("my hint"));
+}
+
+TEST_F(SettingsFileTest, DecimalValuesTakeTheirIntegerPart)
+{
+    ASSERT_TRUE(readFile(" 0.9 \r\n 1.5 \r\n-0.5\r\n 0 \r\n 4.7 \r\n\r\n\r\n"));
+    EXPECT_FALSE(settings.Play_Sound) << "0.9 rounds down to 0";
+    EXPECT_FALSE(settings.Quit_Needs_Permission) << "1.5 rounds down to 1";
+    EXPECT_TRUE(settings.Auto_hide) << "-0.5 rounds down to -1";
+    EXPECT_EQ(settings.Bubble_speed, 4.0f);
+}
+
+TEST_F(SettingsFileTest, HandEditedFileWithLineFeedsOnlyIsRead)
+{
+    ASSERT_TRUE(readFile(" 1 \n 0 \n 0 \n 1 \n 2 \npass\nhint"));
+    EXPECT_EQ(settings.Bubble_speed, 2.0f);
+    EXPECT_EQ(settings.Parental_Password, QStringLiteral("pass"));
+    EXPECT_EQ(settings.Parental_Password_Hint, QStringLiteral("hint"));
+}
+
+TEST_F(SettingsFileTest, WrittenFileIsReadableByItsOwnerOnly)
+{
+    data.writeFile(QStringLiteral("/settings.ini"), GoodFile);
+    QFile::setPermissions(path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    SettingsFile::write(path(), SettingsFile::Values{});
+    const auto others = QFile::ReadGroup | QFile::WriteGroup | QFile::ExeGroup | QFile::ReadOther
+                        | QFile::WriteOther | QFile::ExeOther;
+    EXPECT_EQ(QFile::permissions(path()) & others, QFileDevice::Permissions());
+    EXPECT_TRUE(QFile::permissions(path()) & QFile::ReadOwner);
+
+    const QString fresh = data.root() + QStringLiteral("/fresh.ini");
+    SettingsFile::write(fresh, SettingsFile::Values{});
+    EXPECT_EQ(QFile::permissions(fresh) & others, QFileDevice::Permissions());
+}
+
+TEST_F(SettingsFileTest, TextOutsideTheCodePageIsRefusedAndTheOldFileKept)
+{
+    data.writeFile(QStringLiteral("/settings.ini"), GoodFile);
+    SettingsFile::Values values;
+    values.password = QStringLiteral("\u263A smile");
+    EXPECT_THROW(SettingsFile::write(path(), values), AppError);
+    values.password = QStringLiteral("two\r\nlines");
+    EXPECT_THROW(SettingsFile::write(path(), values), AppError);
+    EXPECT_EQ(readAll(path()), GoodFile);
+}
+
+TEST_F(SettingsFileTest, WriteIntoAMissingFolderThrows)
+{
+    EXPECT_THROW(SettingsFile::write(data.root() + QStringLiteral("/no/such/settings.ini"), {}), AppError);
+}
+
+TEST_F(SettingsFileTest, AWriteKilledBeforeItsRenameLeavesTheOldFileWhole)
+{
+    data.writeFile(QStringLiteral("/settings.ini"), GoodFile);
+    const QString target = path();
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        SettingsFile::Values values;
+        values.password = QStringLiteral("new password");
+        try {
+            SettingsFile::write(target, values, [] { ::kill(::getpid(), SIGKILL); });
+        } catch (...) {
+        }
+        _exit(3); // not reached: the process dies before the rename
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFSIGNALED(status));
+    EXPECT_EQ(WTERMSIG(status), SIGKILL);
+
+    EXPECT_EQ(readAll(target), GoodFile);
+    ASSERT_TRUE(SettingsFile::read(target, settings));
+    EXPECT_EQ(settings.Parental_Password, QStringLiteral("secret"));
+    // The half-done temporary file, if any, sits beside it under another name.
+    const QStringList names = QDir(data.root()).entryList(QDir::Files);
+    EXPECT_TRUE(names.contains(QStringLiteral("settings.ini")));
+}
+
+TEST_F(SettingsFileTest, AWriteCutShortByAFullDiskLeavesTheOldFileWhole)
+{
+    data.writeFile(QStringLiteral("/settings.ini"), GoodFile);
+    const QString target = path();
+    std::fflush(nullptr);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        // Files of this process may not grow past 12 bytes: the write comes up short.
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{12, 12};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        SettingsFile::Values values;
+        values.password = QStringLiteral("a rather long new password");
+        try {
+            SettingsFile::write(target, values);
+        } catch (const AppError&) {
+            _exit(0);
+        }
+        _exit(1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "the failure must be reported";
+    EXPECT_EQ(readAll(target), GoodFile);
+    EXPECT_EQ(QDir(data.root()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("settings.ini")});
+}

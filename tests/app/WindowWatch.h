@@ -1,0 +1,91 @@
+#pragma once
+
+// Helpers for the tests of the settings, options, splash and help windows.
+// The windows open each other modally (a notice over the options window, the
+// welcome before it), so a test answers each kind of window by its type
+// rather than by the order in which they appear.
+
+#include "app/LinkLabel.h"
+#include "parental/frmParentMessage.h"
+#include "support/ModalDriver.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <functional>
+#include <memory>
+
+namespace WindowWatch {
+
+// Runs action once on the next visible modal window of type Window.
+template <class Window>
+void answer(std::function<void(Window*)> action, int timeoutMs = 10000)
+{
+    auto* poll = new QTimer;
+    auto elapsed = std::make_shared<int>(0);
+    poll->setInterval(10);
+    QObject::connect(poll, &QTimer::timeout, [poll, action, elapsed, timeoutMs]() {
+        *elapsed += 10;
+        auto* window = qobject_cast<Window*>(QApplication::activeModalWidget());
+        if (window && window->isVisible()) {
+            poll->stop();
+            poll->deleteLater();
+            action(window);
+        } else if (*elapsed > timeoutMs) {
+            poll->stop();
+            poll->deleteLater();
+        }
+    });
+    poll->start();
+}
+
+// Clicks a link or any other widget found by object name in window.
+template <class Widget = QWidget>
+void clickChild(QWidget* window, const char* name)
+{
+    ModalDriver::click(window->findChild<Widget*>(QLatin1String(name)));
+}
+
+// While it lives, answers every parent notice that opens: records its text
+// and presses "Continue" (or "Cancel" when asked).
+class Notices
+{
+public:
+    explicit Notices(bool pressCancel = false)
+        : m_poll(std::make_unique<QTimer>())
+        , m_texts(std::make_shared<QStringList>())
+        , m_pressCancel(std::make_shared<bool>(pressCancel))
+    {
+        m_poll->setInterval(10);
+        auto texts = m_texts;
+        auto cancelWanted = m_pressCancel;
+        QObject::connect(m_poll.get(), &QTimer::timeout, [texts, cancelWanted]() {
+            auto* notice = qobject_cast<frmParentMessage*>(QApplication::activeModalWidget());
+            if (!notice || !notice->isVisible())
+                return;
+            texts->append(notice->lMessage->text());
+            const bool cancel = *cancelWanted && notice->lCancel->isVisible();
+            ModalDriver::click(cancel ? notice->lCancel : notice->lContinue);
+        });
+        m_poll->start();
+    }
+
+    const QStringList& texts() const { return *m_texts; }
+    void setPressCancel(bool on) { *m_pressCancel = on; }
+
+private:
+    std::unique_ptr<QTimer> m_poll;
+    std::shared_ptr<QStringList> m_texts;
+    std::shared_ptr<bool> m_pressCancel;
+};
+
+inline QByteArray readBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+} // namespace WindowWatch
