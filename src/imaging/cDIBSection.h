@@ -29,7 +29,7 @@ public:
     cDIBSection& operator=(const cDIBSection&) = delete;
     cDIBSection(cDIBSection&& other) noexcept;
     cDIBSection& operator=(cDIBSection&& other) noexcept;
-    ~cDIBSection() = default;
+    ~cDIBSection();
 
     // Releases the old section, then makes a W x H section whose bits are all
     // 0 (black, zero filler). False, and the object left empty, for a size
@@ -89,7 +89,12 @@ public:
     }
 
 private:
+    // Releases the old section and takes a buffer for width x height
+    // without clearing it.
+    bool allocate(int width, int height);
+
     std::unique_ptr<uint8_t[]> m_bits;
+    size_t m_capacity = 0; // bytes allocated, at least stride * height
     int m_width = 0;
     int m_height = 0;
     int m_stride = 0;
