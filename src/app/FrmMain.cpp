@@ -1,6 +1,7 @@
 #include "app/FrmMain.h"
 
 #include "app/ScreenRule.h"
+#include "app/mMain.h"
 #include "app/SettingsLoader.h"
 #include "app/SplashProgress.h"
 #include "library/frmOpen.h"
@@ -25,6 +26,9 @@ namespace {
 
 // The bar behind the buttons and the bubbles.
 constexpr QRgb BarColor = 0xFFCDEBFA;
+// The backdrop until the child picks a colour: calm, and dark enough for the
+// halo around the picture to show.
+constexpr QRgb FirstBackdropColor = 0xFF6F86B8;
 
 struct ButtonLook
 {
@@ -144,7 +148,7 @@ void FrmMain::createControls()
     connect(c[3], &pButton::MouseDown, this, [this] { c[3]->setLockRefresh(true); });
     connect(c[3], &pButton::MouseUp, this, [this] { toggleCrazyColors(); });
 
-    m_backdropSurface.setBackColor(0xFF000000);
+    m_backdropSurface.setBackColor(FirstBackdropColor);
     PB = new SurfaceView(m_backdropSurface, this);
     PB->setObjectName(QStringLiteral("PB"));
     P = new SurfaceView(canvas.P, PB);
@@ -166,8 +170,10 @@ bool FrmMain::Form_Load()
     const bool reload = Loaded;
     if (!checkScreen())
         return false;
-    if (!reload)
-        m_sounds.PlayEffect(-1); // seeds the random source from the clock; plays nothing
+    if (!reload) {
+        m_fontSmoothingWasOn = mMain::FontSmoothingIsOn();
+        mMain::FontSmoothingOn(2);
+    }
 
     canvas.setBrushPictures(Resources::brush(0), Resources::brush(1), Resources::brush(2));
     m_random.seedFromClock();
@@ -361,9 +367,13 @@ void FrmMain::endProgram()
     if (m_ended)
         return;
     m_ended = true;
+    // Every step runs whatever failed before it.
     Timer1.stop();
-    m_browser.reset();
+    skipOnFailure([this] { m_browser.reset(); });
+    skipOnFailure([this] { m_loadProgress.reset(); });
     m_keyboard.remove();
+    if (Loaded && !m_fontSmoothingWasOn)
+        skipOnFailure([] { mMain::FontSmoothingOff(); });
     m_toolCursor.Destroy();
     m_closingAllowed = true;
     close();

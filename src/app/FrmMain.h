@@ -40,7 +40,7 @@ public:
         KeyboardFilter& keyboard;
     };
 
-    static constexpr int BarHeight = 124;
+    static constexpr int BarHeight = 132;
     // One palette step is 1/64 s: the speeds of the bubbles and the hot
     // corner's one second assume that rate.
     static constexpr qint64 TickNanoseconds = 15625000;
@@ -169,6 +169,7 @@ private:
     bool m_ended = false;
     bool m_stroking = false;
     bool m_closingAllowed = false;
+    bool m_fontSmoothingWasOn = true;
     QElapsedTimer m_tickClock;
     qint64 m_lastTickNs = -1;
 };

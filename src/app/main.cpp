@@ -2,7 +2,6 @@
 #include "platform/KeyboardFilter.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
-#include "ui/AppFonts.h"
 #include "ui/SoundBoard.h"
 
 #include <QApplication>
@@ -13,7 +12,6 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Tintaloo"));
     QApplication::setApplicationDisplayName(QStringLiteral("The Tintaloo"));
     QApplication::setQuitOnLastWindowClosed(false);
-    AppFonts::enableSmoothing(app);
 
     // The application's own state: everything a window needs is handed to
     // it from here.
