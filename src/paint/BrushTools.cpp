@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <cstdlib>
+#include <cstring>
 
 namespace {
 
@@ -20,6 +21,61 @@ constexpr std::array<double, 256> makeBrushAlpha()
     return table;
 }
 constexpr std::array<double, 256> BrushAlpha = makeBrushAlpha();
+
+// Moves a canvas pixel toward one colour by a brush grey g: each channel
+// becomes old * a + colour * b with a = g / 255 and b = 1 - a, in double
+// precision, rounded half to even. The colour's share colour * b is worked
+// out once per grey for the whole stamp; on x86 the three channels are mixed
+// two at a time with the same double operations.
+class BrushMixer
+{
+public:
+    BrushMixer(uint8_t R, uint8_t G, uint8_t B)
+    {
+        for (int g = 0; g < 255; ++g) {
+            const double b = 1.0 - BrushAlpha[size_t(g)];
+#if defined(__SSE2__)
+            m_blueGreen[g] = _mm_set_pd(G * b, B * b);
+            m_red[g] = _mm_set_pd(0.0, R * b);
+#else
+            m_share[g][0] = B * b;
+            m_share[g][1] = G * b;
+            m_share[g][2] = R * b;
+#endif
+        }
+    }
+
+    // pixel: blue, green, red and an unused byte, which is kept.
+    void mix(uint8_t* pixel, uint8_t grey) const
+    {
+        const double a = BrushAlpha[grey];
+#if defined(__SSE2__)
+        quint32 old;
+        std::memcpy(&old, pixel, 4);
+        const __m128i zero = _mm_setzero_si128();
+        const __m128i channels =
+            _mm_unpacklo_epi16(_mm_unpacklo_epi8(_mm_cvtsi32_si128(int(old)), zero), zero);
+        const __m128d av = _mm_set1_pd(a);
+        const __m128d blueGreen = _mm_add_pd(_mm_mul_pd(_mm_cvtepi32_pd(channels), av), m_blueGreen[grey]);
+        const __m128d red = _mm_add_pd(_mm_mul_pd(_mm_cvtepi32_pd(_mm_srli_si128(channels, 8)), av), m_red[grey]);
+        __m128i mixed = _mm_unpacklo_epi64(_mm_cvtpd_epi32(blueGreen), _mm_cvtpd_epi32(red));
+        mixed = _mm_packus_epi16(_mm_packs_epi32(mixed, mixed), mixed);
+        const quint32 result = (quint32(_mm_cvtsi128_si32(mixed)) & 0x00FFFFFFu) | (old & 0xFF000000u);
+        std::memcpy(pixel, &result, 4);
+#else
+        for (int c = 0; c < 3; ++c)
+            pixel[c] = uint8_t(roundHalfEven(pixel[c] * a + m_share[grey][c]));
+#endif
+    }
+
+private:
+#if defined(__SSE2__)
+    __m128d m_blueGreen[255];
+    __m128d m_red[255];
+#else
+    double m_share[255][3];
+#endif
+};
 
 // Direct access to a 32-bit surface, taken once per segment so the pixel
 // routines make no Qt call.
@@ -105,24 +161,20 @@ QRect stamp_brush(cNDib& canvas, const cNDib& mask, const cNDib& brush, int X, i
     const int y1 = Y + hh > CH - 1 ? CH : Y + hh + 1;
 
     const quint32 keyNative = nativeFromColour(key);
-    const double red = R, green = G, blue = B;
+    const BrushMixer mixer(R, G, B);
     for (int y = y0; y < y1; ++y) {
         // The mask is read with clamping, as a pixel look-up would.
         const quint32* maskRow = reinterpret_cast<const quint32*>(mask.bits()) + qsizetype(std::min(y, MH - 1)) * MW;
-        const uint8_t* brushRow = brush.bits() + qsizetype(std::min(y - by, BH - 1)) * BW * 4;
+        // x - bx never passes the brush's last column: x < x1 <= X + hw + 1.
+        const uint8_t* brushRow = brush.bits() + qsizetype(std::min(y - by, BH - 1)) * BW * 4 - qsizetype(bx) * 4;
         uint8_t* canvasRow = canvas.bits() + qsizetype(y) * CW * 4;
         for (int x = x0; x < x1; ++x) {
-            if ((maskRow[x < MW ? x : MW - 1] & 0x00FFFFFFu) != keyNative)
+            if ((maskRow[std::min(x, MW - 1)] & 0x00FFFFFFu) != keyNative)
                 continue;
-            const uint8_t g = brushRow[std::min(x - bx, BW - 1) * 4];
-            const double a = BrushAlpha[g];
-            const double b = 1.0 - a;
-            if (b == 0.0)
+            const uint8_t grey = brushRow[qsizetype(x) * 4];
+            if (grey == 255) // b = 1 - a = 0: a white brush pixel lays down nothing
                 continue;
-            uint8_t* p = canvasRow + qsizetype(x) * 4;
-            p[2] = uint8_t(roundHalfEven(p[2] * a + red * b));
-            p[1] = uint8_t(roundHalfEven(p[1] * a + green * b));
-            p[0] = uint8_t(roundHalfEven(p[0] * a + blue * b));
+            mixer.mix(canvasRow + qsizetype(x) * 4, grey);
         }
     }
 
