@@ -74,18 +74,6 @@ TEST(LoadSettingsWithFirstRun, LeavingTheOptionsWithoutContinueEndsTheProgram)
     EXPECT_FALSE(QFileInfo::exists(data.path(QStringLiteral("/Settings.ini"))));
 }
 
-TEST(LoadSettingsWithFirstRun, CancelAfterAnUnreadableFileEndsTheProgram)
-{
-    TempDataFolder data;
-    data.writeFile(QStringLiteral("/Settings.ini"), "rubbish");
-    WindowWatch::answer<frmParentalOptions>([](frmParentalOptions* w) { clickChild(w, "cFunc0"); });
-    WindowWatch::Notices notices;
-    Settings settings;
-    EXPECT_FALSE(loadSettingsWithFirstRun(data.folder(), settings));
-    ASSERT_EQ(notices.texts().size(), 1);
-    EXPECT_TRUE(notices.texts().first().startsWith(QStringLiteral("There was an error when trying to open")));
-}
-
 TEST(LoadSettingsWithFirstRun, AFileStillUnreadableAfterContinueIsASeriousError)
 {
     // Six lines with a speed the window cannot show: the parent confirms
