@@ -19,7 +19,7 @@ struct ProfilePoint {
     double grey;
 };
 
-struct BrushSpec {
+struct BrushDesign {
     int width, height;
     int darkest;
     std::vector<ProfilePoint> profile; // ends at white
@@ -47,31 +47,31 @@ double signedUnit(std::mt19937& engine)
     return (engine() >> 8) / double(1u << 24) * 2.0 - 1.0;
 }
 
-QImage brush(const BrushSpec& spec)
+QImage brush(const BrushDesign& design)
 {
-    QImage image(spec.width, spec.height, QImage::Format_RGB32);
-    std::mt19937 engine(spec.seed);
-    const int cx = (spec.width - 1) / 2;
-    const int cy = (spec.height - 1) / 2;
+    QImage image(design.width, design.height, QImage::Format_RGB32);
+    std::mt19937 engine(design.seed);
+    const int cx = (design.width - 1) / 2;
+    const int cy = (design.height - 1) / 2;
     const double phase1 = signedUnit(engine) * M_PI;
     const double phase2 = signedUnit(engine) * M_PI;
-    for (int y = 0; y < spec.height; ++y) {
+    for (int y = 0; y < design.height; ++y) {
         auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < spec.width; ++x) {
+        for (int x = 0; x < design.width; ++x) {
             const double dx = x - cx;
             const double dy = y - cy;
             const double angle = std::atan2(dy, dx);
-            const double bend = 1.0 + spec.wobble * (0.6 * std::sin(3 * angle + phase1) +
+            const double bend = 1.0 + design.wobble * (0.6 * std::sin(3 * angle + phase1) +
                                                      0.4 * std::sin(5 * angle + phase2));
-            double grey = profileAt(spec.profile, std::hypot(dx, dy) * bend);
-            const double noise = signedUnit(engine) * spec.grain;
+            double grey = profileAt(design.profile, std::hypot(dx, dy) * bend);
+            const double noise = signedUnit(engine) * design.grain;
             if (grey < 255.0)
-                grey = std::clamp(grey + noise, double(spec.darkest), 255.0);
+                grey = std::clamp(grey + noise, double(design.darkest), 255.0);
             const int g = int(std::lround(grey));
             row[x] = qRgb(g, g, g);
         }
     }
-    image.setPixel(cx, cy, qRgb(spec.darkest, spec.darkest, spec.darkest));
+    image.setPixel(cx, cy, qRgb(design.darkest, design.darkest, design.darkest));
     return image;
 }
 
@@ -79,13 +79,13 @@ QImage brush(const BrushSpec& spec)
 
 void makeBrushes(ArtWriter& out)
 {
-    const BrushSpec crayon{38, 34, 92,
+    const BrushDesign crayon{38, 34, 92,
                            {{3, 96}, {8, 126}, {12, 171}, {14, 214}, {16, 246}, {19, 255}},
                            0.05, 7.0, 20240601u};
-    const BrushSpec paintbrush{112, 106, 126,
+    const BrushDesign paintbrush{112, 106, 126,
                                {{10, 128}, {20, 143}, {28, 171}, {36, 211}, {44, 242}, {52, 253}, {60, 255}},
                                0.015, 2.0, 20240602u};
-    const BrushSpec pencil{8, 8, 165, {{0, 165}, {1, 178}, {2, 208}, {3, 240}, {4.2, 255}}, 0.0, 2.0,
+    const BrushDesign pencil{8, 8, 165, {{0, 165}, {1, 178}, {2, 208}, {3, 240}, {4.2, 255}}, 0.0, 2.0,
                            20240603u};
     out.addImage("brushes/0.png", brush(crayon));
     out.addImage("brushes/1.png", brush(paintbrush));

@@ -16,12 +16,12 @@ using namespace ArtStyle;
 
 namespace {
 
-struct BubbleSpec {
+struct BubbleDesign {
     int width, height;
     int red, green, blue; // red < 0: the colour-picker bubble
 };
 
-constexpr BubbleSpec kBubbles[23] = {
+constexpr BubbleDesign kBubbles[23] = {
     {20, 20, 4, 255, 4},      {43, 43, 255, 0, 0},      {20, 19, 255, 255, 2},
     {26, 28, 3, 255, 255},    {19, 18, 6, 6, 255},      {44, 43, 199, 178, 153},
     {33, 29, 140, 98, 57},    {16, 17, 255, 2, 255},    {47, 43, 96, 57, 19},
@@ -54,7 +54,7 @@ QColor pickerSwirl(double dx, double dy, double r)
     return QColor::fromHsvF(float(hue), float(saturation), 1.0f);
 }
 
-QColor bubblePixel(const BubbleSpec& b, double dx, double dy, double r)
+QColor bubblePixel(const BubbleDesign& b, double dx, double dy, double r)
 {
     const bool picker = b.red < 0;
     const QColor colour = picker ? pickerSwirl(dx, dy, r) : QColor(b.red, b.green, b.blue);
@@ -79,7 +79,7 @@ QColor bubblePixel(const BubbleSpec& b, double dx, double dy, double r)
     return colour;
 }
 
-QImage bubble(const BubbleSpec& b)
+QImage bubble(const BubbleDesign& b)
 {
     QImage image(b.width, b.height, QImage::Format_RGB32);
     image.fill(Qt::black);

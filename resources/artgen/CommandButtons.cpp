@@ -186,19 +186,19 @@ void paintCrazy(QPainter& p, const QRectF& tile, Look look)
 
 void makeCommandButtons(ArtWriter& out)
 {
-    struct Spec {
+    struct Design {
         int up, down, pressed;
         int width;
         QColor tile;
         IconPainter icon;
     };
-    const Spec specs[] = {
+    const Design designs[] = {
         {102, 101, 0, 78, kOrange, paintBook},
         {146, 147, 0, 106, kCandy, paintEraser},
         {110, 109, 0, 89, kGrape, paintUndoArrow},
         {130, 131, 132, 102, kMint, paintCrazy},
     };
-    for (const Spec& s : specs) {
+    for (const Design& s : designs) {
         out.addImage(QString("bitmaps/%1.png").arg(s.up), commandButton(s.width, 92, s.tile, Look::Up, s.icon));
         out.addImage(QString("bitmaps/%1.png").arg(s.down),
                      commandButton(s.width, 92, s.tile, Look::Down, s.icon));

@@ -59,18 +59,18 @@ QImage toolButton(int width, Tool tool, Look look)
 
 void makeToolButtons(ArtWriter& out)
 {
-    struct Spec {
+    struct Design {
         Tool tool;
         int up, down, pressed;
         int width;
     };
-    const Spec specs[] = {
+    const Design designs[] = {
         {Tool::Crayon, 108, 106, 107, 95},
         {Tool::Paintbrush, 105, 103, 104, 86},
         {Tool::Pencil, 119, 117, 118, 77},
         {Tool::Marker, 143, 144, 145, 99},
     };
-    for (const Spec& s : specs) {
+    for (const Design& s : designs) {
         out.addImage(QString("bitmaps/%1.png").arg(s.up), toolButton(s.width, s.tool, Look::Up));
         out.addImage(QString("bitmaps/%1.png").arg(s.down), toolButton(s.width, s.tool, Look::Down));
         out.addImage(QString("bitmaps/%1.png").arg(s.pressed),

@@ -100,12 +100,12 @@ TEST(ArtButtons, EachLookOfAButtonDiffersFromTheOthers)
 
 // ---- bubbles ---------------------------------------------------------------
 
-struct BubbleSpec {
+struct BubbleDesign {
     int width, height;
     QRgb colour; // 0 for the colour-picker bubble, which has no colour of its own
 };
 
-const BubbleSpec kBubbles[23] = {
+const BubbleDesign kBubbles[23] = {
     {20, 20, qRgb(4, 255, 4)},      {43, 43, qRgb(255, 0, 0)},      {20, 19, qRgb(255, 255, 2)},
     {26, 28, qRgb(3, 255, 255)},    {19, 18, qRgb(6, 6, 255)},      {44, 43, qRgb(199, 178, 153)},
     {33, 29, qRgb(140, 98, 57)},    {16, 17, qRgb(255, 2, 255)},    {47, 43, qRgb(96, 57, 19)},
@@ -164,11 +164,11 @@ TEST(ArtBubbles, DiscsOnBlackWithoutHoles)
 
 // ---- brushes ---------------------------------------------------------------
 
-struct BrushSpec {
+struct BrushDesign {
     int width, height, darkest;
 };
 
-const BrushSpec kBrushes[3] = {{38, 34, 92}, {112, 106, 126}, {8, 8, 165}};
+const BrushDesign kBrushes[3] = {{38, 34, 92}, {112, 106, 126}, {8, 8, 165}};
 
 QImage brush(int index)
 {
@@ -237,13 +237,13 @@ TEST(ArtBrushes, CrayonAndPaintbrushFollowTheirSoftProfiles)
 
 TEST(ArtCursors, SeeThroughPicturesSolidAtTheirHotSpot)
 {
-    struct CursorSpec {
+    struct CursorDesign {
         int number, width, height;
         QPoint hot;
     };
-    const CursorSpec cursors[] = {{101, 32, 32, {8, 1}},  {102, 65, 56, {0, 51}}, {103, 69, 58, {3, 52}},
+    const CursorDesign cursors[] = {{101, 32, 32, {8, 1}},  {102, 65, 56, {0, 51}}, {103, 69, 58, {3, 52}},
                                   {104, 67, 73, {1, 69}}, {105, 64, 87, {2, 82}}};
-    for (const CursorSpec& c : cursors) {
+    for (const CursorDesign& c : cursors) {
         SCOPED_TRACE(c.number);
         const QImage image = load(QStringLiteral(":/cursors/%1.png").arg(c.number))
                                  .convertToFormat(QImage::Format_ARGB32);
