@@ -61,13 +61,6 @@ TEST(PrintPlacement, RoundsHalvesToEven)
     EXPECT_EQ(p.top, 450);
 }
 
-TEST(PrintPlacement, AnEmptyPictureGetsNoRoom)
-{
-    const PrintPlacement p = printPlacement(1000, 1400, 0, 100);
-    EXPECT_EQ(p.width, 0);
-    EXPECT_EQ(p.height, 0);
-}
-
 TEST(PrintCanvas, ThreeCopiesMakeAThreePageDocument)
 {
     QTemporaryDir dir;
@@ -80,19 +73,6 @@ TEST(PrintCanvas, ThreeCopiesMakeAThreePageDocument)
 
     ASSERT_TRUE(printCanvas(printer, picture, 3));
     EXPECT_EQ(pagesIn(pdf), 3);
-}
-
-TEST(PrintCanvas, OneCopyIsOnePage)
-{
-    QTemporaryDir dir;
-    const QString pdf = dir.filePath(QStringLiteral("one.pdf"));
-    QPrinter printer(QPrinter::ScreenResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(pdf);
-    QImage picture(30, 20, QImage::Format_RGB32);
-    picture.fill(Qt::white);
-    ASSERT_TRUE(printCanvas(printer, picture, 1));
-    EXPECT_EQ(pagesIn(pdf), 1);
 }
 
 TEST(PrintCanvas, NothingToPrintIsAFailure)

@@ -348,19 +348,6 @@ TEST_F(CanvasTest, SelectingAToolTakesAFreshCopyOfItsBrush)
     EXPECT_EQ(canvas.Tool(), Canvas::Marker);
 }
 
-TEST_F(CanvasTest, CurrentColourAndCrazyColours)
-{
-    canvas.setCurrentColor(0x336699);
-    EXPECT_EQ(canvas.Current_red(), 0x99);
-    EXPECT_EQ(canvas.Current_green(), 0x66);
-    EXPECT_EQ(canvas.Current_blue(), 0x33);
-    EXPECT_EQ(canvas.Color_jitter(), 10);
-    canvas.setCrazyColors(true);
-    EXPECT_EQ(canvas.Color_jitter(), 120);
-    canvas.setCrazyColors(false);
-    EXPECT_EQ(canvas.Color_jitter(), 10);
-}
-
 TEST_F(CanvasTest, StampsRefreshOnlyTheirRectangle)
 {
     std::vector<QRect> refreshed;
