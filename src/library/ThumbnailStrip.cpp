@@ -33,15 +33,13 @@ void ThumbnailStrip::resizeEvent(QResizeEvent* event)
     reserve(size());
 }
 
-// Grows the image at least geometrically, so a strip that is lengthened
-// book after book is copied only a few times while it loads.
+// The image only ever grows; a strip made shorter keeps its rows as spare room.
 void ThumbnailStrip::reserve(QSize size)
 {
     if (size.width() <= m_image.width() && size.height() <= m_image.height())
         return;
-    const QSize grown(qMax(size.width(), m_image.width()),
-                      qMax(size.height(), m_image.height() + m_image.height() / 2));
-    QImage image(grown.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+    const QSize grown = size.expandedTo(m_image.size()).expandedTo(QSize(1, 1));
+    QImage image(grown, QImage::Format_RGB32);
     image.fill(0xFFFFFFFF);
     if (!m_image.isNull()) {
         QPainter painter(&image);

@@ -213,28 +213,38 @@ int frmOpen::fillStrip()
         if (!m_store.isOwnPicturesName(books.at(i)))
             passes.append({i, books.at(i)});
 
+    // Listing and placing come first, so that the strip is made once at its
+    // final height: a strip of a thousand thumbnails is tens of megabytes,
+    // and growing it book by book would copy it over and over.
+    QList<BookContents> contents;
     StripLayout layout(Pmb->width(), Pmb->height());
-    int count = 0;
-    for (const auto& [position, name] : passes) {
-        showProgress(position, int(books.size()), BookStore::ProperCase(name));
-        BookContents book = m_store.readBook(name);
+    for (const auto& pass : passes) {
+        contents.append(m_store.readBook(pass.second));
+        const BookContents& book = contents.last();
         if (book.pictures.isEmpty())
             continue;
         layout.beginBook();
         for (const QString& file : book.pictures) {
+            const QPoint cell = layout.placeNext();
+            m_table.append(PictureEntry{cell.x(), cell.y(), file, book.folder()});
+        }
+        layout.endBook();
+    }
+    Pmb->setStripHeight(layout.height());
+
+    qsizetype entry = 0;
+    for (qsizetype b = 0; b < contents.size(); ++b) {
+        BookContents& book = contents[b];
+        showProgress(passes.at(b).first, int(books.size()), book.title);
+        for (const QString& file : std::as_const(book.pictures)) {
             cNDib thumbnail;
             if (!thumbnail.Make_From_Image(BookStore::browserThumbnail(book, file)))
                 throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
-            const QPoint cell = layout.placeNext();
-            m_table.append(PictureEntry{cell.x(), cell.y(), file, book.folder()});
-            if (layout.height() > Pmb->height())
-                Pmb->setStripHeight(layout.height());
-            Pmb->drawThumbnail(thumbnail, cell.x(), cell.y());
+            const PictureEntry& cell = m_table.at(entry++);
+            Pmb->drawThumbnail(thumbnail, cell.left, cell.top);
             if (book.ownPictures)
-                Pmb->drawOwnFrame(cell.x(), cell.y());
-            ++count;
+                Pmb->drawOwnFrame(cell.left, cell.top);
         }
-        layout.endBook();
     }
 
     Pmb->update();
@@ -242,7 +252,7 @@ int frmOpen::fillStrip()
     cScroll[0]->setEnabled(scrolls);
     cScroll[1]->setEnabled(scrolls);
     sBall->setEnabled(scrolls);
-    return count;
+    return int(m_table.size());
 }
 
 void frmOpen::showProgress(int position, int count, const QString& title)
