@@ -24,8 +24,10 @@
 
 namespace {
 
-// The bar behind the buttons and the bubbles.
-constexpr QRgb BarColor = 0xFFCDEBFA;
+// The bar behind the buttons and the bubbles. White, like the paper the
+// button pictures are drawn on, and like what stays white in their grey
+// disabled looks.
+constexpr QRgb BarColor = 0xFFFFFFFF;
 // The backdrop until the child picks a colour: calm, and dark enough for the
 // halo around the picture to show.
 constexpr QRgb FirstBackdropColor = 0xFF6F86B8;

@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <qdrawutil.h>
 
 BorderedDialog::BorderedDialog(QWidget* parent)
@@ -44,4 +45,19 @@ void BorderedDialog::mouseMoveEvent(QMouseEvent* event)
     if (m_dragging && (event->buttons() & Qt::LeftButton))
         move(event->globalPosition().toPoint() - m_dragOffset);
     QDialog::mouseMoveEvent(event);
+}
+
+void BorderedDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (testAttribute(Qt::WA_Moved))
+        return;
+    const QWidget* parent = parentWidget() ? parentWidget()->window() : nullptr;
+    QRect area;
+    if (parent && parent->isVisible())
+        area = parent->frameGeometry();
+    else if (QScreen* screen = this->screen())
+        area = screen->availableGeometry();
+    if (area.isValid())
+        move(area.center() - rect().center());
 }

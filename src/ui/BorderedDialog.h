@@ -16,6 +16,10 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Centres the window over its parent, or over the screen while the
+    // parent is not showing yet (the first-run windows come before the main
+    // window), unless the window was placed on purpose.
+    void showEvent(QShowEvent* event) override;
     // Lets the window be moved by dragging its background (it has no title bar).
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
