@@ -56,6 +56,18 @@ bool BookStore::isPictureName(const QString& name)
         || name.endsWith(QLatin1String(".jpg"), Qt::CaseInsensitive);
 }
 
+bool BookStore::isSafeBookName(const QString& name)
+{
+    return !name.isEmpty() && name != QLatin1String(".") && name != QLatin1String("..")
+        && !name.contains(QLatin1Char('/')) && !name.contains(QLatin1Char('\\'))
+        && !name.contains(QChar(0));
+}
+
+bool BookStore::isSafePictureName(const QString& name)
+{
+    return isSafeBookName(name) && isPictureName(name);
+}
+
 QString BookStore::booksFolder() const
 {
     return m_folder.path(QStringLiteral("/books"));

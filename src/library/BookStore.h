@@ -35,6 +35,11 @@ public:
     static QString ProperCase(const QString& txt);
     // Whether a file name is a picture of a book (.gif, .bmp, .jpg, any case).
     static bool isPictureName(const QString& name);
+    // Names that come from outside (picture packs) may only name an entry of
+    // one folder: not empty, no path separator, not "." or "..". A picture
+    // name must also be a picture's.
+    static bool isSafeBookName(const QString& name);
+    static bool isSafePictureName(const QString& name);
 
     QString booksFolder() const;
     bool booksExist() const;

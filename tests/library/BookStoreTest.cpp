@@ -28,6 +28,16 @@ TEST(ProperCase, TitlesFolderNamesByCharacterCode)
     EXPECT_EQ(BookStore::ProperCase(QString()), QString());
 }
 
+TEST(SafeNames, OnlyNamesOfOneFolderEntryPass)
+{
+    EXPECT_TRUE(BookStore::isSafeBookName(QStringLiteral("Bob's pics")));
+    for (const char* bad : {"", ".", "..", "a/b", "..\\x", "/etc"})
+        EXPECT_FALSE(BookStore::isSafeBookName(QLatin1String(bad))) << bad;
+    EXPECT_TRUE(BookStore::isSafePictureName(QStringLiteral("Cat.GIF")));
+    EXPECT_FALSE(BookStore::isSafePictureName(QStringLiteral("cat.png")));
+    EXPECT_FALSE(BookStore::isSafePictureName(QStringLiteral("../cat.bmp")));
+}
+
 TEST_F(Books, BooksAndPicturesAreSortedWithoutRegardToCase)
 {
     makeFolder(data, QStringLiteral("/books/zoo"));
