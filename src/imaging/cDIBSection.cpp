@@ -114,19 +114,17 @@ int roundEven(double v)
 // size: the picture saver makes a fresh section for every save, and a fresh
 // 2-3 MB allocation costs far more in page faults (and the zeroing of new
 // pages) than the conversion into it. At most MaxSpare bytes are kept.
-struct SpareBuffer
-{
-    std::unique_ptr<uint8_t[]> bits;
-    size_t bytes = 0;
-};
+// Plain values, so that the spare outlives every section, even static ones
+// destroyed at exit (the one kept buffer is then simply left to the system).
 constexpr size_t MaxSpare = size_t(64) << 20;
-thread_local SpareBuffer spare;
+thread_local uint8_t* spareBits = nullptr;
+thread_local size_t spareBytes = 0;
 
 std::unique_ptr<uint8_t[]> takeBuffer(size_t bytes, size_t& capacity)
 {
-    if (spare.bits && spare.bytes >= bytes && spare.bytes / 2 <= bytes) {
-        capacity = std::exchange(spare.bytes, 0);
-        return std::move(spare.bits);
+    if (spareBits && spareBytes >= bytes && spareBytes / 2 <= bytes) {
+        capacity = std::exchange(spareBytes, 0);
+        return std::unique_ptr<uint8_t[]>(std::exchange(spareBits, nullptr));
     }
     capacity = bytes;
     return std::unique_ptr<uint8_t[]>(new (std::nothrow) uint8_t[bytes]);
@@ -134,9 +132,10 @@ std::unique_ptr<uint8_t[]> takeBuffer(size_t bytes, size_t& capacity)
 
 void giveBack(std::unique_ptr<uint8_t[]> bits, size_t capacity)
 {
-    if (bits && capacity <= MaxSpare && capacity >= spare.bytes) {
-        spare.bits = std::move(bits);
-        spare.bytes = capacity;
+    if (bits && capacity <= MaxSpare && capacity >= spareBytes) {
+        delete[] spareBits;
+        spareBits = bits.release();
+        spareBytes = capacity;
     }
 }
 
