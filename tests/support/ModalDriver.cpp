@@ -1,11 +1,12 @@
 #include "support/ModalDriver.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
-#include <QSet>
 #include <QTest>
 #include <QTimer>
+#include <gtest/gtest.h>
 
 namespace {
 int g_pending = 0;
@@ -14,23 +15,30 @@ int g_pending = 0;
 void ModalDriver::answerNext(Action action, int timeoutMs)
 {
     ++g_pending;
-    QPointer<QWidget> alreadyOpen = QApplication::activeModalWidget();
+    // Every window already showing is someone else's to answer: when a
+    // nested prompt closes, the window under it becomes the active modal
+    // one again and must not be mistaken for the next window.
+    QList<QPointer<QWidget>> alreadyOpen;
+    for (QWidget* top : QApplication::topLevelWidgets())
+        if (top->isVisible())
+            alreadyOpen.append(top);
     auto* poll = new QTimer;
-    auto elapsed = std::make_shared<int>(0);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
     poll->setInterval(10);
-    QObject::connect(poll, &QTimer::timeout, [poll, action, alreadyOpen, elapsed, timeoutMs]() {
-        *elapsed += 10;
+    QObject::connect(poll, &QTimer::timeout, [poll, action, alreadyOpen, clock, timeoutMs]() {
         QWidget* modal = QApplication::activeModalWidget();
-        if (modal && modal != alreadyOpen && modal->isVisible()) {
+        if (modal && !alreadyOpen.contains(QPointer<QWidget>(modal)) && modal->isVisible()) {
             poll->stop();
             poll->deleteLater();
             --g_pending;
             action(modal);
             return;
         }
-        if (*elapsed > timeoutMs) {
+        if (clock->elapsed() > timeoutMs) {
             poll->stop();
             poll->deleteLater();
+            ADD_FAILURE() << "no modal window appeared to answer";
         }
     });
     poll->start();
