@@ -61,11 +61,4 @@ QFont classic(int pointSize)
     return familyOrDefault(ClassicFamily, pointSize);
 }
 
-void enableSmoothing(QApplication& app)
-{
-    QFont font = QApplication::font();
-    font.setStyleStrategy(QFont::PreferAntialias);
-    app.setFont(font);
-}
-
 } // namespace AppFonts

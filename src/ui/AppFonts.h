@@ -2,8 +2,6 @@
 
 #include <QFont>
 
-class QApplication;
-
 // The program's two typefaces: a playful, hand-written one for everything
 // the child reads and a book face for the version and progress lines. Both
 // come from the system's font packages; a missing one falls back to the
@@ -14,9 +12,6 @@ namespace AppFonts {
 QFont playful(int pointSize, bool bold = false);
 // EB Garamond.
 QFont classic(int pointSize);
-// Antialiased text everywhere in the program. The desktop's own setting is
-// left alone, so there is nothing to restore when the program ends.
-void enableSmoothing(QApplication& app);
 
 // The family names, for tests and style sheets.
 inline constexpr const char* PlayfulFamily = "Comic Neue";

@@ -18,13 +18,4 @@ TEST(ProgramFonts, PlayfulAndClassicFacesAreFoundAtTheirSizes)
     EXPECT_EQ(classic.pointSize(), 11);
 }
 
-TEST(ProgramFonts, SmoothingIsSwitchedOnForTheProgramOnly)
-{
-    const QFont before = QApplication::font();
-    AppFonts::enableSmoothing(*qApp);
-    EXPECT_EQ(QApplication::font().styleStrategy() & QFont::PreferAntialias, QFont::PreferAntialias);
-    EXPECT_EQ(QApplication::font().family(), before.family());
-    QApplication::setFont(before);
-}
-
 } // namespace
