@@ -18,6 +18,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 #include <QTimer>
+#include "BenchReport.h"
+
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <map>
@@ -142,18 +144,6 @@ BENCHMARK(BM_ReadThumbnailsOnly)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_LoadWithThumbnails)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_LoadMakingThumbnails)->Unit(benchmark::kMillisecond)->Iterations(3);
 
-// Prints the usual table and remembers each benchmark's time per iteration.
-class RecordingReporter : public benchmark::ConsoleReporter
-{
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        ConsoleReporter::ReportRuns(runs);
-        for (const Run& run : runs)
-            seconds[run.benchmark_name()] = run.GetAdjustedRealTime() / 1000.0;
-    }
-    std::map<std::string, double> seconds;
-};
 
 } // namespace
 
@@ -162,20 +152,12 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
+    TimingReporter reporter;
+    runBenchmarks(argc, argv, reporter);
 
-    const auto find = [&reporter](const char* prefix) {
-        for (const auto& [name, value] : reporter.seconds)
-            if (name.rfind(prefix, 0) == 0)
-                return value;
-        return 0.0;
-    };
-    const double read = find("BM_ReadThumbnailsOnly");
-    const double load = find("BM_LoadWithThumbnails");
-    const double making = find("BM_LoadMakingThumbnails");
+    const double read = reporter.realMillis("BM_ReadThumbnailsOnly") / 1000.0;
+    const double load = reporter.realMillis("BM_LoadWithThumbnails") / 1000.0;
+    const double making = reporter.realMillis("BM_LoadMakingThumbnails") / 1000.0;
     if (load > 0)
         std::printf("\nLoad of %d pictures in %d books, thumbnails on disk: %.3f s (target < 1 s)\n",
                     Pictures, Books, load);

@@ -1,10 +1,12 @@
-// The pixel buffer's whole-image copies at 1024 x 768 (Part 3.1): from a
+// The pixel buffer's whole-image copies at 1024 x 768: from a
 // surface (Make_From_Picture) and back (Set_dib, Set_dib_Area of the whole
 // image). Figures: megapixels per second. Baseline: a plain memcpy of the
 // same 3 MB, measured in the same run; the ratio (memcpy time / operation
 // time, 1.0 = as fast as memcpy) is printed at the end.
 #include "imaging/cNDib.h"
 #include "platform/PictureSurface.h"
+
+#include "BenchReport.h"
 
 #include <benchmark/benchmark.h>
 
@@ -91,19 +93,6 @@ BENCHMARK(BM_NDib_SetDib)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_NDib_SetDibAreaFull)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Baseline_Memcpy)->Unit(benchmark::kMicrosecond);
 
-class RatioReporter : public benchmark::ConsoleReporter
-{
-public:
-    std::map<std::string, double> cpuTime;
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                cpuTime[run.benchmark_name()] = run.GetAdjustedCPUTime();
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 
@@ -111,14 +100,10 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    RatioReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double base = reporter.cpuTime.count("BM_Baseline_Memcpy") ? reporter.cpuTime["BM_Baseline_Memcpy"] : 0;
+    TimingReporter reporter;
+    runBenchmarks(argc, argv, reporter);
+    // 1.0 is memcpy speed for the same bytes.
     for (const char* name : {"BM_NDib_MakeFromPicture", "BM_NDib_SetDib", "BM_NDib_SetDibAreaFull"})
-        if (base > 0 && reporter.cpuTime.count(name) && reporter.cpuTime[name] > 0)
-            std::printf("ratio %s vs memcpy of the same bytes: %.2f (1.0 = memcpy speed, CPU time)\n", name,
-                        base / reporter.cpuTime[name]);
-    benchmark::Shutdown();
+        reporter.printRatio(std::string(name) + " vs memcpy of the same bytes", name, "BM_Baseline_Memcpy");
     return 0;
 }

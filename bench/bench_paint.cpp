@@ -11,6 +11,8 @@
 #include "paint/Palette.h"
 #include "platform/Random.h"
 
+#include "BenchReport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QGuiApplication>
@@ -201,21 +203,6 @@ BENCHMARK(BM_PencilSegment100)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_PaletteTick)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_StrokeBegin)->Unit(benchmark::kMillisecond);
 
-// Keeps every run's time (in microseconds) for the summary.
-class SummaryReporter : public benchmark::ConsoleReporter
-{
-public:
-    std::map<std::string, double> cpuMicros;
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                cpuMicros[run.benchmark_name()] =
-                    run.GetAdjustedCPUTime() / benchmark::GetTimeUnitMultiplier(run.time_unit) * 1e6;
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 
@@ -223,25 +210,13 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    auto& t = reporter.cpuMicros;
-    for (const char* name : {"BM_PaintbrushStamp", "BM_CrayonStamp"}) {
-        const std::string base = std::string(name) + "_Baseline";
-        if (t.count(name) && t.count(base) && t[name] > 0)
-            std::printf("ratio %s vs per-pixel accessors: %.2fx\n", name, t[base] / t[name]);
-    }
-    const struct
-    {
-        const char* name;
-        double targetMicros;
-    } targets[] = {{"BM_PaintbrushStamp", 100}, {"BM_CrayonStamp", 100}, {"BM_PaletteTick", 1000},
-                   {"BM_StrokeBegin", 5000}};
-    for (const auto& target : targets)
-        if (t.count(target.name))
-            std::printf("target %s: %.1f us (under %.0f us: %s)\n", target.name, t[target.name],
-                        target.targetMicros, t[target.name] < target.targetMicros ? "yes" : "NO");
+    TimingReporter reporter;
+    runBenchmarks(argc, argv, reporter);
+    for (const char* name : {"BM_PaintbrushStamp", "BM_CrayonStamp"})
+        reporter.printRatio(std::string(name) + " vs per-pixel accessors", name, std::string(name) + "_Baseline");
+    reporter.printTarget("paintbrush stamp", "BM_PaintbrushStamp", 0.1);
+    reporter.printTarget("crayon stamp", "BM_CrayonStamp", 0.1);
+    reporter.printTarget("palette tick", "BM_PaletteTick", 1.0);
+    reporter.printTarget("stroke begin", "BM_StrokeBegin", 5.0);
     return 0;
 }

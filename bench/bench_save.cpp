@@ -11,6 +11,8 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
 
+#include "BenchReport.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QDir>
@@ -98,23 +100,6 @@ void BM_AutoSave_Baseline(benchmark::State& state)
 BENCHMARK(BM_AutoSave)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AutoSave_Baseline)->Unit(benchmark::kMillisecond);
 
-class SummaryReporter : public benchmark::ConsoleReporter
-{
-public:
-    std::map<std::string, double> cpuMillis;
-    std::map<std::string, double> realMillis;
-
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs)
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                const double toMillis = 1e3 / benchmark::GetTimeUnitMultiplier(run.time_unit);
-                cpuMillis[run.benchmark_name()] = run.GetAdjustedCPUTime() * toMillis;
-                realMillis[run.benchmark_name()] = run.GetAdjustedRealTime() * toMillis;
-            }
-        ConsoleReporter::ReportRuns(runs);
-    }
-};
 
 } // namespace
 
@@ -122,16 +107,9 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    SummaryReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-
-    auto& real = reporter.realMillis;
-    if (real.count("BM_AutoSave") && real.count("BM_AutoSave_Baseline") && real["BM_AutoSave"] > 0)
-        std::printf("ratio autoSave vs temporary-BMP route: %.2fx (wall time)\n",
-                    real["BM_AutoSave_Baseline"] / real["BM_AutoSave"]);
-    if (real.count("BM_AutoSave"))
-        std::printf("target BM_AutoSave: %.2f ms wall (under 20 ms: %s)\n", real["BM_AutoSave"],
-                    real["BM_AutoSave"] < 20 ? "yes" : "NO");
+    TimingReporter reporter;
+    runBenchmarks(argc, argv, reporter);
+    reporter.printRatio("autoSave vs temporary-BMP route", "BM_AutoSave", "BM_AutoSave_Baseline");
+    reporter.printTarget("automatic save of a 750 x 480 canvas", "BM_AutoSave", 20.0, TimingReporter::Clock::Wall);
     return 0;
 }

@@ -337,8 +337,8 @@ std::unique_ptr<cDIBSection> cDIBSection::Resample(int lNewHeight, int lNewWidth
         std::memcpy(result->m_bits.get(), m_bits.get(), size_t(m_stride) * size_t(m_height));
         return result;
     }
-    // Bilinear, in storage order (row 0 is the bottom row), as the original
-    // worked on the bits directly. For a source one pixel wide or high the
+    // Bilinear, in storage order (row 0 is the bottom row): the
+    // interpolation works on the bits directly. For a source one pixel wide or high the
     // neighbour index is held at the last pixel (its weight is then 0).
     const double xs = double(m_width - 1) / lNewWidth;
     const double ys = double(m_height - 1) / lNewHeight;

@@ -6,16 +6,15 @@
 
 class PictureSurface;
 
-// A 24-bit device-independent bitmap with addressable bits (Part 3.2). The
+// A 24-bit device-independent bitmap with addressable bits. The
 // object owns its pixel buffer in the platform DIB layout: pixels are three
 // bytes blue, green, red; rows are stored bottom row first; every row takes
 // BytesPerScanLine() = (3 * W + 3) & ~3 bytes, the bytes after 3 * W being
-// filler (always 0 here). This is the layout the JPEG binding (Part 3.3)
+// filler (always 0 here). This is the layout the JPEG binding
 // hands to the encoder in place.
 //
-// Where the original selected the section into a memory drawing surface and
-// drew through it, this class draws from and into QImages directly; the
-// raster operations are those of the Windows BitBlt codes below.
+// The class draws from and into QImages directly; the raster operations
+// take the classic BitBlt codes below.
 class cDIBSection
 {
 public:
@@ -71,7 +70,7 @@ public:
     const uint8_t* DIBSectionBitsPtr() const { return m_bits.get(); }
     bool isEmpty() const { return !m_bits; }
 
-    // A resized copy (Part 3.2, Resample): same size gives an exact copy,
+    // A resized copy: same size gives an exact copy,
     // otherwise bilinear interpolation with xs = (W - 1) / new width and
     // ys = (H - 1) / new height, rows counted in storage order (bottom row
     // first), each partial result rounded half to even. Null when the new

@@ -45,8 +45,7 @@ public:
     void Set_dib_Fit(QImage& target, int dX, int dY, int dWidth, int dHeight) const;
     // Stretches a source rectangle (top-down buffer coordinates) onto a
     // destination rectangle with smooth resampling: area averaging when
-    // shrinking, bilinear when enlarging (the halftone stretch of the
-    // original). Parts of the source rectangle outside the buffer read as
+    // shrinking, bilinear when enlarging (a halftone stretch). Parts of the source rectangle outside the buffer read as
     // black; the destination is clipped to the target. Non-positive sizes
     // draw nothing (the platform's mirroring is not needed here).
     void Stretch_dib_area(int DestX, int DestY, int SourceX, int SourceY, int SourceWidth,
@@ -88,7 +87,7 @@ public:
     // green, red: new = old * (1 - alpha) + colour * alpha in single
     // precision, rounded half to even. Throws SubscriptOutOfRange outside the
     // image and Overflow for a channel result outside 0..255 (the channels
-    // before it have then been written, as in the original).
+    // before it have then been written).
     void Set_Pixel_Alpha(int x, int y, uint8_t red, uint8_t green, uint8_t blue, float alpha);
 
     void Get_Pixel_Clamp(int& x, int& y, uint8_t& red, uint8_t& green, uint8_t& blue) const

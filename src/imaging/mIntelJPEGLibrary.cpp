@@ -71,9 +71,11 @@ bool SaveJPG(const cDIBSection& dib, const QString& path, int quality)
         raiseSave(FailureCode);
     unsigned char* out = jpeg.get();
     // The section's own bits, bottom-up BGR rows with their filler, in place.
+    // The fast integer DCT is indistinguishable from the exact one at the
+    // qualities the program writes (90), and a good deal quicker.
     const int rc = tjCompress2(handle, dib.DIBSectionBitsPtr(), width, dib.BytesPerScanLine(), height,
                                TJPF_BGR, &out, &size, Subsampling, std::clamp(quality, 1, 100),
-                               TJFLAG_BOTTOMUP | TJFLAG_NOREALLOC);
+                               TJFLAG_BOTTOMUP | TJFLAG_NOREALLOC | TJFLAG_FASTDCT);
     if (rc != 0)
         raiseSave(rc);
 
@@ -89,7 +91,7 @@ bool SaveJPG(const cDIBSection& dib, const QString& path, int quality)
         raiseSave(FailureCode);
 
     if (existed) {
-        // The original also gave the new file the old creation time; Linux
+        // The creation time cannot be carried over: Linux
         // has no call that sets a file's creation (birth) time, so the
         // access and modification times are what is carried over. The
         // picture is saved either way, so a failure here is not reported.

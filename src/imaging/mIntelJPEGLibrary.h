@@ -4,9 +4,8 @@
 
 class cDIBSection;
 
-// The JPEG encoder binding (Part 3.3). The Intel JPEG Library of the
-// original is replaced by libjpeg-turbo's TurboJPEG API; the module keeps its
-// name, its one operation and its error contract.
+// The JPEG encoder binding, on libjpeg-turbo's TurboJPEG API: one
+// operation that writes a DIB section as a JPEG file, and one error number.
 namespace mIntelJPEGLibrary {
 
 // Error source of every error this module raises.

@@ -1,4 +1,4 @@
-// DIB section (Part 3.2): layout, creation, blits and resampling.
+// DIB section: layout, creation, blits and resampling.
 #include "imaging/cDIBSection.h"
 #include "platform/PictureSurface.h"
 

@@ -1,4 +1,4 @@
-// Pixel buffer (Part 3.1): clamping, last-index sizes, silent skips, errors,
+// Pixel buffer: clamping, last-index sizes, silent skips, errors,
 // fitted drawing, raster operations and rectangle copies.
 #include "imaging/cNDib.h"
 #include "platform/AppError.h"

@@ -1,4 +1,4 @@
-// JPEG codec binding (Part 3.3) on TurboJPEG: quality, orientation, the
+// JPEG codec binding on TurboJPEG: quality, orientation, the
 // replace-in-place contract and error 26001.
 #include "imaging/cDIBSection.h"
 #include "imaging/mIntelJPEGLibrary.h"

@@ -1,4 +1,4 @@
-// Surface-mode flood fill (Part 2.1): 4-connected, exactly the seed colour.
+// Surface-mode flood fill: 4-connected, exactly the seed colour.
 #include "platform/FloodFill.h"
 
 #include <gtest/gtest.h>
