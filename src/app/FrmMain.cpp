@@ -379,9 +379,7 @@ void FrmMain::endProgram()
     m_toolCursor.Destroy();
     m_closingAllowed = true;
     close();
-    // Leaves every event loop, nested modal ones included; when the main
-    // loop has not started yet, main() sees hasEnded() instead.
-    QCoreApplication::exit(0);
+    Q_EMIT programEnded();
 }
 
 void FrmMain::closeEvent(QCloseEvent* event)

@@ -60,6 +60,13 @@ public:
     void endProgram();
     bool hasEnded() const { return m_ended; }
 
+Q_SIGNALS:
+    // The program has ended: the application leaves its event loop. (When it
+    // ends during start-up, before the loop runs, Form_Load() says so.)
+    void programEnded();
+
+public:
+
     // How the next picture is chosen; by default the picture browser. Returns
     // the chosen path or "" for none.
     std::function<QString()> pictureChooser;

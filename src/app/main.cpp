@@ -22,6 +22,7 @@ int main(int argc, char** argv)
     KeyboardFilter keyboard;
 
     FrmMain window({folder, random, sounds, keyboard});
+    QObject::connect(&window, &FrmMain::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     if (!window.Form_Load() || window.hasEnded())
         return 0;
     return app.exec();

@@ -38,6 +38,10 @@ QImage bitmapOr(int number, const QString& caption, const QColor& fill)
     return image.isNull() ? placeholderFace(caption, fill) : image;
 }
 
+// The child's text is large and friendly, the parent's text plain.
+constexpr int MessagePoints = 18;
+constexpr int DetailsPoints = 11;
+
 // The playful font at the largest size up to maxPoints in which the text
 // fits the width on one line.
 QFont fittingFont(const QString& text, int width, int maxPoints)
@@ -46,6 +50,21 @@ QFont fittingFont(const QString& text, int width, int maxPoints)
     for (int points = maxPoints; points > 6; --points) {
         font.setPointSize(points);
         if (QFontMetrics(font).horizontalAdvance(text) <= width)
+            break;
+    }
+    return font;
+}
+
+// The playful font at the largest size up to maxPoints in which the text,
+// word-wrapped, fits the box: long messages shrink instead of being cut off.
+QFont wrappedFittingFont(const QString& text, const QSize& box, int maxPoints, bool bold)
+{
+    QFont font = AppFonts::playful(maxPoints, bold);
+    for (int points = maxPoints; points > 6; --points) {
+        font.setPointSize(points);
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(0, 0), box),
+                                                             Qt::TextWordWrap | Qt::AlignCenter, text);
+        if (needed.height() <= box.height() && needed.width() <= box.width())
             break;
     }
     return font;
@@ -76,14 +95,14 @@ frmMessage::frmMessage(const Settings& settings, SoundBoard& sounds, QWidget* pa
 void frmMessage::buildControls()
 {
     // Places from the window design (twips / 15).
-    Label1 = makeLabel(this, QRect(8, 8, 336, 103), AppFonts::playful(20, true));
+    Label1 = makeLabel(this, QRect(8, 8, 336, 103), AppFonts::playful(MessagePoints, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setText(QStringLiteral("[Message for the kids]"));
     QPalette kids = Label1->palette();
     kids.setColor(QPalette::WindowText, QColor(0x2B, 0x3A, 0x8C));
     Label1->setPalette(kids);
 
-    Label2 = makeLabel(this, QRect(8, 168, 336, 71), AppFonts::playful(11));
+    Label2 = makeLabel(this, QRect(8, 168, 336, 71), AppFonts::playful(DetailsPoints));
     Label2->setText(QStringLiteral("[Message for the parents]"));
 
     ll = makeLabel(this, QRect(8, 250, 176, 21), QFont());
@@ -145,12 +164,14 @@ void frmMessage::ensureLoaded()
 void frmMessage::setMessage(const QString& text)
 {
     ensureLoaded();
+    Label1->setFont(wrappedFittingFont(text, Label1->size(), MessagePoints, true));
     Label1->setText(text);
 }
 
 void frmMessage::setExtendedInformation(const QString& text)
 {
     ensureLoaded();
+    Label2->setFont(wrappedFittingFont(text, Label2->size(), DetailsPoints, false));
     Label2->setText(text);
     Check1->setVisible(!text.isEmpty());
 }

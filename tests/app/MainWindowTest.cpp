@@ -1,4 +1,5 @@
 #include "app/FrmMain.h"
+#include "app/LinkLabel.h"
 #include "parental/frmMessage.h"
 #include "parental/frmParentMessage.h"
 #include "platform/KeyboardFilter.h"
@@ -10,6 +11,8 @@
 #include "ui/pButton.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -267,4 +270,89 @@ TEST(MainWindowScreen, EndsWhenTheWarningIsCancelled)
         ModalDriver::click(modal->childAt(CancelLinkAt));
     });
     EXPECT_FALSE(window.Form_Load());
+}
+
+TEST_F(MainWindowTest, TheHotCornerRevealsHiddenParentalButtons)
+{
+    data.writeFile(QStringLiteral("/Settings.ini"), QByteArray(" 0 \r\n 0 \r\n 1 \r\n 0 \r\n 4 \r\n\r\n\r\n"));
+    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->settings.Auto_hide);
+    EXPECT_FALSE(window->pFunc[0]->isVisible());
+
+    QCursor::setPos(window->mapToGlobal(QPoint(3, 3)));
+    if (QCursor::pos() != window->mapToGlobal(QPoint(3, 3)))
+        GTEST_SKIP() << "this platform cannot place the pointer";
+    // 1500 corner steps, one per bubble per tick: 66 ticks of 23 bubbles.
+    for (int tick = 0; tick < 65; ++tick)
+        window->Timer1_Timer();
+    EXPECT_FALSE(window->pFunc[0]->isVisible());
+    window->Timer1_Timer();
+    EXPECT_TRUE(window->pFunc[0]->isVisible());
+
+    QCursor::setPos(window->mapToGlobal(QPoint(600, 400)));
+    window->Timer1_Timer();
+    EXPECT_FALSE(window->pFunc[0]->isVisible());
+}
+
+TEST_F(MainWindowTest, ClicksPlayTheirSoundsOnlyWhenSoundIsOn)
+{
+    ASSERT_TRUE(window->Form_Load());
+    QTest::mouseClick(window->pTool[1], Qt::LeftButton);
+    EXPECT_TRUE(sounds.lastPlayed().isEmpty());
+
+    data.writeFile(QStringLiteral("/Settings.ini"), QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n"));
+    ASSERT_TRUE(window->Form_Load()); // the reload applies the new settings
+    QTest::mouseClick(window->c[0], Qt::LeftButton); // a click, then the picture arrives
+    EXPECT_TRUE(sounds.lastPlayed().startsWith(QLatin1String("NEW"))) << sounds.lastPlayed().toStdString();
+    EXPECT_EQ(sounds.playCount(), 2);
+}
+
+TEST_F(MainWindowTest, ConfirmedSettingsAreAppliedAtOnce)
+{
+    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->pFunc[0]->isVisible());
+    QTest::mouseClick(window->pTool[3], Qt::LeftButton); // the marker, to see the reload pick the crayon
+
+    ModalDriver::answerNext([](QWidget* prompt) {
+        ModalDriver::answerNext([](QWidget* options) {
+            auto* autoHide = options->findChild<QCheckBox*>(QStringLiteral("Check2"));
+            ASSERT_NE(autoHide, nullptr);
+            autoHide->setChecked(true);
+            // Saving with auto-hide newly ticked explains the hot corner once.
+            ModalDriver::answerNext([](QWidget* notice) {
+                auto* parent = qobject_cast<frmParentMessage*>(notice);
+                ASSERT_NE(parent, nullptr);
+                EXPECT_TRUE(parent->lMessage->text().contains(QStringLiteral("for one second")));
+                ModalDriver::click(parent->lContinue);
+            });
+            ModalDriver::click(options->findChild<QWidget*>(QStringLiteral("cFunc1")));
+        });
+        ModalDriver::click(prompt->childAt(OkButtonAt));
+    });
+    QTest::mouseClick(window->pFunc[4], Qt::LeftButton);
+
+    EXPECT_TRUE(ModalDriver::allAnswered());
+    EXPECT_TRUE(window->settings.Auto_hide);
+    EXPECT_FALSE(window->pFunc[0]->isVisible());
+    EXPECT_EQ(window->canvas.Tool(), 0);
+    EXPECT_TRUE(window->pTool[0]->Pressed());
+    EXPECT_TRUE(window->Timer1.isActive());
+}
+
+TEST_F(MainWindowTest, QuittingSavesThePictureAndEndsTheProgram)
+{
+    ASSERT_TRUE(window->Form_Load());
+    window->setColor(0x00FF00);
+    stroke(window->P, QPoint(30, 60), QPoint(60, 60));
+    ModalDriver::answerNext([](QWidget* prompt) {
+        EXPECT_TRUE(ModalDriver::visibleText(prompt).contains(QStringLiteral("Call someone who can help you!")));
+        ModalDriver::click(prompt->childAt(OkButtonAt));
+    });
+    QTest::mouseClick(window->pFunc[0], Qt::LeftButton);
+    EXPECT_TRUE(window->hasEnded());
+    const QImage saved(data.path(QStringLiteral("/colored pictures/Animals/cat.bmp.jpg")));
+    ASSERT_FALSE(saved.isNull());
+    EXPECT_EQ(saved.size(), QSize(200, 120));
+    EXPECT_GT(qGreen(saved.pixel(40, 60)), 150);
+    EXPECT_LT(qRed(saved.pixel(40, 60)), 100);
 }
