@@ -6,7 +6,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QApplication>
+
 #include <cstdio>
+#include <unistd.h>
 #include <map>
 #include <string>
 #include <vector>
@@ -14,6 +17,12 @@
 class TimingReporter : public benchmark::ConsoleReporter
 {
 public:
+    // Colours only on a terminal, so that logs stay readable.
+    TimingReporter()
+        : ConsoleReporter(isatty(fileno(stdout)) ? OO_ColorTabular : OO_Tabular)
+    {
+    }
+
     void ReportRuns(const std::vector<Run>& runs) override
     {
         for (const Run& run : runs)
@@ -74,11 +83,36 @@ private:
     std::map<std::string, double> m_realMillis;
 };
 
-// Runs the program's benchmarks through reporter (the program makes its
-// QGuiApplication first).
-inline void runBenchmarks(int& argc, char** argv, TimingReporter& reporter)
+// A benchmark program: Qt on the offscreen platform (unless another is
+// asked for), its benchmarks run through a TimingReporter.
+class BenchProgram
 {
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-}
+public:
+    BenchProgram(int& argc, char** argv)
+        : m_argc(argc)
+        , m_argv(argv)
+        , m_app(offscreen(argc), argv)
+    {
+    }
+
+    const TimingReporter& run()
+    {
+        benchmark::Initialize(&m_argc, m_argv);
+        benchmark::RunSpecifiedBenchmarks(&m_reporter);
+        benchmark::Shutdown();
+        return m_reporter;
+    }
+
+private:
+    static int& offscreen(int& argc)
+    {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        return argc;
+    }
+
+    int& m_argc;
+    char** m_argv;
+    QApplication m_app;
+    TimingReporter m_reporter;
+};

@@ -149,11 +149,8 @@ BENCHMARK(BM_LoadMakingThumbnails)->Unit(benchmark::kMillisecond)->Iterations(3)
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    TimingReporter reporter;
-    runBenchmarks(argc, argv, reporter);
+    BenchProgram program(argc, argv);
+    const TimingReporter& reporter = program.run();
 
     const double read = reporter.realMillis("BM_ReadThumbnailsOnly") / 1000.0;
     const double load = reporter.realMillis("BM_LoadWithThumbnails") / 1000.0;

@@ -166,10 +166,8 @@ BENCHMARK(BM_Restore)->Args({1024, 768})->Args({4096, 3072})->Unit(benchmark::kM
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    TimingReporter reporter;
-    runBenchmarks(argc, argv, reporter);
+    BenchProgram program(argc, argv);
+    const TimingReporter& reporter = program.run();
     for (const char* size : {"1024/768", "4096/3072"})
         reporter.printRatio(std::string("floodFill vs baseline at ") + size, std::string("BM_FloodFill/") + size,
                             std::string("BM_FloodFill_Baseline/") + size);

@@ -180,10 +180,8 @@ BENCHMARK(BM_Part_PlainOverwrite)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    TimingReporter reporter;
-    runBenchmarks(argc, argv, reporter);
+    BenchProgram program(argc, argv);
+    const TimingReporter& reporter = program.run();
     reporter.printRatio("binding vs Qt's writer, both through the crash-safe file step", "BM_Jpeg_Binding",
                         "BM_Jpeg_QtWriterSafeFile", "; target 1.2x");
     reporter.printRatio("binding vs QImage::save overwriting in place", "BM_Jpeg_Binding", "BM_Jpeg_QtSave");

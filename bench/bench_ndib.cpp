@@ -98,10 +98,8 @@ BENCHMARK(BM_Baseline_Memcpy)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    TimingReporter reporter;
-    runBenchmarks(argc, argv, reporter);
+    BenchProgram program(argc, argv);
+    const TimingReporter& reporter = program.run();
     // 1.0 is memcpy speed for the same bytes.
     for (const char* name : {"BM_NDib_MakeFromPicture", "BM_NDib_SetDib", "BM_NDib_SetDibAreaFull"})
         reporter.printRatio(std::string(name) + " vs memcpy of the same bytes", name, "BM_Baseline_Memcpy");

@@ -208,10 +208,8 @@ BENCHMARK(BM_StrokeBegin)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    TimingReporter reporter;
-    runBenchmarks(argc, argv, reporter);
+    BenchProgram program(argc, argv);
+    const TimingReporter& reporter = program.run();
     for (const char* name : {"BM_PaintbrushStamp", "BM_CrayonStamp"})
         reporter.printRatio(std::string(name) + " vs per-pixel accessors", name, std::string(name) + "_Baseline");
     reporter.printTarget("paintbrush stamp", "BM_PaintbrushStamp", 0.1);

@@ -105,10 +105,8 @@ BENCHMARK(BM_AutoSave_Baseline)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    TimingReporter reporter;
-    runBenchmarks(argc, argv, reporter);
+    BenchProgram program(argc, argv);
+    const TimingReporter& reporter = program.run();
     reporter.printRatio("autoSave vs temporary-BMP route", "BM_AutoSave", "BM_AutoSave_Baseline");
     reporter.printTarget("automatic save of a 750 x 480 canvas", "BM_AutoSave", 20.0, TimingReporter::Clock::Wall);
     return 0;
