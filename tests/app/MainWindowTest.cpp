@@ -97,6 +97,9 @@ TEST_F(MainWindowTest, StartsFullScreenWithItsBarLaidOut)
     EXPECT_TRUE(window->c[1]->isEnabled());
     EXPECT_FALSE(window->c[2]->isEnabled());
     EXPECT_TRUE(window->pFunc[1]->isEnabled());
+    // The canvas shows the crayon, its tip at the hot spot.
+    EXPECT_EQ(window->P->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(window->P->cursor().hotSpot(), QPoint(3, 52));
 }
 
 TEST_F(MainWindowTest, AnInvisibleCommandButtonTakesNoRoom)
@@ -180,6 +183,7 @@ TEST_F(MainWindowTest, ChoosingTheMarkerSwitchesCrazyColoursOff)
     EXPECT_TRUE(window->pTool[3]->Pressed());
     EXPECT_FALSE(window->pTool[0]->Pressed());
     EXPECT_FALSE(window->c[3]->isEnabled());
+    EXPECT_EQ(window->P->cursor().hotSpot(), QPoint(2, 82)); // the marker pen's tip
     QTest::mouseClick(window->pTool[1], Qt::LeftButton);
     EXPECT_TRUE(window->c[3]->isEnabled());
 }
