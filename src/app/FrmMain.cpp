@@ -15,11 +15,9 @@
 #include "ui/SoundBoard.h"
 #include "ui/pButton.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 
 namespace {
