@@ -3,7 +3,7 @@
 // then with none (the first start after new books arrive), reported as
 // thumbnails made per second. The baseline is the bare minimum an everyday
 // load must do: read the 1,000 thumbnail files.
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "library/BookStore.h"
 #include "library/frmOpen.h"
 #include "platform/ImageFile.h"

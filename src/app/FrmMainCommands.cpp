@@ -6,7 +6,7 @@
 #include "library/frmOpen.h"
 #include "paint/Backdrop.h"
 #include "paint/PictureSaver.h"
-#include "parental/frmMessage.h"
+#include "ui/frmMessage.h"
 #include "platform/AppError.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SurfaceView.h"

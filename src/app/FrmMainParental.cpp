@@ -5,7 +5,7 @@
 #include "app/frmSplash.h"
 #include "library/frmOpen.h"
 #include "paint/PictureSaver.h"
-#include "parental/frmParentMessage.h"
+#include "ui/frmParentMessage.h"
 #include "parental/frmParentalOptions.h"
 #include "platform/AppError.h"
 #include "platform/SurfaceView.h"

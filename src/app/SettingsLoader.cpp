@@ -1,8 +1,8 @@
 #include "app/SettingsLoader.h"
 
-#include "app/Settings.h"
-#include "app/SettingsFile.h"
-#include "parental/frmParentMessage.h"
+#include "platform/Settings.h"
+#include "platform/SettingsFile.h"
+#include "ui/frmParentMessage.h"
 #include "parental/frmParentalOptions.h"
 #include "platform/ProgramFolder.h"
 

@@ -1,9 +1,10 @@
 #include "app/frmSplash.h"
 
-#include "app/LinkLabel.h"
-#include "app/mMain.h"
-#include "parental/frmParentMessage.h"
+#include "ui/LinkLabel.h"
+#include "ui/mMain.h"
+#include "ui/frmParentMessage.h"
 #include "ui/AppFonts.h"
+#include "ui/ProductInfo.h"
 #include "ui/Resources.h"
 
 #include <QLabel>
@@ -28,7 +29,7 @@ frmSplash::frmSplash(const ProgramFolder& folder, QWidget* parent)
     if (!picture.isNull())
         pM->setPixmap(QPixmap::fromImage(picture));
 
-    Label2 = new QLabel(versionLine(), this);
+    Label2 = new QLabel(ProductInfo::versionLine(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(AppFonts::classic(13));
 
@@ -50,12 +51,6 @@ frmSplash::frmSplash(const ProgramFolder& folder, QWidget* parent)
     connect(Label1, &LinkLabel::clicked, this, &frmSplash::noticeClicked);
 
     setForm_style(0);
-}
-
-QString frmSplash::versionLine()
-{
-    return QStringLiteral("The Tintaloo Version ") + QString::number(TINTALOO_VERSION_MAJOR) + QLatin1Char('.')
-           + QString::number(TINTALOO_VERSION_MINOR);
 }
 
 LinkLabel* frmSplash::addLink(const char* name, const QString& caption)
@@ -176,7 +171,7 @@ void frmSplash::helpClicked()
 void frmSplash::visitWebsiteClicked()
 {
     close();
-    if (!mMain::OpenWebPage(webPage()))
+    if (!mMain::OpenWebPage(ProductInfo::webPage()))
         showNotice(parentWidget(), QStringLiteral("Could not load The Tintaloo webpage. Please make sure that "
                                                   "your internet browser is working!"));
 }

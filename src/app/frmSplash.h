@@ -29,8 +29,6 @@ public:
     void setMainTimer(QTimer* timer);
 
     // "The Tintaloo Version 6.0"
-    static QString versionLine();
-    static QString webPage() { return QStringLiteral("https://tintaloo.example.org/"); }
 
 protected:
     void showEvent(QShowEvent* event) override;

@@ -1,12 +1,13 @@
 #include "parental/frmParentalOptions.h"
 
-#include "app/LinkLabel.h"
-#include "app/SettingsFile.h"
-#include "app/frmFirstTime.h"
-#include "app/mMain.h"
-#include "parental/frmParentMessage.h"
+#include "ui/LinkLabel.h"
+#include "platform/SettingsFile.h"
+#include "parental/frmFirstTime.h"
+#include "ui/mMain.h"
+#include "ui/frmParentMessage.h"
 #include "platform/AppError.h"
 #include "ui/AppFonts.h"
+#include "ui/ProductInfo.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -425,7 +426,7 @@ void frmParentalOptions::checkForUpdatesClicked()
     question.exec();
     if (question.CancelPressed)
         return;
-    if (!mMain::OpenWebPage(downloadsPage()))
+    if (!mMain::OpenWebPage(ProductInfo::downloadsPage()))
         notify(QStringLiteral("Could not load The Tintaloo webpage. Please make sure that your internet "
                               "browser is working!"));
 }

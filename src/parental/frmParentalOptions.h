@@ -36,7 +36,6 @@ public:
     // rebuilds its thumbnails when next opened.
     std::function<void()> onLibraryChanged;
 
-    static QString downloadsPage() { return QStringLiteral("https://tintaloo.example.org/downloads/"); }
 
 public Q_SLOTS:
     void reject() override;

@@ -1,7 +1,7 @@
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "app/SettingsLoader.h"
-#include "app/WindowWatch.h"
-#include "app/frmFirstTime.h"
+#include "support/WindowWatch.h"
+#include "parental/frmFirstTime.h"
 #include "parental/frmParentalOptions.h"
 #include "support/TempDataFolder.h"
 

@@ -1,7 +1,7 @@
-#include "app/HelpWindow.h"
-#include "app/LinkLabel.h"
-#include "app/WindowWatch.h"
-#include "app/frmFirstTime.h"
+#include "ui/HelpWindow.h"
+#include "ui/LinkLabel.h"
+#include "support/WindowWatch.h"
+#include "parental/frmFirstTime.h"
 #include "app/frmSplash.h"
 #include "support/TempDataFolder.h"
 

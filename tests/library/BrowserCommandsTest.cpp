@@ -1,7 +1,7 @@
 #include "BrowserFixture.h"
-#include "parental/frmMessage.h"
-#include "parental/frmParentMessage.h"
-#include "app/LinkLabel.h"
+#include "ui/frmMessage.h"
+#include "ui/frmParentMessage.h"
+#include "ui/LinkLabel.h"
 
 #include <QDir>
 #include <QLabel>

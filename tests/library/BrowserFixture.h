@@ -1,7 +1,7 @@
 #pragma once
 
 #include "LibraryFixture.h"
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "library/ThumbnailStrip.h"
 #include "library/frmOpen.h"
 #include "platform/Random.h"

@@ -1,6 +1,6 @@
-#include "app/LinkLabel.h"
-#include "app/WindowWatch.h"
-#include "app/frmFirstTime.h"
+#include "ui/LinkLabel.h"
+#include "support/WindowWatch.h"
+#include "parental/frmFirstTime.h"
 #include "parental/frmParentalOptions.h"
 #include "support/TempDataFolder.h"
 

@@ -1,5 +1,5 @@
-#include "app/Settings.h"
-#include "parental/frmMessage.h"
+#include "platform/Settings.h"
+#include "ui/frmMessage.h"
 #include "platform/Random.h"
 #include "support/ModalDriver.h"
 #include "ui/SoundBoard.h"

@@ -1,5 +1,5 @@
-#include "app/LinkLabel.h"
-#include "parental/frmParentMessage.h"
+#include "ui/LinkLabel.h"
+#include "ui/frmParentMessage.h"
 #include "support/ModalDriver.h"
 
 #include <QLabel>

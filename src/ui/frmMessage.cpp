@@ -1,6 +1,6 @@
-#include "parental/frmMessage.h"
+#include "ui/frmMessage.h"
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "ui/AppFonts.h"
 #include "ui/Resources.h"
 #include "ui/SoundBoard.h"

@@ -1,8 +1,8 @@
-#include "app/frmFirstTime.h"
+#include "parental/frmFirstTime.h"
 
-#include "app/LinkLabel.h"
-#include "app/frmSplash.h"
+#include "ui/LinkLabel.h"
 #include "ui/AppFonts.h"
+#include "ui/ProductInfo.h"
 #include "ui/Resources.h"
 
 #include <QLabel>
@@ -24,7 +24,7 @@ frmFirstTime::frmFirstTime(QWidget* parent)
     if (!banner.isNull())
         Picture1->setPixmap(QPixmap::fromImage(banner));
 
-    Label2 = new QLabel(frmSplash::versionLine(), this);
+    Label2 = new QLabel(ProductInfo::versionLine(), this);
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(AppFonts::classic(12));
 

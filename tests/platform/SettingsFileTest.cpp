@@ -1,5 +1,5 @@
-#include "app/Settings.h"
-#include "app/SettingsFile.h"
+#include "platform/Settings.h"
+#include "platform/SettingsFile.h"
 #include "platform/AppError.h"
 #include "support/TempDataFolder.h"
 

@@ -1,6 +1,6 @@
-#include "app/SettingsFile.h"
+#include "platform/SettingsFile.h"
 
-#include "app/Settings.h"
+#include "platform/Settings.h"
 #include "platform/AppError.h"
 
 #include <QFile>

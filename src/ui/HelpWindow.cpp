@@ -1,7 +1,7 @@
-#include "app/HelpWindow.h"
+#include "ui/HelpWindow.h"
 
-#include "app/LinkLabel.h"
-#include "app/mMain.h"
+#include "ui/LinkLabel.h"
+#include "ui/mMain.h"
 #include "platform/ProgramFolder.h"
 #include "ui/AppFonts.h"
 

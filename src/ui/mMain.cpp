@@ -1,8 +1,8 @@
-#include "app/mMain.h"
+#include "ui/mMain.h"
 
-#include "app/HelpWindow.h"
+#include "ui/HelpWindow.h"
 #include "paint/Gradient.h"
-#include "parental/frmParentMessage.h"
+#include "ui/frmParentMessage.h"
 #include "platform/AppError.h"
 #include "platform/PictureSurface.h"
 #include "platform/ProgramFolder.h"

@@ -1,7 +1,7 @@
-#include "parental/frmParentMessage.h"
+#include "ui/frmParentMessage.h"
 
 #include "ui/AppFonts.h"
-#include "app/LinkLabel.h"
+#include "ui/LinkLabel.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -5,8 +5,8 @@
 // welcome before it), so a test answers each kind of window by its type
 // rather than by the order in which they appear.
 
-#include "app/LinkLabel.h"
-#include "parental/frmParentMessage.h"
+#include "ui/LinkLabel.h"
+#include "ui/frmParentMessage.h"
 #include "support/ModalDriver.h"
 
 #include <QApplication>
