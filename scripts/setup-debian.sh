@@ -10,6 +10,7 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   fonts-comic-neue fonts-ebgaramond
   qt6-qpa-plugins libgl-dev
+  clang libclang-rt-14-dev
 )
 # Only for looking at the running program under a virtual X server.
 if [ "${TINTALOO_WITH_X:-0}" = 1 ]; then
