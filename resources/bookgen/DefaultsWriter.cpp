@@ -1,6 +1,5 @@
 #include "DefaultsWriter.h"
 
-#include "CleanJpeg.h"
 #include "GifWriter.h"
 #include "LineArt.h"
 
@@ -12,8 +11,6 @@
 #include <QXmlStreamWriter>
 
 namespace {
-
-constexpr int MaxJpegDifference = 8;
 
 QByteArray encodeBmp24(const QImage& grey)
 {
@@ -79,19 +76,23 @@ bool DefaultsWriter::writePicture(const QString& svgPath, const QString& relativ
         bytes = encodeBmp24(drawing);
     } else if (suffix == QLatin1String("gif")) {
         bytes = GifWriter::encodeGrey(drawing);
-    } else if (suffix == QLatin1String("jpg")) {
-        const CleanJpeg::Result jpeg = CleanJpeg::encodeClean(drawing);
-        bytes = jpeg.bytes;
-        if (bytes.isEmpty())
-            problem(QStringLiteral("%1: no JPEG encoding decodes clean").arg(svgPath));
     } else {
-        problem(QStringLiteral("%1: the name must end in .bmp.svg, .gif.svg or .jpg.svg").arg(svgPath));
+        // A lossy JPEG never decodes to pure black and white.
+        problem(QStringLiteral("%1: the name must end in .bmp.svg or .gif.svg").arg(svgPath));
         return false;
     }
     if (bytes.isEmpty()) {
         problem(QStringLiteral("%1: encoding failed").arg(svgPath));
         return false;
     }
+    const LineArt::ThinStretch thin = LineArt::longestThinStretch(drawing);
+    if (thin.length > LineArt::LongestThinStretch) {
+        problem(QStringLiteral("%1: a line thinner than %2 pixels, %3 pixels long, at %4, %5")
+                    .arg(svgPath).arg(LineArt::ThinnestLine).arg(thin.length).arg(thin.at.x()).arg(thin.at.y()));
+        return false;
+    }
+    m_pictures.append({relativeTarget.section(QLatin1Char('/'), 1, 1),
+                       relativeTarget.section(QLatin1Char('/'), 2), drawing});
     return writeBytes(relativeTarget, bytes) && verifyPicture(relativeTarget, drawing);
 }
 
@@ -104,29 +105,25 @@ bool DefaultsWriter::verifyPicture(const QString& relativeTarget, const QImage& 
         return false;
     }
     const QByteArray bytes = file.readAll();
-    const QImage decoded = QImage::fromData(bytes).convertToFormat(QImage::Format_Grayscale8);
+    const QImage decoded = QImage::fromData(bytes).convertToFormat(QImage::Format_RGB32);
     if (decoded.size() != drawing.size()) {
         problem(QStringLiteral("%1: decodes to the wrong size").arg(path));
         return false;
     }
-    const QString suffix = QFileInfo(path).suffix().toLower();
-    if (suffix == QLatin1String("jpg")) {
-        // Grey edge pixels may move by a level or two; white and black may not.
-        const int difference = CleanJpeg::largestDifference(drawing, decoded);
-        if (CleanJpeg::lostExtremes(drawing, decoded) != 0 || difference > MaxJpegDifference) {
-            problem(QStringLiteral("%1: the decoded JPEG is not clean (pixels differ by up to %2)")
-                        .arg(path).arg(difference));
-            return false;
-        }
-        return true;
-    }
-    if (suffix == QLatin1String("bmp") && bmpBitsPerPixel(bytes) != 24) {
+    if (QFileInfo(path).suffix().toLower() == QLatin1String("bmp") && bmpBitsPerPixel(bytes) != 24) {
         problem(QStringLiteral("%1: not a 24-bit bitmap").arg(path));
         return false;
     }
-    if (decoded != drawing) {
-        problem(QStringLiteral("%1: decodes to different pixels than were drawn").arg(path));
-        return false;
+    for (int y = 0; y < drawing.height(); ++y) {
+        const uchar* drawn = drawing.constScanLine(y);
+        const QRgb* read = reinterpret_cast<const QRgb*>(decoded.constScanLine(y));
+        for (int x = 0; x < drawing.width(); ++x) {
+            if (read[x] != qRgb(drawn[x], drawn[x], drawn[x])) {
+                problem(QStringLiteral("%1: decodes to different pixels than were drawn, first at %2, %3")
+                            .arg(path).arg(x).arg(y));
+                return false;
+            }
+        }
     }
     return true;
 }

@@ -1,14 +1,15 @@
 #pragma once
 
 #include <QImage>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
 // Builds the tree that a new data folder is seeded with:
 //   books/<Book>/<picture>   from <source>/books/<Book>/<picture>.svg, where the
 //                            picture's own name says the format (cat.gif.svg
-//                            gives cat.gif; .bmp is 24-bit, .gif 256 greys,
-//                            .jpg grey at quality 100, checked to decode clean)
+//                            gives cat.gif; .bmp is 24-bit, .gif 256 greys;
+//                            every pixel exactly black or white)
 //   help/<topic>             copied from <source>/help
 //   defaults.qrc             every written file under the prefix "/defaults"
 // Every picture is read back after writing and compared with the drawing, so
@@ -22,6 +23,15 @@ public:
     bool writeHelp();
     bool writeQrc();
 
+    // Every picture written so far, for the contact sheet.
+    struct Picture
+    {
+        QString book;
+        QString name;
+        QImage image;
+    };
+    const QList<Picture>& pictures() const { return m_pictures; }
+
     const QStringList& problems() const { return m_problems; }
 
 private:
@@ -34,4 +44,5 @@ private:
     QString m_sourceDir;
     QStringList m_written;  // relative to m_outDir
     QStringList m_problems;
+    QList<Picture> m_pictures;
 };

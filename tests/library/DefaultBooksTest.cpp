@@ -1,6 +1,7 @@
 // The books and help topics compiled into the program: every picture must be
 // something a child can actually colour, and every help link must lead
 // somewhere.
+#include "imaging/cNDib.h"
 #include "platform/AppError.h"
 #include "platform/FloodFill.h"
 #include "platform/ImageFile.h"
@@ -27,11 +28,11 @@ const QString HelpRoot = QStringLiteral(":/defaults/help");
 const QString ProductPage = QStringLiteral("https://tintaloo.example.org/");
 
 constexpr QRgb White = 0xFFFFFFFF;
-constexpr int NearBlack = 64;           // grey level at or below which a pixel counts as outline
-constexpr qint64 LargeRegion = 400;     // pixels: big enough for a small child to hit
-constexpr int MinLargeRegions = 4;
-constexpr double MaxRegionShare = 0.85;
-constexpr double MinCleanShare = 0.90;  // pure white or near-black
+constexpr int MinEnclosedRegions = 8;    // shapes a child can colour separately
+constexpr qint64 SmallestRegion = 40;    // pixels; smaller ones frustrate small hands
+constexpr double MinSubjectShare = 0.02; // of the picture: the figure's biggest closed part
+constexpr double MinFrameWidthShare = 0.85;
+constexpr double MinFrameHeightShare = 0.75;
 
 // "Book/file.ext" for every picture under the books, sorted.
 QStringList defaultPictures()
@@ -53,29 +54,82 @@ int pictureCount(const QString& book)
                    .size());
 }
 
-struct RegionSurvey
+// The pure black-and-white test a parent's picture must pass to be added to
+// a book: through the program's pixel buffer, every pixel exactly 0x000000 or
+// 0xFFFFFF.
+bool isPureBlackAndWhite(const QImage& image)
 {
-    int largeRegions = 0;
-    qint64 largestRegion = 0;
+    cNDib dib;
+    if (!dib.Make_From_Image(image))
+        return false;
+    for (int y = 0; y <= dib.Height(); ++y)
+        for (int x = 0; x <= dib.Width(); ++x) {
+            const uint32_t colour = dib.Get_Pixel_Long(x, y);
+            if (colour != 0x000000 && colour != 0xFFFFFF)
+                return false;
+        }
+    return true;
+}
+
+struct Region
+{
+    QPoint seed;
+    qint64 size = 0;
+    bool touchesBorder = false;
 };
 
-// Fills every white region of a copy with a marker, as a child's strokes
-// would, and measures the regions.
-RegionSurvey surveyRegions(QImage image)
+// Fills every white region of a copy with a colour of its own, as a child's
+// strokes would, and says how large each is and whether it reaches the border.
+std::vector<Region> surveyRegions(QImage image)
 {
-    constexpr QRgb Marker = 0xFF00FF00;
-    RegionSurvey survey;
+    std::vector<Region> regions;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
             if (reinterpret_cast<const QRgb*>(image.constScanLine(y))[x] != White)
                 continue;
-            const qint64 size = floodFill(image, x, y, Marker);
-            survey.largestRegion = std::max(survey.largestRegion, size);
-            if (size > LargeRegion)
-                ++survey.largeRegions;
+            const QRgb label = 0xFF000000 | QRgb(regions.size() + 1);
+            regions.push_back({QPoint(x, y), floodFill(image, x, y, label), false});
         }
     }
-    return survey;
+    const auto markBorder = [&](int x, int y) {
+        const QRgb label = reinterpret_cast<const QRgb*>(image.constScanLine(y))[x] & 0xFFFFFF;
+        if (label != 0)
+            regions[label - 1].touchesBorder = true;
+    };
+    for (int x = 0; x < image.width(); ++x) {
+        markBorder(x, 0);
+        markBorder(x, image.height() - 1);
+    }
+    for (int y = 0; y < image.height(); ++y) {
+        markBorder(0, y);
+        markBorder(image.width() - 1, y);
+    }
+    return regions;
+}
+
+// Whether any pixel along the edge of the picture differs between a and b.
+bool borderChanged(const QImage& a, const QImage& b)
+{
+    for (int x = 0; x < a.width(); ++x)
+        if (a.pixel(x, 0) != b.pixel(x, 0) || a.pixel(x, a.height() - 1) != b.pixel(x, a.height() - 1))
+            return true;
+    for (int y = 0; y < a.height(); ++y)
+        if (a.pixel(0, y) != b.pixel(0, y) || a.pixel(a.width() - 1, y) != b.pixel(a.width() - 1, y))
+            return true;
+    return false;
+}
+
+// The smallest rectangle that holds every black pixel.
+QRect drawnArea(const QImage& image)
+{
+    QRect area;
+    for (int y = 0; y < image.height(); ++y) {
+        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x)
+            if (row[x] != White)
+                area |= QRect(x, y, 1, 1);
+    }
+    return area;
 }
 
 QString readText(const QString& path)
@@ -120,20 +174,24 @@ std::string testName(const ::testing::TestParamInfo<std::string>& info)
 
 }
 
-TEST(DefaultBooks, BothBooksHaveTheirPictures)
+TEST(DefaultBooks, ALibraryWorthOpening)
 {
     EXPECT_GE(pictureCount(QStringLiteral("The Tintaloo")), 12);
-    EXPECT_GE(pictureCount(QStringLiteral("Animals")), 6);
+    EXPECT_GE(pictureCount(QStringLiteral("Animals")), 12);
+    const QStringList books = QDir(BooksRoot).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    EXPECT_GE(books.size(), 5);
+    for (const QString& book : books)
+        EXPECT_GE(pictureCount(book), 8) << book.toStdString();
+    EXPECT_GE(defaultPictures().size(), 60);
 }
 
-TEST(DefaultBooks, EveryPictureFormatAppears)
+TEST(DefaultBooks, OnlyLosslessFormats)
 {
     QSet<QString> formats;
     for (const QString& picture : defaultPictures())
         formats.insert(QFileInfo(picture).suffix());
-    EXPECT_TRUE(formats.contains(QStringLiteral("bmp")));
-    EXPECT_TRUE(formats.contains(QStringLiteral("gif")));
-    EXPECT_TRUE(formats.contains(QStringLiteral("jpg")));
+    // A JPEG cannot decode to pure black and white.
+    EXPECT_EQ(formats, (QSet<QString>{QStringLiteral("bmp"), QStringLiteral("gif")}));
 }
 
 TEST(DefaultBooks, BitmapsAreTwentyFourBit)
@@ -158,41 +216,48 @@ protected:
     }
 };
 
-TEST_P(DefaultPicture, DecodesAndFitsTheCanvas)
+TEST_P(DefaultPicture, DecodesAndFillsTheCanvasFrame)
 {
     QImage image;
     ASSERT_NO_THROW(image = load());
     EXPECT_LE(image.width(), 750);
     EXPECT_LE(image.height(), 480);
+    const QRect area = drawnArea(image);
+    EXPECT_GE(area.width(), MinFrameWidthShare * image.width());
+    EXPECT_GE(area.height(), MinFrameHeightShare * image.height());
 }
 
-TEST_P(DefaultPicture, IsBlackOutlinesOnPureWhite)
+TEST_P(DefaultPicture, PassesThePureBlackAndWhiteTest)
 {
-    const QImage image = load();
-    qint64 clean = 0;
-    qint64 nearlyWhite = 0;
-    for (int y = 0; y < image.height(); ++y) {
-        const QRgb* row = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            const int grey = qGray(row[x]);
-            if (row[x] == White || grey <= NearBlack)
-                ++clean;
-            else if (qRed(row[x]) >= 251 && qGreen(row[x]) >= 251 && qBlue(row[x]) >= 251)
-                ++nearlyWhite;  // would stay a white speck among the colours
-        }
+    EXPECT_TRUE(isPureBlackAndWhite(load()));
+}
+
+TEST_P(DefaultPicture, HasEnoughRegionsAndNoSpecks)
+{
+    const std::vector<Region> regions = surveyRegions(load());
+    int enclosed = 0;
+    for (const Region& region : regions) {
+        enclosed += region.touchesBorder ? 0 : 1;
+        EXPECT_GE(region.size, SmallestRegion) << "white region at " << region.seed.x() << ", " << region.seed.y();
     }
-    const qint64 pixels = qint64(image.width()) * image.height();
-    EXPECT_GE(double(clean) / double(pixels), MinCleanShare);
-    EXPECT_EQ(nearlyWhite, 0);
+    EXPECT_GE(enclosed, MinEnclosedRegions);
 }
 
-TEST_P(DefaultPicture, HasRegionsAChildCanFill)
+TEST_P(DefaultPicture, ColourInTheBiggestShapeStaysOffTheBorder)
 {
     const QImage image = load();
-    const RegionSurvey survey = surveyRegions(image);
-    const qint64 pixels = qint64(image.width()) * image.height();
-    EXPECT_GE(survey.largeRegions, MinLargeRegions);
-    EXPECT_LE(double(survey.largestRegion) / double(pixels), MaxRegionShare);
+    const std::vector<Region> regions = surveyRegions(image);
+    const Region* biggest = nullptr;
+    for (const Region& region : regions)
+        if (!region.touchesBorder && (!biggest || region.size > biggest->size))
+            biggest = &region;
+    ASSERT_NE(biggest, nullptr);
+    // An outline with a gap would let the figure's body run into the
+    // background, leaving only small closed shapes.
+    EXPECT_GE(biggest->size, qint64(MinSubjectShare * image.width() * image.height()));
+    QImage coloured = image;
+    EXPECT_EQ(floodFill(coloured, biggest->seed.x(), biggest->seed.y(), 0xFFFF0000), biggest->size);
+    EXPECT_FALSE(borderChanged(image, coloured));
 }
 
 INSTANTIATE_TEST_SUITE_P(Books, DefaultPicture, ::testing::ValuesIn(pictureParameters()), testName);
@@ -231,9 +296,10 @@ TEST(DefaultHelp, LinksStayInsideTheHelpOrGoToTheProductPage)
                 continue;
             }
             const QString target = linkedTopic(link);
-            if (!target.isEmpty())
+            if (!target.isEmpty()) {
                 EXPECT_TRUE(QFileInfo::exists(HelpRoot + QLatin1Char('/') + target))
                     << topic.toStdString() << " links to " << link.toStdString();
+            }
         }
     }
 }

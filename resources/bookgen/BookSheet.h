@@ -1,0 +1,10 @@
+#pragma once
+
+#include "DefaultsWriter.h"
+
+#include <QImage>
+#include <QList>
+
+// One sheet with every default picture at half size, each captioned with its
+// book and name, for looking the books over.
+QImage makeBookSheet(const QList<DefaultsWriter::Picture>& pictures);
