@@ -11,6 +11,7 @@ packages=(
   fonts-comic-neue fonts-ebgaramond
   qt6-qpa-plugins libgl-dev
   clang libclang-rt-14-dev
+  dpkg-dev desktop-file-utils appstream shared-mime-info
 )
 # Only for looking at the running program under a virtual X server.
 if [ "${TINTALOO_WITH_X:-0}" = 1 ]; then
