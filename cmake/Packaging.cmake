@@ -9,12 +9,14 @@ set(CPACK_PACKAGE_VENDOR "The Tintaloo project")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Tintaloo developers <developers@tintaloo.example.org>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "colouring book for young children")
-set(CPACK_PACKAGE_DESCRIPTION
-    "The Tintaloo is an electronic colouring book for young children. A child picks a black-and-white \
-line picture from a book and colours it with a magic crayon, paintbrush, colouring pencil and marker \
-pen, in colours taken from bubbles that float across the top bar; colour never runs over the outlines. \
-A parent, behind a permission prompt and an optional password, can save a copy, print, change the \
-settings and quit.")
+# Lines of the long description stay under 80 characters.
+string(JOIN "\n" CPACK_DEBIAN_PACKAGE_DESCRIPTION
+  "The Tintaloo is an electronic colouring book for young children. A child"
+  "picks a black-and-white line picture from a book and colours it with a"
+  "magic crayon, paintbrush, colouring pencil and marker pen, in colours taken"
+  "from bubbles that float across the top bar; colour never runs over the"
+  "outlines. A parent, behind a permission prompt and an optional password,"
+  "can save a copy, print, change the settings and quit.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

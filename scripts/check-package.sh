@@ -19,6 +19,12 @@ fail() { echo "check-package: FAILED: $*" >&2; [ -f "$root/first.log" ] && cat "
 dpkg -x "$deb" "$root/pkg"
 echo "check-package: $(basename "$deb"), $(du -k "$deb" | cut -f1) KiB, $(dpkg -c "$deb" | grep -vc '/$') files"
 dpkg-deb -f "$deb" Depends | sed 's/^/check-package: Depends: /'
+if command -v lintian >/dev/null; then
+  lint=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $lint"
+  echo "check-package: lintian finds nothing to complain about"
+else
+  echo "check-package: lintian not installed, Debian policy not checked (apt-get install lintian)"
+fi
 program="$root/pkg/usr/bin/tintaloo"
 [ -x "$program" ] || fail "no usr/bin/tintaloo in the package"
 export QT_QPA_PLATFORM=offscreen
@@ -29,15 +35,17 @@ version=$("$program" --version)
 data="$root/data"
 "$program" --data-dir "$data" >"$root/first.log" 2>&1 &
 pid=$!
+packaged=$(cd "$root/pkg/usr/share/tintaloo" && find . -type f | sort)
+seeded=
 for _ in $(seq 1 100); do
-  [ -f "$data/help/index.htm" ] && [ -f "$data/.tintaloo.lock" ] && break
+  if [ -f "$data/.tintaloo.lock" ] && [ -d "$data/books" ] && [ -d "$data/help" ]; then
+    seeded=$(cd "$data" && find ./books ./help -type f | sort)
+    [ "$packaged" = "$seeded" ] && break
+  fi
   kill -0 "$pid" 2>/dev/null || fail "the program ended during start-up"
   sleep 0.2
 done
-[ -f "$data/help/index.htm" ] || fail "the data folder was not seeded"
-packaged=$(cd "$root/pkg/usr/share/tintaloo" && find . -type f | sort)
-seeded=$(cd "$data" && find ./books ./help -type f | sort)
-[ "$packaged" = "$seeded" ] || fail "the data folder does not hold the packaged default books and help"
+[ "$packaged" = "$seeded" ] || fail "the data folder was not seeded with the packaged default books and help"
 sleep 3
 kill -0 "$pid" 2>/dev/null || fail "the program did not stay open at the first-run welcome"
 
