@@ -16,7 +16,8 @@ const char* const PackForChild = "Oh no!, something has happened. Call someone w
 
 void FrmMain::importPendingPack()
 {
-    if (m_pendingPack.isEmpty() || !packImport || m_ended)
+    // Before start-up has shown the window, start-up itself offers the pack.
+    if (m_pendingPack.isEmpty() || !packImport || m_ended || !Loaded)
         return;
     const QString pack = std::exchange(m_pendingPack, QString());
     const bool timerWasRunning = Timer1.isActive();
@@ -32,10 +33,16 @@ void FrmMain::bringToFront()
 {
     if (m_ended)
         return;
-    if (isMinimized() || !isVisible())
-        showFullScreen();
-    raise();
-    activateWindow();
+    // Before start-up has laid the window out (the first-run welcome, a
+    // settings prompt), only the open prompt comes forward.
+    if (Loaded) {
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
+        show();
+    }
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
     // A prompt or browser that is open stays the one the child talks to.
     if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
         modal->raise();

@@ -94,3 +94,13 @@ TEST_F(PendingPackTest, WithoutAnImportNothingIsAskedAndThePackWaits)
     EXPECT_TRUE(window->isVisible());
     EXPECT_FALSE(window->isMinimized());
 }
+
+TEST_F(PendingPackTest, BeforeStartUpTheWindowStaysHiddenAndThePackWaitsForIt)
+{
+    window->setPendingPack(QStringLiteral("/tmp/farm.tpk"));
+    window->importPendingPack();
+    window->bringToFront();
+    EXPECT_TRUE(events.isEmpty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->pendingPack(), QStringLiteral("/tmp/farm.tpk"));
+}
