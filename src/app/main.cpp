@@ -11,36 +11,19 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTextStream>
+#include <optional>
 
 namespace {
 
 void complain(const QString& text)
 {
-    QTextStream(stderr) << QCoreApplication::applicationName().toLower() << ": " << text << '\n';
+    QTextStream(stderr) << "tintaloo: " << text << '\n';
 }
 
-QIcon programIcon()
+// Help, version and mistakes end the program here, before any window.
+std::optional<int> answerCommandLine(const CommandLine& commandLine, CommandLine::Outcome outcome)
 {
-    QIcon fallback;
-    for (int size : {48, 64, 128, 256})
-        fallback.addFile(QStringLiteral(":/icons/tintaloo-%1.png").arg(size), QSize(size, size));
-    return QIcon::fromTheme(QStringLiteral("org.example.Tintaloo"), fallback);
-}
-
-} // namespace
-
-int main(int argc, char** argv)
-{
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Tintaloo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("The Tintaloo"));
-    QApplication::setApplicationVersion(CommandLine::versionText());
-    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tintaloo"));
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    // Everything the command line can refuse is refused before any window.
-    CommandLine commandLine;
-    switch (commandLine.parse(QApplication::arguments())) {
+    switch (outcome) {
     case CommandLine::Outcome::ShowHelp:
         QTextStream(stdout) << commandLine.helpText();
         return 0;
@@ -54,6 +37,56 @@ int main(int argc, char** argv)
     case CommandLine::Outcome::Run:
         break;
     }
+    return std::nullopt;
+}
+
+// A data folder without books gets the installed default books and help.
+void seedFromInstalledDefaults(const ProgramFolder& folder)
+{
+    const QString defaults = InstalledDefaults::locate();
+    if (defaults.isEmpty())
+        complain(QStringLiteral("the default books were not found (looked in share/tintaloo beside the program "
+                                "and in the system data folders)"));
+    else if (!folder.seedDefaults(defaults))
+        complain(QStringLiteral("some default books or help topics could not be copied into '%1'")
+                     .arg(folder.root()));
+}
+
+QIcon programIcon()
+{
+    QIcon fallback;
+    for (int size : {48, 64, 128, 256})
+        fallback.addFile(QStringLiteral(":/icons/tintaloo-%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("org.example.Tintaloo"), fallback);
+}
+
+// A later start brings the window to the front; a pack it was given is
+// offered right away.
+void acceptHandOvers(SingleInstance& instance, FrmMain& window)
+{
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window](const QString& pack) {
+        window.bringToFront();
+        if (pack.isEmpty())
+            return;
+        window.setPendingPack(pack);
+        QMetaObject::invokeMethod(&window, &FrmMain::importPendingPack, Qt::QueuedConnection);
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Tintaloo"));
+    QApplication::setApplicationDisplayName(QStringLiteral("The Tintaloo"));
+    QApplication::setApplicationVersion(CommandLine::versionText());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tintaloo"));
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    CommandLine commandLine;
+    if (const auto exitCode = answerCommandLine(commandLine, commandLine.parse(QApplication::arguments())))
+        return *exitCode;
 
     const QString location = commandLine.dataDirGiven() ? commandLine.dataDir() : ProgramFolder::defaultLocation();
     if (const QString problem = DataFolderCheck::problemWith(location); !problem.isEmpty()) {
@@ -82,13 +115,7 @@ int main(int argc, char** argv)
         break;
     }
 
-    const QString defaults = InstalledDefaults::locate();
-    if (defaults.isEmpty())
-        complain(QStringLiteral("the default books were not found (looked in share/tintaloo beside the program "
-                                "and in the system data folders)"));
-    else if (!folder.seedDefaults(defaults))
-        complain(QStringLiteral("some default books or help topics could not be copied into '%1'")
-                     .arg(folder.root()));
+    seedFromInstalledDefaults(folder);
     QApplication::setWindowIcon(programIcon());
 
     // The application's own state: everything a window needs is handed to
@@ -99,16 +126,9 @@ int main(int argc, char** argv)
 
     FrmMain window({folder, random, sounds, keyboard});
     QObject::connect(&window, &FrmMain::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
-    // A pack opened from a file manager is offered once start-up shows the
-    // window; one handed over by a later start, right away.
+    acceptHandOvers(instance, window);
+    // A pack opened from a file manager is offered once start-up shows the window.
     window.setPendingPack(commandLine.packToOpen());
-    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window](const QString& pack) {
-        window.bringToFront();
-        if (pack.isEmpty())
-            return;
-        window.setPendingPack(pack);
-        QMetaObject::invokeMethod(&window, &FrmMain::importPendingPack, Qt::QueuedConnection);
-    });
     if (!window.packImport && !window.pendingPack().isEmpty())
         complain(QStringLiteral("picture packs are not available in this build"));
 
