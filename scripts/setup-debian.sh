@@ -11,10 +11,12 @@ packages=(
   fonts-comic-neue fonts-ebgaramond
   qt6-qpa-plugins libgl-dev
   clang libclang-rt-14-dev
+  dpkg-dev desktop-file-utils appstream shared-mime-info
+  xvfb openbox xdotool
 )
 # Only for looking at the running program under a virtual X server.
 if [ "${TINTALOO_WITH_X:-0}" = 1 ]; then
-  packages+=(xvfb xdotool imagemagick)
+  packages+=(imagemagick)
 fi
 
 sudo_cmd=()

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds everything, runs each fuzzer briefly on its seed
-# corpus, and runs every test headless.
+# corpus, builds the Debian package and starts it unpacked, and runs every
+# test headless.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 "$here/scripts/setup-debian.sh"
 "$here/scripts/build.sh" -DTINTALOO_BUILD_TESTS=ON -DTINTALOO_BUILD_BENCH=ON
 "$here/scripts/fuzz.sh"
+"$here/scripts/check-package.sh"
 cd "${TINTALOO_BUILD_DIR:-$here/build}"
 QT_QPA_PLATFORM=offscreen ctest --output-on-failure --parallel "$(nproc)" --timeout 300

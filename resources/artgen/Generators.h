@@ -15,6 +15,7 @@ void makeBrushes(ArtWriter& out);        // brushes/0-2
 void makeCursors(ArtWriter& out);        // cursors/101-105
 void makeSounds(ArtWriter& out);         // waves/*.wav
 void makePictures(ArtWriter& out);       // pictures/splash.jpg, pictures/banner.jpg
+void makeIcons(ArtWriter& out);          // icons/tintaloo.svg, icons/tintaloo-48..256.png
 
 // Every image written so far, enlarged on one sheet, for looking at the art.
 QImage makeContactSheet(const ArtWriter& out, int scale);

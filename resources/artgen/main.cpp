@@ -56,6 +56,7 @@ int main(int argc, char** argv)
     makeCursors(out);
     makeSounds(out);
     makePictures(out);
+    makeIcons(out);
     out.writeQrc();
 
     const int sheetArg = int(args.indexOf("--sheet"));

@@ -8,7 +8,6 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QXmlStreamWriter>
 
 namespace {
 
@@ -158,35 +157,7 @@ bool DefaultsWriter::writeBytes(const QString& relativeTarget, const QByteArray&
         problem(QStringLiteral("%1: cannot be written").arg(path));
         return false;
     }
-    m_written.append(relativeTarget);
     return true;
-}
-
-bool DefaultsWriter::writeQrc()
-{
-    QFile file(m_outDir + QStringLiteral("/defaults.qrc"));
-    if (!file.open(QIODevice::WriteOnly)) {
-        problem(QStringLiteral("%1: cannot be written").arg(file.fileName()));
-        return false;
-    }
-    QXmlStreamWriter xml(&file);
-    xml.setAutoFormatting(true);
-    xml.writeStartDocument();
-    xml.writeStartElement(QStringLiteral("RCC"));
-    xml.writeStartElement(QStringLiteral("qresource"));
-    xml.writeAttribute(QStringLiteral("prefix"), QStringLiteral("/defaults"));
-    QStringList files = m_written;
-    files.sort(Qt::CaseInsensitive);
-    for (const QString& relative : files) {
-        xml.writeStartElement(QStringLiteral("file"));
-        xml.writeAttribute(QStringLiteral("alias"), relative);
-        xml.writeCharacters(relative);
-        xml.writeEndElement();
-    }
-    xml.writeEndElement();
-    xml.writeEndElement();
-    xml.writeEndDocument();
-    return !xml.hasError();
 }
 
 void DefaultsWriter::problem(const QString& what)

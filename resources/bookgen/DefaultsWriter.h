@@ -11,7 +11,6 @@
 //                            gives cat.gif; .bmp is 24-bit, .gif 256 greys;
 //                            every pixel exactly black or white)
 //   help/<topic>             copied from <source>/help
-//   defaults.qrc             every written file under the prefix "/defaults"
 // Every picture is read back after writing and compared with the drawing, so
 // a fault in an encoder stops the build instead of reaching a child.
 class DefaultsWriter
@@ -21,7 +20,6 @@ public:
 
     bool writeBooks();
     bool writeHelp();
-    bool writeQrc();
 
     // Every picture written so far, for the contact sheet.
     struct Picture
@@ -42,7 +40,6 @@ private:
 
     QString m_outDir;
     QString m_sourceDir;
-    QStringList m_written;  // relative to m_outDir
     QStringList m_problems;
     QList<Picture> m_pictures;
 };

@@ -1,6 +1,6 @@
 // Writes the program's default books and help topics into the folder given as
 // the first argument, from the drawings and topics in the source folder given
-// as the second, together with defaults.qrc that lists them.
+// as the second.
 //
 //   tintaloo_bookgen OUT_DIR SOURCE_DIR [--sheet FILE.png]
 //
@@ -22,7 +22,6 @@ int main(int argc, char** argv)
     DefaultsWriter writer(args.at(1), args.at(2));
     bool ok = writer.writeBooks();
     ok = writer.writeHelp() && ok;
-    ok = writer.writeQrc() && ok;
     const int sheetArg = int(args.indexOf(QStringLiteral("--sheet")));
     if (sheetArg > 0 && sheetArg + 1 < args.size() && !makeBookSheet(writer.pictures()).save(args.at(sheetArg + 1))) {
         QTextStream(stderr) << "tintaloo_bookgen: the contact sheet cannot be written\n";

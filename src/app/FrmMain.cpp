@@ -225,6 +225,7 @@ bool FrmMain::Form_Load()
     Loaded = true;
     coverScreen();
     m_keyboard.install(this);
+    importPendingPack();
     c_Click(0);
     return !m_ended;
 }

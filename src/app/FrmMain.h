@@ -77,6 +77,19 @@ public:
     void pTool_MouseUp(int index);
     // Parental buttons pFunc(0..4): quit, save as, print, about/help, settings.
     void pFunc_Click(int index);
+    // A picture pack handed over from outside (a file manager, or a later
+    // start of the program). Start-up offers it once the window is shown,
+    // before the picture browser; it is added only after a parent allows it.
+    void setPendingPack(const QString& path) { m_pendingPack = path; }
+    QString pendingPack() const { return m_pendingPack; }
+    // How an allowed pack is added; set by the application. Without it a
+    // pending pack stays pending.
+    std::function<void(const QString&)> packImport;
+    // Asks permission for the pending pack and hands it to packImport.
+    void importPendingPack();
+    // A later start of the program asked for this one: show it in front,
+    // with any open prompt on top.
+    void bringToFront();
     // Opens the picture at path on the canvas, with its coloured version when
     // one exists; a picture that cannot be loaded gets the picture-error notice.
     void openChosenPicture(const QString& path);
@@ -170,6 +183,7 @@ private:
     std::unique_ptr<SplashProgress> m_loadProgress;
     std::unique_ptr<frmOpen> m_browser;
 
+    QString m_pendingPack;
     QSize m_screenSize;
     int m_screenDepth = 32;
     bool m_screenOverridden = false;

@@ -1,28 +1,137 @@
+#include "app/CommandLine.h"
+#include "app/DataFolderCheck.h"
 #include "app/FrmMain.h"
+#include "app/InstalledDefaults.h"
+#include "app/SingleInstance.h"
 #include "platform/KeyboardFilter.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
 #include "ui/SoundBoard.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QTextStream>
+#include <optional>
+
+namespace {
+
+void complain(const QString& text)
+{
+    QTextStream(stderr) << "tintaloo: " << text << '\n';
+}
+
+// Help, version and mistakes end the program here, before any window.
+std::optional<int> answerCommandLine(const CommandLine& commandLine, CommandLine::Outcome outcome)
+{
+    switch (outcome) {
+    case CommandLine::Outcome::ShowHelp:
+        QTextStream(stdout) << commandLine.helpText();
+        return 0;
+    case CommandLine::Outcome::ShowVersion:
+        QTextStream(stdout) << CommandLine::versionText() << '\n';
+        return 0;
+    case CommandLine::Outcome::UsageError:
+        complain(commandLine.errorText());
+        QTextStream(stderr) << '\n' << commandLine.helpText();
+        return CommandLine::UsageExitCode;
+    case CommandLine::Outcome::Run:
+        break;
+    }
+    return std::nullopt;
+}
+
+// A data folder without books gets the installed default books and help.
+void seedFromInstalledDefaults(const ProgramFolder& folder)
+{
+    const QString defaults = InstalledDefaults::locate();
+    if (defaults.isEmpty())
+        complain(QStringLiteral("the default books were not found (looked in share/tintaloo beside the program "
+                                "and in the system data folders)"));
+    else if (!folder.seedDefaults(defaults))
+        complain(QStringLiteral("some default books or help topics could not be copied into '%1'")
+                     .arg(folder.root()));
+}
+
+QIcon programIcon()
+{
+    QIcon fallback;
+    for (int size : {48, 64, 128, 256})
+        fallback.addFile(QStringLiteral(":/icons/tintaloo-%1.png").arg(size), QSize(size, size));
+    return QIcon::fromTheme(QStringLiteral("org.example.Tintaloo"), fallback);
+}
+
+// A later start brings the window to the front; a pack it was given is
+// offered right away.
+void acceptHandOvers(SingleInstance& instance, FrmMain& window)
+{
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window](const QString& pack) {
+        window.bringToFront();
+        if (pack.isEmpty())
+            return;
+        window.setPendingPack(pack);
+        QMetaObject::invokeMethod(&window, &FrmMain::importPendingPack, Qt::QueuedConnection);
+    });
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintaloo"));
     QApplication::setApplicationDisplayName(QStringLiteral("The Tintaloo"));
+    QApplication::setApplicationVersion(CommandLine::versionText());
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tintaloo"));
     QApplication::setQuitOnLastWindowClosed(false);
+
+    CommandLine commandLine;
+    if (const auto exitCode = answerCommandLine(commandLine, commandLine.parse(QApplication::arguments())))
+        return *exitCode;
+
+    const QString location = commandLine.dataDirGiven() ? commandLine.dataDir() : ProgramFolder::defaultLocation();
+    if (const QString problem = DataFolderCheck::problemWith(location); !problem.isEmpty()) {
+        complain(problem);
+        return 1;
+    }
+    ProgramFolder folder(location);
+
+    // --import-pack FILE: adding a pack from the command line.
+    if (!commandLine.importPack().isEmpty()) {
+        complain(QStringLiteral("picture packs are not available in this build"));
+        return 1;
+    }
+
+    SingleInstance instance(folder.root());
+    switch (instance.claim()) {
+    case SingleInstance::Claim::AlreadyRunning:
+        if (!instance.handOver(commandLine.packToOpen()))
+            complain(QStringLiteral("Tintaloo is already running with the data folder '%1', but did not answer.")
+                         .arg(folder.root()));
+        return 0;
+    case SingleInstance::Claim::Failed:
+        complain(instance.errorText());
+        return 1;
+    case SingleInstance::Claim::First:
+        break;
+    }
+
+    seedFromInstalledDefaults(folder);
+    QApplication::setWindowIcon(programIcon());
 
     // The application's own state: everything a window needs is handed to
     // it from here.
-    ProgramFolder folder(ProgramFolder::locationFromArguments(QApplication::arguments()));
-    folder.seedDefaults();
     Random random;
     SoundBoard sounds(random);
     KeyboardFilter keyboard;
 
     FrmMain window({folder, random, sounds, keyboard});
     QObject::connect(&window, &FrmMain::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+    acceptHandOvers(instance, window);
+    // A pack opened from a file manager is offered once start-up shows the window.
+    window.setPendingPack(commandLine.packToOpen());
+    if (!window.packImport && !window.pendingPack().isEmpty())
+        complain(QStringLiteral("picture packs are not available in this build"));
+
     if (!window.Form_Load() || window.hasEnded())
         return 0;
     return app.exec();

@@ -13,19 +13,6 @@ ProgramFolder::ProgramFolder(const QString& root)
         m_root.chop(1);
 }
 
-QString ProgramFolder::locationFromArguments(const QStringList& arguments)
-{
-    for (qsizetype i = 1; i < arguments.size(); ++i) {
-        const QString& a = arguments.at(i);
-        // An empty value counts as not given.
-        if (a == QLatin1String("--data-dir") && i + 1 < arguments.size() && !arguments.at(i + 1).isEmpty())
-            return arguments.at(i + 1);
-        if (a.startsWith(QLatin1String("--data-dir=")) && a.size() > 11)
-            return a.mid(11);
-    }
-    return defaultLocation();
-}
-
 QString ProgramFolder::defaultLocation()
 {
     QString location = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);

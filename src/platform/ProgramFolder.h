@@ -13,8 +13,7 @@ class ProgramFolder
 public:
     explicit ProgramFolder(const QString& root);
 
-    // --data-dir DIR when given, otherwise the per-user data location.
-    static QString locationFromArguments(const QStringList& arguments);
+    // The per-user data location, used unless the command line names a folder.
     static QString defaultLocation();
 
     // The folder itself, absolute, without a trailing separator.
@@ -29,9 +28,9 @@ public:
     static QString resolve(const QString& base, const QString& tail);
 
     // A folder without "books" is given the default books and help topics
-    // from defaultsRoot (normally the compiled-in ":/defaults"). Existing
-    // files are never overwritten. Returns false when copying failed.
-    bool seedDefaults(const QString& defaultsRoot = QStringLiteral(":/defaults")) const;
+    // from defaultsRoot (where they were installed). Existing files are never
+    // overwritten. Returns false when copying failed.
+    bool seedDefaults(const QString& defaultsRoot) const;
 
 private:
     QString m_root;

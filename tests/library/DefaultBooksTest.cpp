@@ -23,8 +23,8 @@
 
 namespace {
 
-const QString BooksRoot = QStringLiteral(":/defaults/books");
-const QString HelpRoot = QStringLiteral(":/defaults/help");
+const QString BooksRoot = QStringLiteral(TINTALOO_DEFAULTS_DIR "/books");
+const QString HelpRoot = QStringLiteral(TINTALOO_DEFAULTS_DIR "/help");
 const QString ProductPage = QStringLiteral("https://tintaloo.example.org/");
 
 constexpr QRgb White = 0xFFFFFFFF;

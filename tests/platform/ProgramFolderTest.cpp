@@ -84,26 +84,6 @@ TEST(ProgramFolder, RelativeRootsBecomeAbsolute)
     EXPECT_TRUE(folder.root().endsWith(QStringLiteral("/some/relative/dir")));
 }
 
-TEST(ProgramFolder, DataDirComesFromTheArguments)
-{
-    EXPECT_EQ(ProgramFolder::locationFromArguments({QStringLiteral("tintaloo"), QStringLiteral("--data-dir"),
-                                                    QStringLiteral("/srv/kids")}),
-              QStringLiteral("/srv/kids"));
-    EXPECT_EQ(ProgramFolder::locationFromArguments({QStringLiteral("tintaloo"), QStringLiteral("--data-dir=/srv/x y")}),
-              QStringLiteral("/srv/x y"));
-    EXPECT_EQ(ProgramFolder::locationFromArguments({QStringLiteral("tintaloo"), QStringLiteral("-x"),
-                                                    QStringLiteral("--data-dir"), QStringLiteral("rel")}),
-              QStringLiteral("rel"));
-    // Absent, without a value or empty: the per-user data location.
-    const QString fallback = ProgramFolder::defaultLocation();
-    EXPECT_FALSE(fallback.isEmpty());
-    EXPECT_EQ(ProgramFolder::locationFromArguments({QStringLiteral("tintaloo")}), fallback);
-    EXPECT_EQ(ProgramFolder::locationFromArguments({QStringLiteral("tintaloo"), QStringLiteral("--data-dir")}), fallback);
-    EXPECT_EQ(ProgramFolder::locationFromArguments({QStringLiteral("tintaloo"), QStringLiteral("--data-dir=")}), fallback);
-    // The program's own name is never taken as an option.
-    EXPECT_EQ(ProgramFolder::locationFromArguments({QStringLiteral("--data-dir"), QStringLiteral("/nope")}), fallback);
-}
-
 TEST(ProgramFolder, SeedingCopiesDefaultsIntoAFolderWithoutBooks)
 {
     QTemporaryDir defaults;

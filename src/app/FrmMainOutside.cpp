@@ -1,0 +1,51 @@
+// Requests that reach the main window from outside: a picture pack opened in a
+// file manager, and a later start of the program asking this one to show.
+#include "app/FrmMain.h"
+
+#include <QApplication>
+#include <utility>
+
+namespace {
+
+const char* const PackForParent =
+    "There was an attempt to add a picture pack to The Tintaloo. If you wish to allow this, please press OK to "
+    "continue.";
+const char* const PackForChild = "Oh no!, something has happened. Call someone who can help you!";
+
+} // namespace
+
+void FrmMain::importPendingPack()
+{
+    // Before start-up has shown the window, start-up itself offers the pack.
+    if (m_pendingPack.isEmpty() || !packImport || m_ended || !Loaded)
+        return;
+    const QString pack = std::exchange(m_pendingPack, QString());
+    const bool timerWasRunning = Timer1.isActive();
+    Timer1.stop();
+    if (askPermission(QString::fromLatin1(PackForParent), QString::fromLatin1(PackForChild), true,
+                      settings.Use_Parental_password))
+        packImport(pack);
+    if (timerWasRunning)
+        Timer1.start();
+}
+
+void FrmMain::bringToFront()
+{
+    if (m_ended)
+        return;
+    // Before start-up has laid the window out (the first-run welcome, a
+    // settings prompt), only the open prompt comes forward.
+    if (Loaded) {
+        setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
+        show();
+    }
+    if (isVisible()) {
+        raise();
+        activateWindow();
+    }
+    // A prompt or browser that is open stays the one the child talks to.
+    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}

@@ -1,0 +1,106 @@
+// A picture pack handed to the program from outside (a file manager, a later
+// start) waits for the parent's permission before it is added.
+#include "app/FrmMain.h"
+#include "platform/KeyboardFilter.h"
+#include "platform/Random.h"
+#include "support/ModalDriver.h"
+#include "support/TempDataFolder.h"
+#include "ui/SoundBoard.h"
+#include "ui/frmMessage.h"
+#include "ui/pButton.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+namespace {
+
+const QByteArray PlainSettings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
+
+class PendingPackTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        data.writeFile(QStringLiteral("/Settings.ini"), PlainSettings);
+        data.writePicture(QStringLiteral("/books/Animals/cat.bmp"), 200, 120);
+        window = std::make_unique<FrmMain>(FrmMain::Services{data.folder(), random, sounds, keyboard});
+        window->setScreenOverride(QSize(1024, 768), 32);
+        window->pictureChooser = [this] {
+            events << QStringLiteral("browser");
+            return data.path(QStringLiteral("/books/Animals/cat.bmp"));
+        };
+        window->packImport = [this](const QString& pack) { events << QStringLiteral("import ") + pack; };
+    }
+
+    // Answers the permission prompt with OK or Nevermind, keeping what it said.
+    void answerPrompt(bool allow)
+    {
+        ModalDriver::answerNext([this, allow](QWidget* modal) {
+            auto* prompt = qobject_cast<frmMessage*>(modal);
+            ASSERT_NE(prompt, nullptr);
+            asked = prompt->Label2->text();
+            events << QStringLiteral("asked");
+            ModalDriver::click(allow ? prompt->cOut1 : prompt->cOut2);
+        });
+    }
+
+    TempDataFolder data;
+    Random random{7};
+    SoundBoard sounds{random};
+    KeyboardFilter keyboard;
+    std::unique_ptr<FrmMain> window;
+    QStringList events;
+    QString asked;
+};
+
+} // namespace
+
+TEST_F(PendingPackTest, AnAllowedPackIsAddedBeforeTheBrowserOpens)
+{
+    window->setPendingPack(QStringLiteral("/home/kid/Downloads/farm.tpk"));
+    answerPrompt(true);
+    ASSERT_TRUE(window->Form_Load());
+    EXPECT_TRUE(ModalDriver::allAnswered());
+    EXPECT_EQ(events, (QStringList{QStringLiteral("asked"), QStringLiteral("import /home/kid/Downloads/farm.tpk"),
+                                   QStringLiteral("browser")}));
+    EXPECT_TRUE(asked.contains(QStringLiteral("add a picture pack")));
+    EXPECT_TRUE(window->pendingPack().isEmpty());
+}
+
+TEST_F(PendingPackTest, NevermindLeavesThePackOut)
+{
+    ASSERT_TRUE(window->Form_Load());
+    events.clear();
+    window->setPendingPack(QStringLiteral("/tmp/farm.tpk"));
+    answerPrompt(false);
+    window->importPendingPack();
+    EXPECT_TRUE(ModalDriver::allAnswered());
+    EXPECT_EQ(events, QStringList{QStringLiteral("asked")});
+    EXPECT_TRUE(window->pendingPack().isEmpty());
+}
+
+TEST_F(PendingPackTest, WithoutAnImportNothingIsAskedAndThePackWaits)
+{
+    window->packImport = nullptr;
+    window->setPendingPack(QStringLiteral("/tmp/farm.tpk"));
+    ASSERT_TRUE(window->Form_Load());
+    EXPECT_EQ(events, QStringList{QStringLiteral("browser")});
+    EXPECT_EQ(window->pendingPack(), QStringLiteral("/tmp/farm.tpk"));
+
+    // A later start finds it minimised: it covers the screen again.
+    window->showMinimized();
+    window->bringToFront();
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_FALSE(window->isMinimized());
+}
+
+TEST_F(PendingPackTest, BeforeStartUpTheWindowStaysHiddenAndThePackWaitsForIt)
+{
+    window->setPendingPack(QStringLiteral("/tmp/farm.tpk"));
+    window->importPendingPack();
+    window->bringToFront();
+    EXPECT_TRUE(events.isEmpty());
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_EQ(window->pendingPack(), QStringLiteral("/tmp/farm.tpk"));
+}
