@@ -7,7 +7,8 @@
 #include <QProcess>
 #include <gtest/gtest.h>
 
-#include <unistd.h>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace PackFixture;
 using PicturePack::Picture;
@@ -224,15 +225,25 @@ TEST_F(PackInstall, LinksOutOfTheFolderAreRefused)
 
 TEST_F(PackInstall, AFailedWriteLeavesTheLibraryAsItWas)
 {
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "runs as root, which may write into a read-only folder";
-    QFile::setPermissions(dataRoot + "/books", QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-    const auto before = snapshot(dataRoot);
-    const auto outcome = import(PicturePack::encode("New", {{"x.gif", gif()}}));
-    QFile::setPermissions(dataRoot + "/books",
-                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
-    EXPECT_EQ(outcome.kind, PicturePackInstaller::Outcome::Kind::WriteFailed);
-    EXPECT_EQ(snapshot(dataRoot), before);
+    // The second picture does not fit under the file size limit (a full
+    // disk, as far as the program can tell), in a new book and in an old one.
+    const QString intoNew = packFile(PicturePack::encode("New", {{"a.gif", gif()}, {"b.bmp", bmp(200, 200)}}), "n.tpk");
+    const QString intoOld = packFile(PicturePack::encode("Animals", {{"a.gif", gif()}, {"b.bmp", bmp(200, 200)}}), "o.tpk");
+    const auto before = snapshot(outer.path());
+    struct rlimit saved {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = saved;
+    small.rlim_cur = 50 * 1024;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    const auto first = PicturePackInstaller::importFile(folder, intoNew);
+    const auto second = PicturePackInstaller::importFile(folder, intoOld);
+    ::setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, previousHandler);
+    EXPECT_EQ(first.kind, PicturePackInstaller::Outcome::Kind::WriteFailed);
+    EXPECT_EQ(second.kind, PicturePackInstaller::Outcome::Kind::WriteFailed);
+    EXPECT_TRUE(second.detail.contains(QStringLiteral("b.bmp"))) << second.detail.toStdString();
+    EXPECT_EQ(snapshot(outer.path()), before);
 }
 
 TEST_F(PackInstall, TheDefaultBookTakesNoPictures)
