@@ -54,9 +54,11 @@ bool bmpIsTruncated(const QString& path, qint64 fileSize)
 }
 
 // The reader's size guard, then the reading itself.
-QImage readChecked(QImageReader& reader)
+QImage readChecked(QImageReader& reader, qint64* announcedPixels = nullptr)
 {
     const QSize announced = reader.size();
+    if (announcedPixels && announced.isValid())
+        *announcedPixels = qint64(announced.width()) * announced.height();
     if (!announced.isValid() || announced.width() > MaxSide || announced.height() > MaxSide
         || qint64(announced.width()) * announced.height() > MaxPixels)
         throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
@@ -238,7 +240,7 @@ QByteArray formatOf(QBuffer& buffer, const QByteArray& wanted)
     return found;
 }
 
-QImage decodeUnconverted(const QByteArray& bytes, const QByteArray& wanted)
+QImage decodeUnconverted(const QByteArray& bytes, const QByteArray& wanted, qint64* announcedPixels = nullptr)
 {
     const auto invalid = []() { return AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture")); };
     if (!wanted.isEmpty() && !isKnownFormat(wanted))
@@ -253,7 +255,7 @@ QImage decodeUnconverted(const QByteArray& bytes, const QByteArray& wanted)
     buffer.seek(0);
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
-    return readChecked(reader);
+    return readChecked(reader, announcedPixels);
 }
 
 } // namespace
@@ -283,10 +285,10 @@ QImage decode(const QByteArray& bytes, const QByteArray& format)
     return flattened(decodeUnconverted(bytes, format));
 }
 
-bool decodes(const QByteArray& bytes, const QByteArray& format)
+bool decodes(const QByteArray& bytes, const QByteArray& format, qint64* announcedPixels)
 {
     try {
-        decodeUnconverted(bytes, format);
+        decodeUnconverted(bytes, format, announcedPixels);
         return true;
     } catch (const AppError&) {
         return false;
