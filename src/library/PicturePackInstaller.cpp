@@ -178,7 +178,7 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
     if (contents.book.compare(DefaultBook, Qt::CaseInsensitive) == 0)
         return failed(Kind::WriteFailed,
                       QStringLiteral("Pictures cannot be added to the book '") + DefaultBook + QStringLiteral("'."));
-    const QString books = folder.root() + QStringLiteral("/books");
+    const QString books = folder.path(QStringLiteral("/books"));
     QString reason;
     if (!prepareBooksFolder(books, reason))
         return failed(Kind::WriteFailed, reason);
