@@ -3,6 +3,7 @@
 #include "platform/ImageFile.h"
 #include "platform/ProgramFolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -22,6 +23,7 @@ namespace {
 using Kind = Outcome::Kind;
 
 const QString DefaultBook = QStringLiteral("The Tintaloo");
+const QString TemporaryPrefix = QStringLiteral(".tintaloo-pack-");
 
 Outcome failed(Kind kind, const QString& detail = {})
 {
@@ -104,6 +106,18 @@ bool prepareBooksFolder(const QString& books, QString& reason)
         return false;
     }
     return true;
+}
+
+// A temporary folder left by an import that never finished (the power went
+// off) would show as a book: one older than an hour is swept away.
+void sweepAbandonedTemporaryFolders(const QString& books)
+{
+    const QFileInfoList entries = QDir(books).entryInfoList({TemporaryPrefix + QLatin1Char('*')},
+                                                            QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QDateTime hourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    for (const QFileInfo& entry : entries)
+        if (!entry.isSymLink() && entry.lastModified().toUTC() < hourAgo)
+            QDir(entry.absoluteFilePath()).removeRecursively();
 }
 
 mode_t folderMode()
@@ -207,7 +221,8 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
     if (toWrite.isEmpty())
         return outcome;
 
-    QTemporaryDir temp(books + QStringLiteral("/.tintaloo-pack-XXXXXX"));
+    sweepAbandonedTemporaryFolders(books);
+    QTemporaryDir temp(books + QLatin1Char('/') + TemporaryPrefix + QStringLiteral("XXXXXX"));
     if (!temp.isValid())
         return failed(Kind::WriteFailed, QStringLiteral("Could not write into the folder '") + books
                           + QStringLiteral("'. Please make sure that it is not write protected."));
