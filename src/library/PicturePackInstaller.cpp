@@ -11,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <cerrno>
+#include <new>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -248,7 +249,9 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
     return outcome;
 }
 
-Outcome importFile(const ProgramFolder& folder, const QString& path)
+namespace {
+
+Outcome readAndInstall(const ProgramFolder& folder, const QString& path)
 {
     QByteArray pack;
     QString reason;
@@ -266,6 +269,19 @@ Outcome importFile(const ProgramFolder& folder, const QString& path)
         break;
     }
     return install(folder, contents, pack);
+}
+
+} // namespace
+
+Outcome importFile(const ProgramFolder& folder, const QString& path)
+{
+    try {
+        return readAndInstall(folder, path);
+    } catch (const std::bad_alloc&) {
+        // Nothing was moved into the library before the memory ran out.
+        return failed(Kind::CannotOpen, QStringLiteral("There is not enough memory to read the file '") + path
+                          + QStringLiteral("'."));
+    }
 }
 
 QString message(const Outcome& outcome)
