@@ -232,19 +232,20 @@ qsizetype jpegEnd(const QByteArray& bytes, qsizetype from, qint64* work)
     return done(-1);
 }
 
+// The kind asked for (its reader checks the bytes), or else the kind the
+// bytes say they are, when it is one of the three.
 QByteArray formatOf(QBuffer& buffer, const QByteArray& wanted)
 {
+    if (!wanted.isEmpty())
+        return isKnownFormat(wanted) ? wanted : QByteArray();
     const QByteArray found = QImageReader::imageFormat(&buffer);
-    if (!isKnownFormat(found) || (!wanted.isEmpty() && found != wanted))
-        return {};
-    return found;
+    buffer.seek(0);
+    return isKnownFormat(found) ? found : QByteArray();
 }
 
 QImage decodeUnconverted(const QByteArray& bytes, const QByteArray& wanted, qint64* announcedPixels = nullptr)
 {
     const auto invalid = []() { return AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture")); };
-    if (!wanted.isEmpty() && !isKnownFormat(wanted))
-        throw invalid();
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly))
@@ -252,9 +253,10 @@ QImage decodeUnconverted(const QByteArray& bytes, const QByteArray& wanted, qint
     const QByteArray format = formatOf(buffer, wanted);
     if (format.isEmpty() || structuralEnd(bytes, 0, format) < 0)
         throw invalid();
-    buffer.seek(0);
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
+    if (!reader.canRead())
+        throw invalid();
     return readChecked(reader, announcedPixels);
 }
 
