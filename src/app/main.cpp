@@ -3,6 +3,7 @@
 #include "app/FrmMain.h"
 #include "app/InstalledDefaults.h"
 #include "app/SingleInstance.h"
+#include "library/PicturePackImport.h"
 #include "platform/KeyboardFilter.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTextStream>
+#include <cstring>
 #include <optional>
 
 namespace {
@@ -73,10 +75,43 @@ void acceptHandOvers(SingleInstance& instance, FrmMain& window)
     });
 }
 
+bool asksForPackImport(int argc, char** argv)
+{
+    for (int i = 1; i < argc; ++i)
+        if (std::strcmp(argv[i], "--import-pack") == 0 || std::strncmp(argv[i], "--import-pack=", 14) == 0)
+            return true;
+    return false;
+}
+
+// "--import-pack FILE" installs a pack for a script or a file manager: no
+// window opens, so no display is needed.
+int importPackWithoutWindows(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("Tintaloo"));
+    QCoreApplication::setApplicationVersion(CommandLine::versionText());
+    CommandLine commandLine;
+    if (const auto exitCode = answerCommandLine(commandLine, commandLine.parse(QCoreApplication::arguments())))
+        return *exitCode;
+    const QString location = commandLine.dataDirGiven() ? commandLine.dataDir() : ProgramFolder::defaultLocation();
+    if (const QString problem = DataFolderCheck::problemWith(location); !problem.isEmpty()) {
+        complain(problem);
+        return 1;
+    }
+    ProgramFolder folder(location);
+    seedFromInstalledDefaults(folder);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return importPicturePackFromCommandLine(folder, commandLine.importPack(), out, err);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
 {
+    if (asksForPackImport(argc, argv))
+        return importPackWithoutWindows(argc, argv);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintaloo"));
     QApplication::setApplicationDisplayName(QStringLiteral("The Tintaloo"));
@@ -94,12 +129,6 @@ int main(int argc, char** argv)
         return 1;
     }
     ProgramFolder folder(location);
-
-    // --import-pack FILE: adding a pack from the command line.
-    if (!commandLine.importPack().isEmpty()) {
-        complain(QStringLiteral("picture packs are not available in this build"));
-        return 1;
-    }
 
     SingleInstance instance(folder.root());
     switch (instance.claim()) {
@@ -127,10 +156,10 @@ int main(int argc, char** argv)
     FrmMain window({folder, random, sounds, keyboard});
     QObject::connect(&window, &FrmMain::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     acceptHandOvers(instance, window);
-    // A pack opened from a file manager is offered once start-up shows the window.
+    // A pack opened from a file manager is offered once start-up shows the
+    // window; the parent has already allowed it when packImport runs.
+    window.packImport = [&window, &folder](const QString& pack) { importPicturePackFile(&window, folder, pack); };
     window.setPendingPack(commandLine.packToOpen());
-    if (!window.packImport && !window.pendingPack().isEmpty())
-        complain(QStringLiteral("picture packs are not available in this build"));
 
     if (!window.Form_Load() || window.hasEnded())
         return 0;
