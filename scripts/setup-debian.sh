@@ -11,6 +11,8 @@ packages=(
   fonts-comic-neue fonts-ebgaramond
   qt6-qpa-plugins libgl-dev
   clang libclang-rt-14-dev
+  # the printing test runs its own print server with a PDF queue
+  cups-daemon cups-client cups-filters
 )
 # Only for looking at the running program under a virtual X server.
 if [ "${TINTALOO_WITH_X:-0}" = 1 ]; then

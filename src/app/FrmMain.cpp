@@ -94,7 +94,6 @@ FrmMain::FrmMain(const Services& services, QWidget* parent)
     Timer1.setTimerType(Qt::PreciseTimer);
     Timer1.setInterval(15);
     connect(&Timer1, &QTimer::timeout, this, &FrmMain::onTimer1);
-    m_tickClock.start();
     createControls();
 }
 
@@ -224,6 +223,7 @@ bool FrmMain::Form_Load()
     });
     Loaded = true;
     coverScreen();
+    m_pointer.start();
     m_keyboard.install(this);
     c_Click(0);
     return !m_ended;
@@ -337,6 +337,7 @@ void FrmMain::sizeRegions()
     Pc->setGeometry(paletteLeft, 0, std::max(0, pT->width() - paletteLeft), pT->height());
     m_paletteSurface.resize(Pc->size());
     m_paletteSurface.clear();
+    palette.invalidate();
 }
 
 void FrmMain::placeParentalButtons()

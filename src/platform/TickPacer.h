@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QtGlobal>
+
+// Counts animation steps by the clock: a timer that wakes a little more often
+// than a step is due asks how many steps are due now, so the animation keeps
+// its rate on average whatever the timer's jitter. After a pause (a stroke,
+// a modal window) it goes on from where it stood instead of catching up.
+class TickPacer
+{
+public:
+    // One step is 1/64 s: the speeds of the bubbles and the hot corner's
+    // one second assume that rate.
+    static constexpr qint64 StepNanoseconds = 15625000;
+    static constexpr int MaxStepsAtOnce = 4;
+    static constexpr int PauseSteps = 8;
+
+    TickPacer() { m_clock.start(); }
+
+    // Forgets the last step: the next call gives one step at once.
+    void restart() { m_lastNs = -1; }
+
+    int stepsDue() { return stepsDueAt(m_clock.nsecsElapsed()); }
+
+    int stepsDueAt(qint64 nowNs)
+    {
+        if (m_lastNs < 0 || nowNs - m_lastNs > PauseSteps * StepNanoseconds) {
+            m_lastNs = nowNs;
+            return 1;
+        }
+        int steps = 0;
+        while (nowNs - m_lastNs >= StepNanoseconds && steps < MaxStepsAtOnce) {
+            m_lastNs += StepNanoseconds;
+            ++steps;
+        }
+        return steps;
+    }
+
+private:
+    QElapsedTimer m_clock;
+    qint64 m_lastNs = -1;
+};
