@@ -89,10 +89,10 @@ FrmMain::FrmMain(const Services& services, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("The Tintaloo"));
     setObjectName(QStringLiteral("FrmMain"));
-    // Woken a little more often than a step is due; onTimer1() counts the
-    // steps by the clock, so the bubbles keep 64 steps a second on average.
+    // onTimer1() counts the steps by the clock, so the bubbles keep 64 steps
+    // a second on average however often the timer wakes.
     Timer1.setTimerType(Qt::PreciseTimer);
-    Timer1.setInterval(15);
+    Timer1.setInterval(TickPacer::WakeMilliseconds);
     connect(&Timer1, &QTimer::timeout, this, &FrmMain::onTimer1);
     createControls();
 }

@@ -73,9 +73,28 @@ void BubbleLayer::draw(QImage& image, QRgb backColor, const std::vector<Item>& i
         }
         m_last[i] = now;
     }
+    mergeOverlapping();
     for (const QRect& area : m_changed)
         redrawArea(image, backColor, area, items);
     m_bits = image.constBits();
+}
+
+// Rectangles that overlap become their union, so no pixel is drawn twice for
+// two bubbles moving side by side.
+void BubbleLayer::mergeOverlapping()
+{
+    bool merged = true;
+    while (merged) {
+        merged = false;
+        for (size_t i = 0; i < m_changed.size() && !merged; ++i)
+            for (size_t j = i + 1; j < m_changed.size(); ++j)
+                if (m_changed[i].intersects(m_changed[j])) {
+                    m_changed[i] |= m_changed[j];
+                    m_changed.erase(m_changed.begin() + qsizetype(j));
+                    merged = true;
+                    break;
+                }
+    }
 }
 
 void BubbleLayer::addChanged(const QRect& rect, const QRect& bounds)
@@ -106,18 +125,30 @@ void BubbleLayer::drawAll(QImage& image, QRgb backColor, const std::vector<Item>
 
 // Clears one rectangle and draws into it, clipped to it, every bubble that
 // reaches into it, in order: the rectangle then holds exactly what a full
-// redraw would put there.
+// redraw would put there. Mask and picture go in one pass per row:
+// (pixel AND mask) OR picture is the two transfers one after the other.
 void BubbleLayer::redrawArea(QImage& image, QRgb backColor, const QRect& area, const std::vector<Item>& items)
 {
-    uchar* origin = image.bits() + qsizetype(area.y()) * image.bytesPerLine() + qsizetype(area.x()) * 4;
-    QImage view(origin, area.width(), area.height(), image.bytesPerLine(), QImage::Format_RGB32);
-    view.fill(backColor);
+    uchar* const bits = image.bits();
+    const qsizetype stride = image.bytesPerLine();
+    const quint32 back = backColor | 0xFF000000u;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        std::fill_n(reinterpret_cast<quint32*>(bits + y * stride) + area.left(), area.width(), back);
     for (const Item& item : items) {
-        if (!item.mask || !item.sprite || item.mask->isEmpty() || item.sprite->isEmpty()
-            || !item.rect.intersects(area))
+        if (!item.mask || !item.sprite || item.mask->isEmpty() || item.sprite->isEmpty())
             continue;
-        const QPoint at = item.rect.topLeft() - area.topLeft();
-        item.mask->Bit_Blt_Dib(at.x(), at.y(), view, cNDib::RopAnd);
-        item.sprite->Bit_Blt_Dib(at.x(), at.y(), view, cNDib::RopOr);
+        const QRect part = item.rect & area;
+        if (part.isEmpty())
+            continue;
+        const int spriteWidth = item.sprite->pixelWidth();
+        const int sx = part.left() - item.rect.left();
+        for (int y = part.top(); y <= part.bottom(); ++y) {
+            const qsizetype row = qsizetype(y - item.rect.top()) * spriteWidth + sx;
+            const quint32* mask = reinterpret_cast<const quint32*>(item.mask->bits()) + row;
+            const quint32* sprite = reinterpret_cast<const quint32*>(item.sprite->bits()) + row;
+            quint32* dst = reinterpret_cast<quint32*>(bits + y * stride) + part.left();
+            for (int i = 0; i < part.width(); ++i)
+                dst[i] = (dst[i] & mask[i]) | sprite[i] | 0xFF000000u;
+        }
     }
 }

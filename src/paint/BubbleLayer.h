@@ -52,6 +52,7 @@ private:
     void drawAll(QImage& image, QRgb backColor, const std::vector<Item>& items);
     void redrawArea(QImage& image, QRgb backColor, const QRect& area, const std::vector<Item>& items);
     void addChanged(const QRect& rect, const QRect& bounds);
+    void mergeOverlapping();
 
     std::vector<QRect> m_last;
     std::vector<QRect> m_changed;

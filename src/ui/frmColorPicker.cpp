@@ -36,9 +36,9 @@ frmColorPicker::frmColorPicker(Random& random, SoundBoard& sounds, QWidget* pare
     });
     connect(Pc, &SurfaceView::mouseReleased, this, [this](Qt::MouseButton, int, int) { Pc_MouseUp(); });
 
-    // As often as a step is due, counted by the clock (see TickPacer).
+    // Steps are counted by the clock (see TickPacer).
     Timer1.setTimerType(Qt::PreciseTimer);
-    Timer1.setInterval(15);
+    Timer1.setInterval(TickPacer::WakeMilliseconds);
     connect(&Timer1, &QTimer::timeout, this, &frmColorPicker::onTimer1);
 
     PickerBubbles::Pictures pictures;
