@@ -52,10 +52,17 @@ TEST_F(ColorPickerTest, OpensWithBubblesInShadesOfTheCurrentColour)
     EXPECT_EQ(picker.size(), QSize(459, 314));
     EXPECT_EQ(picker.bubbles().chosen(), (modHSL::HSL{170, 255, 128}));
     EXPECT_EQ(picker.bubbles().centreColour(0), modHSL::rgb(2, 2, 254));
-    // The bubbles are drawn: some pixel of the area is no longer white.
+    // The bubbles are drawn from the first frame: a bubble no other covers
+    // shows its centre colour.
     const QImage& area = picker.area().image();
-    const Bubble& b = picker.bubbles().bubble(0);
-    EXPECT_NE(area.pixel(int(b.x), int(b.y)) & 0xFFFFFF, 0xFFFFFFu);
+    QPoint at;
+    const int k = topBubble(at);
+    ASSERT_GE(k, 0);
+    const qint32 c = picker.bubbles().centreColour(k);
+    const Bubble& b = picker.bubbles().bubble(k);
+    const QRect drawn = BubbleMotion::drawRect(b, picker.bubbles().image(k));
+    const QPoint centre = drawn.topLeft() + QPoint(drawn.width() / 2, drawn.height() / 2);
+    EXPECT_EQ(area.pixel(centre) & 0xFFFFFF, QRgb(qRgb(modHSL::red(c), modHSL::green(c), modHSL::blue(c)) & 0xFFFFFF));
     EXPECT_EQ(picker.Pc->cursor().shape(), Qt::BitmapCursor);
 }
 
