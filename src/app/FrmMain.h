@@ -42,7 +42,6 @@ public:
     };
 
     static constexpr int BarHeight = 132;
-    static constexpr qint64 TickNanoseconds = TickPacer::StepNanoseconds;
 
     explicit FrmMain(const Services& services, QWidget* parent = nullptr);
     ~FrmMain() override;
