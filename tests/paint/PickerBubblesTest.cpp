@@ -87,13 +87,6 @@ TEST_F(PickerBubblesTest, TheNearBlackAndTheWhiteBubbleKeepTheirLook)
     }
 }
 
-TEST_F(PickerBubblesTest, TheMasksStayAsTheyWere)
-{
-    bubbles.tint(modHSL::rgb(20, 200, 20));
-    for (int k = 0; k < PickerBubbles::Count; ++k)
-        EXPECT_TRUE(samePixels(bubbles.image(PickerBubbles::Count + k), untinted.image(PickerBubbles::Count + k)));
-}
-
 TEST_F(PickerBubblesTest, TheTopBubbleIsHit)
 {
     for (int k = 0; k < PickerBubbles::Count; ++k)
