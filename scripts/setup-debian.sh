@@ -13,6 +13,8 @@ packages=(
   clang libclang-rt-14-dev
   dpkg-dev desktop-file-utils appstream shared-mime-info
   xvfb openbox xdotool
+  # the printing test runs its own print server with a PDF queue
+  cups-daemon cups-client cups-filters
 )
 # Only for looking at the running program under a virtual X server.
 if [ "${TINTALOO_WITH_X:-0}" = 1 ]; then

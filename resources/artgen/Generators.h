@@ -11,6 +11,7 @@ void makeToolButtons(ArtWriter& out);    // bitmaps 103-108, 117-119, 143-145
 void makeDialogButtons(ArtWriter& out);  // bitmaps 113-116, 127-129, 135-142, 148, 149
 void makeParentalButtons(ArtWriter& out); // bitmaps 150-156
 void makeBubbles(ArtWriter& out);        // bubbles/0-22
+void makePickerBubbles(ArtWriter& out);  // picker/0-17
 void makeBrushes(ArtWriter& out);        // brushes/0-2
 void makeCursors(ArtWriter& out);        // cursors/101-105
 void makeSounds(ArtWriter& out);         // waves/*.wav

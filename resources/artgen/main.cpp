@@ -52,6 +52,7 @@ int main(int argc, char** argv)
     makeDialogButtons(out);
     makeParentalButtons(out);
     makeBubbles(out);
+    makePickerBubbles(out);
     makeBrushes(out);
     makeCursors(out);
     makeSounds(out);

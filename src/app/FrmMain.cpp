@@ -89,12 +89,11 @@ FrmMain::FrmMain(const Services& services, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("The Tintaloo"));
     setObjectName(QStringLiteral("FrmMain"));
-    // Woken a little more often than a step is due; onTimer1() counts the
-    // steps by the clock, so the bubbles keep 64 steps a second on average.
+    // onTimer1() counts the steps by the clock, so the bubbles keep 64 steps
+    // a second on average however often the timer wakes.
     Timer1.setTimerType(Qt::PreciseTimer);
-    Timer1.setInterval(15);
+    Timer1.setInterval(TickPacer::WakeMilliseconds);
     connect(&Timer1, &QTimer::timeout, this, &FrmMain::onTimer1);
-    m_tickClock.start();
     createControls();
 }
 
@@ -224,6 +223,7 @@ bool FrmMain::Form_Load()
     });
     Loaded = true;
     coverScreen();
+    m_pointer.start();
     m_keyboard.install(this);
     importPendingPack();
     c_Click(0);
@@ -338,6 +338,7 @@ void FrmMain::sizeRegions()
     Pc->setGeometry(paletteLeft, 0, std::max(0, pT->width() - paletteLeft), pT->height());
     m_paletteSurface.resize(Pc->size());
     m_paletteSurface.clear();
+    palette.invalidate();
 }
 
 void FrmMain::placeParentalButtons()

@@ -4,9 +4,10 @@
 #include "paint/Canvas.h"
 #include "paint/Palette.h"
 #include "platform/PictureSurface.h"
+#include "platform/PointerTracker.h"
+#include "platform/TickPacer.h"
 #include "ui/cAniCursor.h"
 
-#include <QElapsedTimer>
 #include <QTimer>
 #include <QWidget>
 #include <array>
@@ -41,9 +42,6 @@ public:
     };
 
     static constexpr int BarHeight = 132;
-    // One palette step is 1/64 s: the speeds of the bubbles and the hot
-    // corner's one second assume that rate.
-    static constexpr qint64 TickNanoseconds = 15625000;
 
     explicit FrmMain(const Services& services, QWidget* parent = nullptr);
     ~FrmMain() override;
@@ -98,6 +96,9 @@ public:
     // A press on the palette at (x, y): picks the colour of the bubble there.
     void Pc_MouseDown(int x, int y);
     void setColor(quint32 colour);
+    // The picker bubble: the colour picker opens over the current colour,
+    // with the palette standing still until it closes.
+    void chooseColorWithPicker();
     // The automatic save of the coloured picture.
     void autoSave();
     void PlayEffect(int kind);
@@ -191,6 +192,6 @@ private:
     bool m_stroking = false;
     bool m_closingAllowed = false;
     bool m_fontSmoothingWasOn = true;
-    QElapsedTimer m_tickClock;
-    qint64 m_lastTickNs = -1;
+    TickPacer m_tickPacer;
+    PointerTracker m_pointer;
 };

@@ -6,6 +6,7 @@
 #include "library/frmOpen.h"
 #include "paint/Backdrop.h"
 #include "paint/PictureSaver.h"
+#include "ui/frmColorPicker.h"
 #include "ui/frmMessage.h"
 #include "platform/AppError.h"
 #include "platform/ProgramFolder.h"
@@ -13,7 +14,6 @@
 #include "ui/SoundBoard.h"
 #include "ui/pButton.h"
 
-#include <QCursor>
 #include <QFileInfo>
 
 namespace {
@@ -229,27 +229,15 @@ void FrmMain::onCanvasReleased()
 
 void FrmMain::onTimer1()
 {
-    const qint64 now = m_tickClock.nsecsElapsed();
-    // After a pause (a stroke, a modal window) the bubbles go on from where
-    // they stood instead of catching up.
-    if (m_lastTickNs < 0 || now - m_lastTickNs > 8 * TickNanoseconds) {
-        m_lastTickNs = now;
+    for (int steps = m_tickPacer.stepsDue(); steps > 0; --steps)
         Timer1_Timer();
-        return;
-    }
-    int ticks = 0;
-    while (now - m_lastTickNs >= TickNanoseconds && ticks < 4) {
-        m_lastTickNs += TickNanoseconds;
-        Timer1_Timer();
-        ++ticks;
-    }
 }
 
 void FrmMain::Timer1_Timer()
 {
     Palette::HotCornerInput corner;
     corner.autoHide = settings.Auto_hide;
-    corner.pointer = QCursor::pos();
+    corner.pointer = m_pointer.position();
     corner.buttonHeight = pFunc[0]->height();
     corner.cornerWidth = Hot_corner_width;
     corner.buttonsVisible = pFunc[0]->isVisible();
@@ -261,7 +249,8 @@ void FrmMain::Timer1_Timer()
         for (pButton* button : pFunc)
             button->setVisible(show);
     }
-    m_paletteSurface.refresh();
+    for (const QRect& rect : palette.changedRects())
+        m_paletteSurface.refresh(rect);
 }
 
 void FrmMain::Pc_MouseDown(int x, int y)
@@ -272,9 +261,26 @@ void FrmMain::Pc_MouseDown(int x, int y)
     PlayEffect(4);
     palette.restartClicked(hit);
     const qint32 colour = palette.colourOf(hit);
-    if (colour == -1)
-        return; // the colour picker's bubble: more colours arrive with the picker
+    if (colour == -1) {
+        chooseColorWithPicker();
+        return;
+    }
     setColor(quint32(colour));
+}
+
+void FrmMain::chooseColorWithPicker()
+{
+    // The bubble just clicked is already on its way back from below.
+    Timer1_Timer();
+    const bool wasRunning = Timer1.isActive();
+    Timer1.stop();
+    frmColorPicker picker(m_random, m_sounds, this);
+    picker.setColorSelected(qint32(canvas.currentColor()));
+    picker.exec();
+    if (picker.ButtonPressed == QLatin1String("Ok"))
+        setColor(quint32(picker.ColorSelected()));
+    if (wasRunning)
+        Timer1.start();
 }
 
 void FrmMain::setColor(quint32 colour)

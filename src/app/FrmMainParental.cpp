@@ -152,7 +152,7 @@ void FrmMain::printCommand()
     }
     bool printed = false;
     try {
-        printed = PictureSaver::printCanvas(printer, canvas.P.image(), printer.copyCount());
+        printed = PictureSaver::printChosenCopies(printer, canvas.P.image());
     } catch (const AppError&) {
         printed = false;
     }

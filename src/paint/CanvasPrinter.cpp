@@ -38,6 +38,10 @@ bool printCanvas(QPrinter& printer, const QImage& picture, int copies)
 {
     if (picture.isNull() || copies < 1)
         return false;
+    // Every copy is a page of its own here; a copy count left on the printer
+    // would make the print server repeat the whole document as well.
+    printer.setCopyCount(1);
+    printer.setCollateCopies(false);
     QPainter painter;
     if (!painter.begin(&printer))
         return false;
@@ -55,6 +59,11 @@ bool printCanvas(QPrinter& printer, const QImage& picture, int copies)
         }
     }
     return painter.end();
+}
+
+bool printChosenCopies(QPrinter& printer, const QImage& picture)
+{
+    return printCanvas(printer, picture, printer.copyCount());
 }
 
 }

@@ -1,27 +1,9 @@
 #include "paint/Palette.h"
 
-#include "paint/Rounding.h"
 #include "platform/Random.h"
 
 #include <cmath>
 
-namespace {
-
-// Black is the transparent colour of a bubble picture: its mask is white
-// there and black under the bubble, so AND clears the footprint and OR fills it.
-cNDib maskOf(const cNDib& sprite)
-{
-    cNDib mask(sprite);
-    if (mask.isEmpty())
-        return mask;
-    quint32* p = reinterpret_cast<quint32*>(mask.bits());
-    const qsizetype count = qsizetype(mask.pixelWidth()) * mask.pixelHeight();
-    for (qsizetype i = 0; i < count; ++i)
-        p[i] = (p[i] & 0x00FFFFFFu) == 0 ? 0x00FFFFFFu : 0u;
-    return mask;
-}
-
-} // namespace
 
 Palette::Palette(Random& random)
     : m_random(random)
@@ -35,15 +17,17 @@ void Palette::setPictures(const Pictures& pictures)
         cNDib& sprite = m_sprites[size_t(i)];
         if (!sprite.Make_From_Image(picture))
             sprite = cNDib();
-        m_sprites[size_t(BubbleCount + i)] = maskOf(sprite);
+        m_sprites[size_t(BubbleCount + i)] = BubbleMotion::maskOf(sprite);
         m_pictureWidths[size_t(i)] = sprite.isEmpty() ? 0 : sprite.pixelWidth();
         m_pictureColours[size_t(i)] =
             sprite.isEmpty() ? 0 : qint32(sprite.Get_Pixel_Long(sprite.pixelWidth() / 2, sprite.pixelHeight() / 2));
     }
+    m_layer.invalidate();
 }
 
 void Palette::resetBubbles(QSize paletteSize, float bubbleSpeed)
 {
+    m_layer.invalidate();
     m_size = paletteSize;
     m_bubbleSpeed = bubbleSpeed;
     for (int i = 0; i < BubbleCount; ++i) {
@@ -77,7 +61,6 @@ Palette::TickResult Palette::tick(QImage& palette, QRgb backColor, const HotCorn
     if (palette.isNull())
         return result;
     m_size = palette.size();
-    palette.fill(backColor);
 
     bool visible = corner.buttonsVisible;
     for (int i = 0; i < BubbleCount; ++i) {
@@ -95,27 +78,18 @@ Palette::TickResult Palette::tick(QImage& palette, QRgb backColor, const HotCorn
         }
 
         Bubble& b = m_bubbles[size_t(i)];
-        b.phase = float(double(b.phase) + 0.1);
-        if (b.phase > 6.28)
-            b.phase = 0;
-        b.dx = float(std::sin(double(b.phase)) * 0.2);
-        b.y += b.vy;
-        b.x += b.dx;
-
-        const int left = std::max(0, roundHalfEven(b.x - b.radius));
-        const int top = roundHalfEven(b.y - b.radius);
-        const cNDib& mask = m_sprites[size_t(BubbleCount + i)];
-        const cNDib& sprite = m_sprites[size_t(i)];
-        if (!mask.isEmpty() && !sprite.isEmpty()) {
-            mask.Bit_Blt_Dib(left, top, palette, cNDib::RopAnd);
-            sprite.Bit_Blt_Dib(left, top, palette, cNDib::RopOr);
-        }
+        BubbleMotion::advance(b);
+        BubbleLayer::Item& item = m_items[size_t(i)];
+        item.mask = &m_sprites[size_t(BubbleCount + i)];
+        item.sprite = &m_sprites[size_t(i)];
+        item.rect = BubbleMotion::drawRect(b, m_sprites[size_t(i)]);
 
         if (b.y < -b.radius) {
             ++result.popped;
             placeBelow(b, m_bubbleSpeed);
         }
     }
+    m_layer.draw(palette, backColor, m_items);
     if (visible != corner.buttonsVisible)
         result.buttons = visible ? ButtonsChange::Show : ButtonsChange::Hide;
     return result;
@@ -128,12 +102,9 @@ Palette::TickResult Palette::tick(QImage& palette, QRgb backColor)
 
 int Palette::hitTest(double x, double y) const
 {
-    for (int i = BubbleCount - 1; i >= 0; --i) {
-        const Bubble& b = m_bubbles[size_t(i)];
-        const double distance = std::sqrt((x - b.x) * (x - b.x) + (y - b.y) * (y - b.y));
-        if (float(distance) <= b.radius)
+    for (int i = BubbleCount - 1; i >= 0; --i)
+        if (BubbleMotion::hits(m_bubbles[size_t(i)], x, y))
             return i;
-    }
     return -1;
 }
 

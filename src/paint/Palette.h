@@ -2,12 +2,14 @@
 
 #include "imaging/cNDib.h"
 #include "paint/Bubble.h"
+#include "paint/BubbleLayer.h"
 #include "paint/HotCorner.h"
 
 #include <QImage>
 #include <QPoint>
 #include <QSize>
 #include <array>
+#include <vector>
 
 class Random;
 
@@ -58,11 +60,18 @@ public:
     void setBubbleSpeed(float bubbleSpeed) { m_bubbleSpeed = bubbleSpeed; }
     float Bubble_speed() const { return m_bubbleSpeed; }
 
-    // One animation step drawn into palette: cleared to backColor, every
-    // bubble moved and drawn (mask with AND, picture with OR), popped bubbles
-    // brought back below. Also advances the hot corner when autoHide is on.
+    // One animation step drawn into palette: every bubble moved and drawn
+    // over backColor (mask with AND, picture with OR), popped bubbles brought
+    // back below. Only the rectangles that bubbles left or entered are
+    // redrawn (changedRects()); the first step after setup or invalidate()
+    // draws everything. Also advances the hot corner when autoHide is on.
     TickResult tick(QImage& palette, QRgb backColor, const HotCornerInput& corner);
     TickResult tick(QImage& palette, QRgb backColor);
+
+    // The palette image was cleared or replaced: the next step draws it whole.
+    void invalidate() { m_layer.invalidate(); }
+    // What the last step changed, in palette pixels.
+    const std::vector<QRect>& changedRects() const { return m_layer.changedRects(); }
 
     // The bubble under (x, y), the highest index first; -1 for none. A point
     // exactly on the rim is inside.
@@ -87,4 +96,6 @@ private:
     QSize m_size;
     float m_bubbleSpeed = 4.0f;
     HotCorner m_hotCorner;
+    BubbleLayer m_layer;
+    std::vector<BubbleLayer::Item> m_items = std::vector<BubbleLayer::Item>(BubbleCount);
 };

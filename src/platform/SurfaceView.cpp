@@ -33,14 +33,18 @@ void SurfaceView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QImage& image = m_surface.image();
-    const QRect area = event->rect();
-    if (!image.isNull())
-        painter.drawImage(area.topLeft(), image, area);
-    // Whatever the surface does not cover shows its back colour.
     const QRect covered = image.isNull() ? QRect() : QRect(QPoint(0, 0), image.size());
-    const QRegion rest = QRegion(area).subtracted(covered);
-    for (const QRect& r : rest)
-        painter.fillRect(r, QColor::fromRgb(m_surface.backColor()));
+    // Rectangle by rectangle rather than their bounding box: a few small
+    // bubbles moving across a wide palette stay a few small copies (which
+    // the painter does on this thread instead of waking its helpers).
+    for (const QRect& area : event->region()) {
+        const QRect shown = area & covered;
+        if (!shown.isEmpty())
+            painter.drawImage(shown.topLeft(), image, shown);
+        // Whatever the surface does not cover shows its back colour.
+        for (const QRect& r : QRegion(area).subtracted(covered))
+            painter.fillRect(r, QColor::fromRgb(m_surface.backColor()));
+    }
 }
 
 namespace {

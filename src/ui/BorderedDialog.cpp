@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QGuiApplication>
 #include <QScreen>
 #include <qdrawutil.h>
 
@@ -52,12 +53,22 @@ void BorderedDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (testAttribute(Qt::WA_Moved))
         return;
-    const QWidget* parent = parentWidget() ? parentWidget()->window() : nullptr;
+    centreOverOwner();
+}
+
+void BorderedDialog::centreOverOwner()
+{
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
     QRect area;
-    if (parent && parent->isVisible())
-        area = parent->frameGeometry();
-    else if (QScreen* screen = this->screen())
-        area = screen->availableGeometry();
+    if (owner && owner->isVisible()) {
+        area = owner->frameGeometry();
+    } else {
+        QScreen* screen = owner ? owner->screen() : this->screen();
+        if (!screen)
+            screen = QGuiApplication::primaryScreen();
+        if (screen)
+            area = screen->availableGeometry();
+    }
     if (area.isValid())
-        move(area.center() - rect().center());
+        move(area.center() - QPoint(width() / 2, height() / 2));
 }

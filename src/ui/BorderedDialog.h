@@ -20,6 +20,10 @@ protected:
     // parent is not showing yet (the first-run windows come before the main
     // window), unless the window was placed on purpose.
     void showEvent(QShowEvent* event) override;
+    // Centres the window over its owner's window when that is showing, and
+    // on the owner's screen (or the primary screen) otherwise: before the
+    // main window shows, its frame is only a default rectangle.
+    void centreOverOwner();
     // Lets the window be moved by dragging its background (it has no title bar).
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;

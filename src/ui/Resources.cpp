@@ -45,6 +45,11 @@ QImage bubble(int index)
     return loadRgb32(QStringLiteral(":/bubbles/%1.png").arg(index));
 }
 
+QImage pickerBubble(int index)
+{
+    return loadRgb32(QStringLiteral(":/picker/%1.png").arg(index));
+}
+
 QImage brush(int index)
 {
     return loadRgb32(QStringLiteral(":/brushes/%1.png").arg(index));

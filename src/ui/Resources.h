@@ -13,6 +13,8 @@ namespace Resources {
 QImage bitmap(int number);
 // Palette bubble sprite 0..22 (":/bubbles/I.png"), as RGB32.
 QImage bubble(int index);
+// Colour-picker bubble 0..17 (":/picker/I.png"), as RGB32.
+QImage pickerBubble(int index);
 // Brush shape 0..2 (":/brushes/I.png"), as RGB32.
 QImage brush(int index);
 // Cursor 101 (hand) .. 105 (tools) with its hot spot; keeps transparency.

@@ -277,7 +277,7 @@ void frmMessage::keyPressEvent(QKeyEvent* event)
 void frmMessage::showEvent(QShowEvent* event)
 {
     ensureLoaded();
-    centreOverParent();
+    centreOverOwner();
     BorderedDialog::showEvent(event);
     raise();
     activateWindow();
@@ -289,13 +289,3 @@ void frmMessage::done(int result)
     BorderedDialog::done(result);
 }
 
-void frmMessage::centreOverParent()
-{
-    QRect area;
-    if (QWidget* owner = parentWidget())
-        area = owner->window()->frameGeometry();
-    else if (QScreen* screen = this->screen())
-        area = screen->availableGeometry();
-    if (area.isValid())
-        move(area.center() - QPoint(width() / 2, height() / 2));
-}

@@ -58,7 +58,6 @@ private:
     void buildControls();
     void ensureLoaded();
     void setWindowHeight(int height);
-    void centreOverParent();
     void Check1_click();
     void cOut1_click();
     void cOut2_click();

@@ -5,7 +5,6 @@
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QScreen>
 
 namespace {
 
@@ -90,13 +89,7 @@ void frmParentMessage::keyPressEvent(QKeyEvent* event)
 void frmParentMessage::showEvent(QShowEvent* event)
 {
     CancelPressed = false;
-    QRect area;
-    if (QWidget* owner = parentWidget())
-        area = owner->window()->frameGeometry();
-    else if (QScreen* screen = this->screen())
-        area = screen->availableGeometry();
-    if (area.isValid())
-        move(area.center() - QPoint(width() / 2, height() / 2));
+    centreOverOwner();
     BorderedDialog::showEvent(event);
     raise();
     activateWindow();

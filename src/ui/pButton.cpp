@@ -63,6 +63,12 @@ const cNDib& pButton::disabledImage() const
     return m_disabled.isEmpty() ? m_generatedDisabled : m_disabled;
 }
 
+void pButton::setEnabled(bool enabled)
+{
+    QWidget::setEnabled(enabled);
+    drawForEnabledState();
+}
+
 void pButton::setPressed(bool pressed)
 {
     m_pressed = pressed;

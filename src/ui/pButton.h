@@ -19,6 +19,11 @@ public:
     int SetPicture(const QImage& pUP, const QImage& pDOWN = {}, const QImage& pPRESSED = {},
                    const QImage& pDISABLED = {});
 
+    // Enables or disables the button and draws the look of that state, even
+    // when the state does not change: enabling shows the up image, so a
+    // latched button is drawn up until its owner presses it again.
+    void setEnabled(bool enabled);
+
     bool Pressed() const { return m_pressed; }
     void setPressed(bool pressed);
     QString ToolText() const { return toolTip(); }

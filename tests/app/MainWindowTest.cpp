@@ -1,5 +1,7 @@
 #include "app/FrmMain.h"
 #include "ui/LinkLabel.h"
+#include "paint/Backdrop.h"
+#include "ui/frmColorPicker.h"
 #include "ui/frmMessage.h"
 #include "ui/frmParentMessage.h"
 #include "platform/KeyboardFilter.h"
@@ -227,6 +229,44 @@ TEST_F(MainWindowTest, BubblesRiseAndAClickPicksTheirColour)
     EXPECT_EQ(backdrop.pixel(5, backdrop.height() - 5), expected);
 }
 
+TEST_F(MainWindowTest, ThePickerBubbleOpensThePickerAndThePickedColourIsTakenEverywhere)
+{
+    ASSERT_TRUE(window->Form_Load());
+    window->setColor(0x0000FF); // red
+    bool timerStood = false;
+    qint32 picked = -1;
+    ModalDriver::answerNext([&](QWidget* modal) {
+        auto* picker = qobject_cast<frmColorPicker*>(modal);
+        ASSERT_NE(picker, nullptr);
+        timerStood = !window->Timer1.isActive();
+        // Opened over the current colour: its bubbles are reds.
+        EXPECT_EQ(picker->bubbles().chosen().H, 0);
+        for (int k = PickerBubbles::Count - 1; k >= 0; --k) {
+            const Bubble& b = picker->bubbles().bubble(k);
+            const QPoint at(int(b.x), int(b.y));
+            if (picker->Pc->rect().contains(at) && picker->bubbles().hitTest(at.x(), at.y()) == k) {
+                picked = picker->bubbles().centreColour(k);
+                ModalDriver::click(picker->Pc, at);
+                return;
+            }
+        }
+        FAIL() << "no bubble to pick";
+    });
+    const Bubble& bubble = window->palette.bubble(Palette::PickerBubble);
+    window->Pc_MouseDown(int(bubble.x), int(bubble.y));
+    ASSERT_TRUE(ModalDriver::allAnswered());
+    EXPECT_TRUE(timerStood);
+    EXPECT_TRUE(window->Timer1.isActive());
+
+    ASSERT_NE(picked, -1);
+    EXPECT_EQ(window->canvas.currentColor(), quint32(picked));
+    // The backdrop and the halo around the picture take the new colour.
+    const QRgb rgb = qRgb(modHSL::red(picked), modHSL::green(picked), modHSL::blue(picked));
+    QImage expected(window->backdropSurface().size(), QImage::Format_RGB32);
+    Backdrop::paint(expected, rgb, QRect(window->P->pos(), window->canvas.P.size()));
+    EXPECT_TRUE(window->backdropSurface().image() == expected);
+}
+
 TEST_F(MainWindowTest, ADamagedPictureKeepsTheCurrentOne)
 {
     ASSERT_TRUE(window->Form_Load());
@@ -283,7 +323,9 @@ TEST_F(MainWindowTest, TheHotCornerRevealsHiddenParentalButtons)
     ASSERT_TRUE(window->settings.Auto_hide);
     EXPECT_FALSE(window->pFunc[0]->isVisible());
 
+    // The pointer is learnt from the mouse events the window receives.
     QCursor::setPos(window->mapToGlobal(QPoint(3, 3)));
+    QCoreApplication::processEvents();
     if (QCursor::pos() != window->mapToGlobal(QPoint(3, 3)))
         GTEST_SKIP() << "this platform cannot place the pointer";
     // 1500 corner steps, one per bubble per tick: 66 ticks of 23 bubbles.
@@ -294,6 +336,7 @@ TEST_F(MainWindowTest, TheHotCornerRevealsHiddenParentalButtons)
     EXPECT_TRUE(window->pFunc[0]->isVisible());
 
     QCursor::setPos(window->mapToGlobal(QPoint(600, 400)));
+    QCoreApplication::processEvents();
     window->Timer1_Timer();
     EXPECT_FALSE(window->pFunc[0]->isVisible());
 }

@@ -3,6 +3,7 @@
 // bubble colours are exact (the palette reads them back), brushes are grey and
 // white outside, cursors are see-through and solid at their hot spot, and
 // every wave is short 16-bit PCM that the sound board can play.
+#include <QColor>
 #include <QFile>
 #include <QImage>
 #include <QtEndian>
@@ -159,6 +160,55 @@ TEST(ArtBubbles, DiscsOnBlackWithoutHoles)
                     ++holes;
             }
         EXPECT_EQ(holes, 0);
+    }
+}
+
+// ---- colour-picker bubbles -------------------------------------------------
+
+QImage pickerBubble(int index)
+{
+    return load(QStringLiteral(":/picker/%1.png").arg(index)).convertToFormat(QImage::Format_RGB32);
+}
+
+// Round discs on black, 20 to 46 pixels across, square (the radius is half
+// the width), all drawn in red: full red to pale pink (0 to 9), a near-black
+// grey (10), dark reds (11 to 16) and white (17). 10 and 17 hold greys only,
+// so that tinting leaves them as they are.
+TEST(ArtPickerBubbles, RoundRedDiscsInTheirGroups)
+{
+    int lastPaleness = -1;
+    for (int k = 0; k < 18; ++k) {
+        SCOPED_TRACE(k);
+        const QImage image = pickerBubble(k);
+        ASSERT_FALSE(image.isNull());
+        EXPECT_EQ(image.width(), image.height());
+        EXPECT_GE(image.width(), 20);
+        EXPECT_LE(image.width(), 46);
+        EXPECT_EQ(image.pixel(0, 0) & 0xFFFFFF, 0u);
+        const QColor centre(image.pixel(image.width() / 2, image.height() / 2));
+        bool onlyGreys = true;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor c(image.pixel(x, y));
+                if (c.red() != c.green() || c.green() != c.blue()) {
+                    onlyGreys = false;
+                    EXPECT_TRUE(c.hue() <= 2 || c.hue() >= 358) << x << "," << y << " hue " << c.hue();
+                }
+            }
+        if (k == 10) {
+            EXPECT_TRUE(onlyGreys);
+            EXPECT_LT(centre.red(), 60);
+        } else if (k == 17) {
+            EXPECT_TRUE(onlyGreys);
+            EXPECT_EQ(centre, QColor(255, 255, 255));
+        } else if (k <= 9) {
+            EXPECT_EQ(centre.red(), 255);
+            EXPECT_GT(centre.green(), lastPaleness); // paler and paler
+            lastPaleness = centre.green();
+        } else {
+            EXPECT_LT(centre.red(), 230); // dark reds
+            EXPECT_EQ(centre.green(), 0);
+        }
     }
 }
 

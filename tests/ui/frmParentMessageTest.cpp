@@ -3,6 +3,7 @@
 #include "support/ModalDriver.h"
 
 #include <QLabel>
+#include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
@@ -77,3 +78,21 @@ TEST(ParentNotice, KeysAnswerSafely)
 }
 
 } // namespace
+
+// The start-up notices come before the main window shows: they are centred
+// on the screen, not on the hidden window's default frame.
+TEST(ParentNotice, BeforeItsOwnerShowsItIsCentredOnTheScreen)
+{
+    QWidget owner;
+    owner.setGeometry(0, 0, 640, 480); // a default frame, never shown
+    frmParentMessage window(&owner);
+    window.setMessage(QStringLiteral("The screen is small."));
+    QPoint centre;
+    run(window, [&](QWidget* modal) {
+        centre = modal->geometry().center();
+        ModalDriver::click(notice(modal)->lContinue);
+    });
+    const QRect screen = window.screen()->availableGeometry();
+    EXPECT_LE((centre - screen.center()).manhattanLength(), 2)
+        << centre.x() << "," << centre.y() << " on " << screen.width() << "x" << screen.height();
+}

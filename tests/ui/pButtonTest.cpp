@@ -132,6 +132,16 @@ TEST_F(PictureButton, EnablingShowsTheUpImageNotThePressedOne)
     EXPECT_TRUE(button->Pressed());
 }
 
+TEST_F(PictureButton, EnablingAnEnabledLatchedButtonDrawsItUp)
+{
+    button->SetPicture(up, down, pressed);
+    button->setPressed(true);
+    ASSERT_EQ(button->shownImage(), pressed);
+    button->setEnabled(true); // no change of state, still a redraw
+    EXPECT_EQ(button->shownImage(), up);
+    EXPECT_TRUE(button->Pressed());
+}
+
 TEST_F(PictureButton, LockRefreshHoldsChangesUntilReleased)
 {
     button->SetPicture(up, down, pressed);

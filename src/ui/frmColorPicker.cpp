@@ -1,0 +1,131 @@
+#include "ui/frmColorPicker.h"
+
+#include "platform/SurfaceView.h"
+#include "ui/Resources.h"
+#include "ui/SoundBoard.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+
+namespace {
+
+// The picture area inside the raised edge: the window's design less the
+// two-pixel border on every side.
+const QRect AreaGeometry(8, 2, 444, 310);
+// A soft neutral sky behind the bubbles: the picker stands out from the white
+// page it opens over, and pale shades of every hue (and the white bubble,
+// with its grey rim) still show on it.
+constexpr QRgb AreaColor = 0xFFECEFF4;
+
+} // namespace
+
+frmColorPicker::frmColorPicker(Random& random, SoundBoard& sounds, QWidget* parent)
+    : BorderedDialog(parent)
+    , m_random(random)
+    , m_sounds(sounds)
+    , m_bubbles(random)
+{
+    setObjectName(QStringLiteral("frmColorPicker"));
+    setFixedSize(WindowWidth, WindowHeight);
+
+    m_area.setBackColor(AreaColor);
+    m_area.resize(AreaGeometry.size());
+    Pc = new SurfaceView(m_area, this);
+    Pc->setObjectName(QStringLiteral("Pc"));
+    Pc->setGeometry(AreaGeometry);
+    Pc->setCursor(Resources::handCursor());
+    connect(Pc, &SurfaceView::mousePressed, this, [this](Qt::MouseButton button, int x, int y) {
+        if (button == Qt::LeftButton)
+            Pc_MouseDown(x, y);
+    });
+    connect(Pc, &SurfaceView::mouseReleased, this, [this](Qt::MouseButton, int, int) { Pc_MouseUp(); });
+
+    // Steps are counted by the clock (see TickPacer).
+    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer1.setInterval(TickPacer::WakeMilliseconds);
+    connect(&Timer1, &QTimer::timeout, this, &frmColorPicker::onTimer1);
+
+    PickerBubbles::Pictures pictures;
+    for (int k = 0; k < PickerBubbles::Count; ++k)
+        pictures[size_t(k)] = Resources::pickerBubble(k);
+    m_bubbles.setPictures(pictures);
+}
+
+frmColorPicker::~frmColorPicker()
+{
+    Timer1.stop();
+}
+
+void frmColorPicker::showEvent(QShowEvent* event)
+{
+    BorderedDialog::showEvent(event);
+    if (!m_loaded)
+        Form_Load();
+}
+
+void frmColorPicker::Form_Load()
+{
+    m_loaded = true;
+    m_lock = true;
+    m_picked = false;
+    ButtonPressed.clear();
+    Timer1.stop();
+    m_area.clear();
+    m_bubbles.place(m_area.size());
+    m_pacer.restart();
+    Timer1.start();
+    m_bubbles.tint(m_colorSelected, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
+    // The bubbles are on screen from the first frame, not one step later.
+    Timer1_Timer();
+    m_lock = false;
+}
+
+void frmColorPicker::onTimer1()
+{
+    for (int steps = m_pacer.stepsDue(); steps > 0; --steps)
+        Timer1_Timer();
+}
+
+void frmColorPicker::Timer1_Timer()
+{
+    const int popped = m_bubbles.tick(m_area.image(), m_area.backColor());
+    for (int i = 0; i < popped; ++i)
+        m_sounds.PlayEffect(0);
+    for (const QRect& rect : m_bubbles.changedRects())
+        m_area.refresh(rect);
+}
+
+void frmColorPicker::Pc_MouseDown(int x, int y)
+{
+    if (m_lock)
+        return;
+    const int hit = m_bubbles.hitTest(x, y);
+    if (hit < 0)
+        return;
+    m_sounds.PlayEffect(4);
+    m_colorSelected = m_bubbles.centreColour(hit);
+    m_picked = true;
+    m_lock = true;
+}
+
+void frmColorPicker::Pc_MouseUp()
+{
+    if (!m_lock || !m_picked)
+        return;
+    ButtonPressed = QStringLiteral("Ok");
+    Timer1.stop();
+    accept();
+}
+
+void frmColorPicker::keyPressEvent(QKeyEvent* event)
+{
+    // No cancel: Escape and Enter do not close the picker.
+    event->accept();
+}
+
+void frmColorPicker::reject()
+{
+    // Only a picked bubble closes the window.
+    if (m_picked)
+        BorderedDialog::reject();
+}

@@ -1,0 +1,108 @@
+#include "ui/frmColorPicker.h"
+#include "platform/Random.h"
+#include "platform/SurfaceView.h"
+#include "ui/SoundBoard.h"
+
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+class ColorPickerTest : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        picker.setColorSelected(modHSL::rgb(0, 0, 255));
+        picker.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+        ASSERT_FALSE(picker.isLocked());
+    }
+
+    // The centre of a bubble that no later bubble covers there.
+    int topBubble(QPoint& at)
+    {
+        for (int k = PickerBubbles::Count - 1; k >= 0; --k) {
+            const Bubble& b = picker.bubbles().bubble(k);
+            at = QPoint(int(b.x), int(b.y));
+            if (picker.Pc->rect().contains(at) && picker.bubbles().hitTest(at.x(), at.y()) == k)
+                return k;
+        }
+        return -1;
+    }
+
+    QPoint emptySpot()
+    {
+        for (int y = 5; y < picker.Pc->height(); y += 7)
+            for (int x = 5; x < picker.Pc->width(); x += 7)
+                if (picker.bubbles().hitTest(x, y) < 0)
+                    return {x, y};
+        return {-1, -1};
+    }
+
+    Random random{11};
+    SoundBoard sounds{random};
+    frmColorPicker picker{random, sounds};
+};
+
+} // namespace
+
+TEST_F(ColorPickerTest, OpensWithBubblesInShadesOfTheCurrentColour)
+{
+    EXPECT_EQ(picker.size(), QSize(459, 314));
+    EXPECT_EQ(picker.bubbles().chosen(), (modHSL::HSL{170, 255, 128}));
+    EXPECT_EQ(picker.bubbles().centreColour(0), modHSL::rgb(2, 2, 254));
+    // The bubbles are drawn from the first frame: a bubble no other covers
+    // shows its centre colour.
+    const QImage& area = picker.area().image();
+    QPoint at;
+    const int k = topBubble(at);
+    ASSERT_GE(k, 0);
+    const qint32 c = picker.bubbles().centreColour(k);
+    const Bubble& b = picker.bubbles().bubble(k);
+    const QRect drawn = BubbleMotion::drawRect(b, picker.bubbles().image(k));
+    const QPoint centre = drawn.topLeft() + QPoint(drawn.width() / 2, drawn.height() / 2);
+    EXPECT_EQ(area.pixel(centre) & 0xFFFFFF, QRgb(qRgb(modHSL::red(c), modHSL::green(c), modHSL::blue(c)) & 0xFFFFFF));
+    EXPECT_EQ(picker.Pc->cursor().shape(), Qt::BitmapCursor);
+}
+
+TEST_F(ColorPickerTest, ClickingBetweenBubblesLeavesThePickerOpen)
+{
+    const QPoint empty = emptySpot();
+    ASSERT_NE(empty, QPoint(-1, -1));
+    QTest::mouseClick(picker.Pc, Qt::LeftButton, {}, empty);
+    EXPECT_TRUE(picker.isVisible());
+    EXPECT_TRUE(picker.ButtonPressed.isEmpty());
+    QTest::keyClick(&picker, Qt::Key_Escape); // and there is no cancel
+    EXPECT_TRUE(picker.isVisible());
+}
+
+TEST_F(ColorPickerTest, PickingABubbleGivesItsCentreColourAndCloses)
+{
+    sounds.setEnabled(true);
+    QPoint at;
+    const int k = topBubble(at);
+    ASSERT_GE(k, 0);
+    const qint32 expected = picker.bubbles().centreColour(k);
+    QTest::mousePress(picker.Pc, Qt::LeftButton, {}, at);
+    EXPECT_TRUE(picker.isLocked());
+    const QString sound = sounds.lastPlayed();
+    EXPECT_TRUE(sound.startsWith(QLatin1String("PRESS")) || sound.startsWith(QLatin1String("B")))
+        << sound.toStdString();
+    QTest::mouseRelease(picker.Pc, Qt::LeftButton, {}, at);
+    EXPECT_FALSE(picker.isVisible());
+    EXPECT_EQ(picker.ButtonPressed, QStringLiteral("Ok"));
+    EXPECT_EQ(picker.ColorSelected(), expected);
+}
+
+TEST_F(ColorPickerTest, ABubblePoppingAtTheTopPlaysAPop)
+{
+    sounds.setEnabled(true);
+    Bubble& b = picker.bubbles().bubble(4);
+    b.y = -b.radius + 0.01f;
+    b.vy = -0.5f;
+    sounds.clearLastPlayed();
+    picker.Timer1_Timer();
+    EXPECT_TRUE(sounds.lastPlayed().startsWith(QLatin1String("POP"))) << sounds.lastPlayed().toStdString();
+    EXPECT_GT(b.y, picker.Pc->height());
+}
