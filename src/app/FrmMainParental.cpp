@@ -5,13 +5,13 @@
 #include "app/frmSplash.h"
 #include "library/frmOpen.h"
 #include "paint/PictureSaver.h"
+#include "ui/GCommonDialog.h"
 #include "ui/frmParentMessage.h"
 #include "parental/frmParentalOptions.h"
 #include "platform/AppError.h"
 #include "platform/SurfaceView.h"
 #include "ui/pButton.h"
 
-#include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -101,19 +101,19 @@ void FrmMain::saveAsCommand()
         Timer1.start();
         return;
     }
-    QFileDialog dialog(this, QStringLiteral("Save current picture as..."));
-    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setNameFilter(QStringLiteral("Jpeg file (*.jpg)"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    QString target, title;
+    QString filter = QStringLiteral("Jpeg file (*.jpg)|*.jpg");
+    int filterIndex = 1;
+    qint32 flags = 0;
+    // ".jpg" is appended when the name ends in neither ".jpg" nor ".jpeg"
+    // (with letter case: PICTURE.JPG becomes PICTURE.JPG.jpg), and the
+    // overwrite question concerns that final name.
+    if (!GCommonDialog::VBGetSaveFileName(target, title, true, filter, filterIndex, QString(),
+                                          QStringLiteral("Save current picture as..."),
+                                          QStringLiteral("jpg;jpeg"), this, flags)) {
         closingStep();
         return;
     }
-    QString target = dialog.selectedFiles().constFirst();
-    // The test is case-sensitive: PICTURE.JPG becomes PICTURE.JPG.jpg.
-    if (!target.endsWith(QLatin1String(".jpg")) && !target.endsWith(QLatin1String(".jpeg")))
-        target += QStringLiteral(".jpg");
     bool saved = false;
     try {
         saved = PictureSaver::canvasToJpeg(canvas.P, target);

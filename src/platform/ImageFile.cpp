@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -9,6 +10,7 @@
 #include <QtEndian>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -18,20 +20,18 @@ namespace ImageFile {
 namespace {
 
 // Qt's BMP reader accepts a file cut short and fills the missing rows, so an
-// uncompressed BMP is checked here for all of its pixel bytes.
-bool bmpIsTruncated(const QString& path, qint64 fileSize)
+// uncompressed BMP is checked for all of its pixel bytes. Gives the size an
+// uncompressed BMP needs from its header; 0 when the header is not one of
+// those (OS/2 core headers and compressed pictures are left to the reader).
+qint64 bmpNeededSize(const QByteArray& head)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(54);
     if (head.size() < 54 || !head.startsWith("BM"))
-        return false;
+        return 0;
     const uchar* p = reinterpret_cast<const uchar*>(head.constData());
     const quint32 offset = qFromLittleEndian<quint32>(p + 10);
     const quint32 headerSize = qFromLittleEndian<quint32>(p + 14);
     if (headerSize < 40)
-        return false; // OS/2 core headers: left to the reader
+        return 0;
     const qint64 width = qFromLittleEndian<qint32>(p + 18);
     const qint64 height = qAbs(qint64(qFromLittleEndian<qint32>(p + 22)));
     const int bpp = qFromLittleEndian<quint16>(p + 28);
@@ -39,24 +39,23 @@ bool bmpIsTruncated(const QString& path, qint64 fileSize)
     const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
     if (!uncompressed || width <= 0 || height <= 0
         || !(bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32))
-        return false;
+        return 0;
     // Every row padded to 4 bytes (Qt reads the last row's filler too).
     const qint64 stride = ((width * bpp + 31) / 32) * 4;
-    const qint64 needed = qint64(offset) + stride * height;
-    return fileSize < needed;
+    return qint64(offset) + stride * height;
 }
 
-} // namespace
-
-QImage read(const QString& path)
+bool bmpIsTruncated(const QString& path, qint64 fileSize)
 {
-    const QFileInfo info(path);
-    if (!info.isFile())
-        throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
-    if (bmpIsTruncated(path, info.size()))
-        throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    return fileSize < bmpNeededSize(file.read(54));
+}
+
+// The reader's size guard, then the reading itself.
+QImage readChecked(QImageReader& reader)
+{
     const QSize announced = reader.size();
     if (!announced.isValid() || announced.width() > MaxSide || announced.height() > MaxSide
         || qint64(announced.width()) * announced.height() > MaxPixels)
@@ -64,9 +63,14 @@ QImage read(const QString& path)
     QImage image = reader.read();
     if (image.isNull())
         throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
+    return image;
+}
+
+// RGB32 for every caller; transparent parts of a GIF show the white page.
+QImage flattened(QImage image)
+{
     if (image.format() != QImage::Format_RGB32) {
         if (image.hasAlphaChannel()) {
-            // Transparent parts of a GIF show the white page behind them.
             QImage flat(image.size(), QImage::Format_RGB32);
             flat.fill(0xFFFFFFFF);
             image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
@@ -85,6 +89,208 @@ QImage read(const QString& path)
         }
     }
     return image;
+}
+
+} // namespace
+
+QImage read(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
+    if (bmpIsTruncated(path, info.size()))
+        throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
+    QImageReader reader(path);
+    reader.setDecideFormatFromContent(true);
+    QImage image = readChecked(reader);
+    return flattened(std::move(image));
+}
+
+namespace {
+
+bool isKnownFormat(const QByteArray& format)
+{
+    return format == "bmp" || format == "gif" || format == "jpeg";
+}
+
+quint8 byteAt(const QByteArray& bytes, qsizetype i)
+{
+    return quint8(bytes.at(i));
+}
+
+// GIF: header, screen descriptor, colour table, then blocks up to the
+// trailer 0x3B.
+qsizetype gifEnd(const QByteArray& bytes, qsizetype from, qint64* work)
+{
+    const qsizetype size = bytes.size();
+    qsizetype i = from;
+    if (size - i < 13 || (bytes.mid(i, 6) != "GIF87a" && bytes.mid(i, 6) != "GIF89a"))
+        return -1;
+    const quint8 screenFlags = byteAt(bytes, i + 10);
+    i += 13;
+    if (screenFlags & 0x80)
+        i += 3 * (qsizetype(1) << ((screenFlags & 7) + 1));
+    auto skipSubBlocks = [&]() {
+        while (i < size) {
+            const quint8 length = byteAt(bytes, i);
+            i += 1 + length;
+            if (length == 0)
+                return true;
+        }
+        return false;
+    };
+    while (i < size) {
+        const quint8 block = byteAt(bytes, i);
+        if (block == 0x3B) {
+            if (work)
+                *work += i + 1 - from;
+            return i + 1;
+        }
+        if (block == 0x21) { // extension: label, then sub-blocks
+            i += 2;
+            if (!skipSubBlocks())
+                break;
+        } else if (block == 0x2C) { // image: descriptor, colour table, LZW size, data
+            if (size - i < 11)
+                break;
+            const quint8 flags = byteAt(bytes, i + 9);
+            i += 10;
+            if (flags & 0x80)
+                i += 3 * (qsizetype(1) << ((flags & 7) + 1));
+            i += 1;
+            if (!skipSubBlocks())
+                break;
+        } else {
+            break;
+        }
+    }
+    if (work)
+        *work += qMin(i, size) - from;
+    return -1;
+}
+
+// JPEG: markers with their lengths; after each start of scan, the coded
+// data runs to the next marker that is neither a stuffed 0xFF nor a restart.
+qsizetype jpegEnd(const QByteArray& bytes, qsizetype from, qint64* work)
+{
+    const qsizetype size = bytes.size();
+    const char* data = bytes.constData();
+    if (size - from < 4 || byteAt(bytes, from) != 0xFF || byteAt(bytes, from + 1) != 0xD8)
+        return -1;
+    qsizetype i = from + 2;
+    int scans = 0;
+    auto done = [&](qsizetype result) {
+        if (work)
+            *work += qMin(i, size) - from;
+        return result;
+    };
+    while (i < size) {
+        if (byteAt(bytes, i) != 0xFF)
+            return done(-1);
+        while (i < size && byteAt(bytes, i) == 0xFF)
+            ++i; // fill bytes
+        if (i >= size)
+            break;
+        const quint8 marker = byteAt(bytes, i++);
+        if (marker == 0xD9)
+            return done(i);
+        if (marker == 0xD8 || marker == 0x00)
+            return done(-1);
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7))
+            continue;
+        if (size - i < 2)
+            break;
+        const qsizetype length = (qsizetype(byteAt(bytes, i)) << 8) | byteAt(bytes, i + 1);
+        if (length < 2)
+            return done(-1);
+        i += length;
+        if (marker != 0xDA)
+            continue;
+        if (++scans > MaxJpegScans)
+            return done(-1);
+        // Coded data: find the next real marker.
+        while (i < size) {
+            const void* hit = memchr(data + i, 0xFF, size_t(size - i));
+            if (!hit) {
+                i = size;
+                break;
+            }
+            i = static_cast<const char*>(hit) - data;
+            if (i + 1 >= size) {
+                i = size;
+                break;
+            }
+            const quint8 next = byteAt(bytes, i + 1);
+            if (next == 0x00 || (next >= 0xD0 && next <= 0xD7) || next == 0xFF)
+                i += next == 0xFF ? 1 : 2;
+            else
+                break;
+        }
+    }
+    return done(-1);
+}
+
+QByteArray formatOf(QBuffer& buffer, const QByteArray& wanted)
+{
+    const QByteArray found = QImageReader::imageFormat(&buffer);
+    if (!isKnownFormat(found) || (!wanted.isEmpty() && found != wanted))
+        return {};
+    return found;
+}
+
+QImage decodeUnconverted(const QByteArray& bytes, const QByteArray& wanted)
+{
+    const auto invalid = []() { return AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture")); };
+    if (!wanted.isEmpty() && !isKnownFormat(wanted))
+        throw invalid();
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        throw invalid();
+    const QByteArray format = formatOf(buffer, wanted);
+    if (format.isEmpty() || structuralEnd(bytes, 0, format) < 0)
+        throw invalid();
+    buffer.seek(0);
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    return readChecked(reader);
+}
+
+} // namespace
+
+qsizetype structuralEnd(const QByteArray& bytes, qsizetype from, const QByteArray& format, qint64* work)
+{
+    if (from < 0 || from >= bytes.size())
+        return -1;
+    if (format == "gif")
+        return gifEnd(bytes, from, work);
+    if (format == "jpeg")
+        return jpegEnd(bytes, from, work);
+    if (format == "bmp") {
+        if (bytes.size() - from < 54 || bytes.at(from) != 'B' || bytes.at(from + 1) != 'M')
+            return -1;
+        const qint64 needed = bmpNeededSize(QByteArray::fromRawData(bytes.constData() + from, 54));
+        if (work)
+            *work += 54;
+        const qint64 end = from + qMax<qint64>(needed, 54);
+        return end <= bytes.size() ? qsizetype(end) : -1;
+    }
+    return -1;
+}
+
+QImage decode(const QByteArray& bytes, const QByteArray& format)
+{
+    return flattened(decodeUnconverted(bytes, format));
+}
+
+bool decodes(const QByteArray& bytes, const QByteArray& format)
+{
+    try {
+        decodeUnconverted(bytes, format);
+        return true;
+    } catch (const AppError&) {
+        return false;
+    }
 }
 
 namespace {

@@ -18,6 +18,26 @@ constexpr int MaxSide = 16384;
 // or a side above MaxSide.
 QImage read(const QString& path);
 
+// The most scans a JPEG held in memory may have; more is a damaged picture
+// (a crafted progressive file can otherwise take minutes to decode).
+constexpr int MaxJpegScans = 100;
+
+// Decodes a picture held in memory with the guards of read(). format
+// ("bmp", "gif" or "jpeg") when the bytes must be a picture of that kind;
+// otherwise any of the three. A GIF that ends before its trailer or a JPEG
+// that ends before its end marker is damaged too. Throws
+// AppError(InvalidPicture).
+QImage decode(const QByteArray& bytes, const QByteArray& format = {});
+// Whether decode() would succeed; cheaper, as the pixels are not converted.
+bool decodes(const QByteArray& bytes, const QByteArray& format = {});
+
+// Where a picture that starts at bytes[from] ends, by its own structure: the
+// byte after a GIF's trailer, after a JPEG's end marker, after a BMP's last
+// row of pixels. -1 when the data ends first or the structure is broken.
+// work (when given) counts the bytes examined.
+qsizetype structuralEnd(const QByteArray& bytes, qsizetype from, const QByteArray& format,
+                        qint64* work = nullptr);
+
 // Writes bytes to path through a temporary file in the same folder (a
 // hidden "." + name + ".XXXXXX"), flushed to the disk and then renamed over
 // path; the old file stays whole until the new one is complete, and a failed

@@ -1,0 +1,286 @@
+#include "library/PicturePackInstaller.h"
+
+#include "platform/ImageFile.h"
+#include "platform/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSet>
+#include <QTemporaryDir>
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace PicturePackInstaller {
+
+namespace {
+
+using Kind = Outcome::Kind;
+
+const QString DefaultBook = QStringLiteral("The Tintaloo");
+
+Outcome failed(Kind kind, const QString& detail = {})
+{
+    Outcome outcome;
+    outcome.kind = kind;
+    outcome.detail = detail;
+    return outcome;
+}
+
+QByteArray encoded(const QString& path)
+{
+    return QFile::encodeName(path);
+}
+
+// Moves an entry to a name that must not exist yet; never replaces one that
+// appeared meanwhile.
+bool moveWithoutReplacing(const QString& from, const QString& to, bool isFolder)
+{
+    const QByteArray source = encoded(from);
+    const QByteArray target = encoded(to);
+    if (::renameat2(AT_FDCWD, source.constData(), AT_FDCWD, target.constData(), RENAME_NOREPLACE) == 0)
+        return true;
+    if (errno != EINVAL && errno != ENOSYS)
+        return false;
+    // File systems without the flag.
+    if (isFolder) {
+        struct stat st {};
+        if (::lstat(target.constData(), &st) == 0 || errno != ENOENT)
+            return false;
+        return ::rename(source.constData(), target.constData()) == 0;
+    }
+    if (::link(source.constData(), target.constData()) != 0)
+        return false;
+    ::unlink(source.constData());
+    return true;
+}
+
+// The folder's new entries on the disk too, not only their contents.
+void syncFolder(const QString& path)
+{
+    const int fd = ::open(encoded(path).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+bool isLink(const QString& path)
+{
+    struct stat st {};
+    return ::lstat(encoded(path).constData(), &st) == 0 && S_ISLNK(st.st_mode);
+}
+
+// Folder entries of any kind, by case-folded name.
+QHash<QString, QString> entriesByFoldedName(const QString& folder)
+{
+    QHash<QString, QString> entries;
+    const QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& name : names)
+        entries.insert(name.toCaseFolded(), name);
+    return entries;
+}
+
+// The "books" folder, made when missing; never one that is a link.
+bool prepareBooksFolder(const QString& books, QString& reason)
+{
+    if (isLink(books)) {
+        reason = QStringLiteral("The folder '") + books
+            + QStringLiteral("' is a link to another place. Nothing was added.");
+        return false;
+    }
+    const QFileInfo info(books);
+    if (!info.exists() && !QDir().mkpath(books)) {
+        reason = QStringLiteral("The folder '") + books + QStringLiteral("' could not be created.");
+        return false;
+    }
+    if (!QFileInfo(books).isDir()) {
+        reason = QStringLiteral("'") + books + QStringLiteral("' is not a folder.");
+        return false;
+    }
+    return true;
+}
+
+mode_t folderMode()
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0777 & ~mask;
+}
+
+// Moves the written pictures from the temporary folder into an existing
+// book; on any failure the ones already moved are taken out again.
+bool moveIntoBook(const QString& temp, const QString& book, const QStringList& names, QString& reason)
+{
+    QStringList moved;
+    for (const QString& name : names) {
+        if (!moveWithoutReplacing(temp + QLatin1Char('/') + name, book + QLatin1Char('/') + name, false)) {
+            reason = QStringLiteral("Could not add the file '") + name + QStringLiteral("' to the folder '") + book
+                + QStringLiteral("'. Please make sure that it is not write protected.");
+            for (const QString& done : std::as_const(moved))
+                QFile::remove(book + QLatin1Char('/') + done);
+            return false;
+        }
+        moved << name;
+    }
+    syncFolder(book);
+    return true;
+}
+
+} // namespace
+
+bool readPackFile(const QString& path, QByteArray& bytes, QString& reason)
+{
+    const QFileInfo info(path);
+    if (!info.exists()) {
+        reason = QStringLiteral("The file '") + path + QStringLiteral("' could not be found.");
+        return false;
+    }
+    if (!info.isFile()) {
+        reason = QStringLiteral("'") + path + QStringLiteral("' is not a file.");
+        return false;
+    }
+    if (info.size() > PicturePack::MaxPackBytes) {
+        reason = QStringLiteral("The file '") + path
+            + QStringLiteral("' is larger than 512 MB, more than a Picture Pack may be.");
+        return false;
+    }
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reason = file.errorString();
+        return false;
+    }
+    // Read no more than the limit even when the file grows meanwhile.
+    bytes = file.read(PicturePack::MaxPackBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        reason = file.errorString();
+        bytes.clear();
+        return false;
+    }
+    if (bytes.size() > PicturePack::MaxPackBytes) {
+        reason = QStringLiteral("The file '") + path
+            + QStringLiteral("' is larger than 512 MB, more than a Picture Pack may be.");
+        bytes.clear();
+        return false;
+    }
+    return true;
+}
+
+Outcome install(const ProgramFolder& folder, const PicturePack::Contents& contents, const QByteArray& pack)
+{
+    if (contents.status != PicturePack::Status::Ok)
+        return failed(Kind::Damaged);
+    if (contents.book.compare(DefaultBook, Qt::CaseInsensitive) == 0)
+        return failed(Kind::WriteFailed,
+                      QStringLiteral("Pictures cannot be added to the book '") + DefaultBook + QStringLiteral("'."));
+    const QString books = folder.root() + QStringLiteral("/books");
+    QString reason;
+    if (!prepareBooksFolder(books, reason))
+        return failed(Kind::WriteFailed, reason);
+
+    Outcome outcome;
+    outcome.kind = Kind::Installed;
+    const QString existing = entriesByFoldedName(books).value(contents.book.toCaseFolded());
+    outcome.book = existing.isEmpty() ? contents.book : existing;
+    const QString bookPath = books + QLatin1Char('/') + outcome.book;
+    if (!existing.isEmpty()) {
+        if (isLink(bookPath) || !QFileInfo(bookPath).isDir())
+            return failed(Kind::WriteFailed, QStringLiteral("'") + bookPath
+                              + QStringLiteral("' is not a folder of this program. Nothing was added."));
+    }
+    const QHash<QString, QString> present = existing.isEmpty() ? QHash<QString, QString>()
+                                                               : entriesByFoldedName(bookPath);
+    QList<const PicturePack::Piece*> toWrite;
+    for (const PicturePack::Piece& piece : contents.pieces) {
+        if (present.contains(piece.name.toCaseFolded())) {
+            outcome.skipped << piece.name;
+        } else {
+            toWrite << &piece;
+            outcome.added << piece.name;
+        }
+    }
+    if (toWrite.isEmpty())
+        return outcome;
+
+    QTemporaryDir temp(books + QStringLiteral("/.tintaloo-pack-XXXXXX"));
+    if (!temp.isValid())
+        return failed(Kind::WriteFailed, QStringLiteral("Could not write into the folder '") + books
+                          + QStringLiteral("'. Please make sure that it is not write protected."));
+    for (const PicturePack::Piece* piece : std::as_const(toWrite)) {
+        if (!ImageFile::writeReplacing(temp.path() + QLatin1Char('/') + piece->name,
+                                       PicturePack::bytesOf(pack, *piece)))
+            return failed(Kind::WriteFailed, QStringLiteral("Could not write the file '") + piece->name
+                              + QStringLiteral("'. Please make sure that the folder '") + books
+                              + QStringLiteral("' is not write protected and that there is enough space."));
+    }
+    if (existing.isEmpty()) {
+        if (::chmod(encoded(temp.path()).constData(), folderMode()) != 0
+            || !moveWithoutReplacing(temp.path(), bookPath, true))
+            return failed(Kind::WriteFailed, QStringLiteral("The book '") + bookPath
+                              + QStringLiteral("' could not be created. Please make sure that the folder '") + books
+                              + QStringLiteral("' is not write protected."));
+        temp.setAutoRemove(false);
+        syncFolder(books);
+        return outcome;
+    }
+    if (!moveIntoBook(temp.path(), bookPath, outcome.added, reason))
+        return failed(Kind::WriteFailed, reason);
+    return outcome;
+}
+
+Outcome importFile(const ProgramFolder& folder, const QString& path)
+{
+    QByteArray pack;
+    QString reason;
+    if (!readPackFile(path, pack, reason))
+        return failed(Kind::CannotOpen, reason);
+    const PicturePack::Contents contents = PicturePack::decode(pack);
+    switch (contents.status) {
+    case PicturePack::Status::NoMarker:
+        return failed(Kind::OtherVersion);
+    case PicturePack::Status::NoHeader:
+        return failed(Kind::NoHeader);
+    case PicturePack::Status::Damaged:
+        return failed(Kind::Damaged);
+    case PicturePack::Status::Ok:
+        break;
+    }
+    return install(folder, contents, pack);
+}
+
+QString message(const Outcome& outcome)
+{
+    switch (outcome.kind) {
+    case Kind::CannotOpen:
+        return QStringLiteral("There was the following error while trying to open The Tintaloo package file:\n")
+            + outcome.detail;
+    case Kind::OtherVersion:
+        return QStringLiteral("The file could not be read from header. Please make sure that the file is not "
+                              "designed for another version of The Tintaloo.");
+    case Kind::NoHeader:
+        return QStringLiteral("Could not read from the header information.");
+    case Kind::Damaged:
+        return QStringLiteral("The file appears to be damaged. Please download again.");
+    case Kind::WriteFailed:
+        return QStringLiteral("There was the following error while trying to add new pictures to The Tintaloo:\n")
+            + outcome.detail;
+    case Kind::Installed:
+        break;
+    }
+    if (outcome.added.isEmpty())
+        return QStringLiteral("The book '") + outcome.book
+            + QStringLiteral("' already has every picture of this Picture Pack, so nothing was added.");
+    QString text = QStringLiteral("The pictures were added successfully under the book '") + outcome.book
+        + QStringLiteral("'. To view the new pictures, please select this book from the list.");
+    if (!outcome.skipped.isEmpty())
+        text += QStringLiteral(" The book already had these pictures, which were left as they were: ")
+            + outcome.skipped.join(QStringLiteral(", ")) + QLatin1Char('.');
+    return text;
+}
+
+} // namespace PicturePackInstaller

@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/ProgramFolder.h"
+#include "ui/BorderedDialog.h"
+
+class LinkLabel;
+class QLabel;
+
+// Makes a Picture Pack from picture files the parent selects: one file with
+// the pictures of one folder, under that folder's name as the book.
+class frmPicturePack : public BorderedDialog
+{
+    Q_OBJECT
+public:
+    static constexpr int WindowWidth = 420;
+    static constexpr int WindowHeight = 196;
+
+    frmPicturePack(const ProgramFolder& folder, QWidget* parent = nullptr);
+
+    // The controls, by their design names (for the window's tests).
+    QLabel* Label6 = nullptr;
+    LinkLabel* lJoin = nullptr;
+    LinkLabel* Label1 = nullptr;
+
+private:
+    void lJoin_Click();
+    void Label1_Click();
+    void notify(const QString& text);
+
+    ProgramFolder m_folder;
+};
