@@ -1,6 +1,8 @@
 #include "library/frmManagePictures.h"
 
 #include "library/BookStore.h"
+#include "library/PicturePackImport.h"
+#include "library/frmPicturePack.h"
 #include "ui/LinkLabel.h"
 #include "ui/mMain.h"
 
@@ -174,4 +176,19 @@ bool frmManagePictures::deletePicture(const QString& book, const QString& name)
         return cannotRemove(colored);
     mMain::RemoveFile(BookStore::thumbnailPath(colored));
     return true;
+}
+
+// ---- picture packs ---------------------------------------------------------------
+
+void frmManagePictures::importPicturePack()
+{
+    const QString book = importPicturePackInteractively(this, folder());
+    if (!book.isEmpty())
+        loadBooks(book);
+}
+
+void frmManagePictures::createPicturePack()
+{
+    frmPicturePack pack(folder(), this);
+    pack.exec();
 }

@@ -9,6 +9,7 @@
 #include "paint/BlackAndWhite.h"
 #include "platform/AppError.h"
 #include "platform/ImageFile.h"
+#include "ui/cFileDialog.h"
 #include "ui/mMain.h"
 
 #include <QDir>
@@ -191,4 +192,14 @@ void frmManagePictures::addPictures()
                               "to."));
         return;
     }
+    cFileDialog dialog;
+    dialog.DialogTitle = QStringLiteral("Add pictures to ") + book;
+    dialog.Filter = QStringLiteral("Pictures (*.bmp,*.gif,*.jpg)|*.bmp;*.gif;*.jpg");
+    dialog.flags = cFileDialog::FileMustExist | cFileDialog::AllowMultiSelect;
+    dialog.hwnd = this;
+    dialog.InitDir = QDir::homePath();
+    dialog.ShowOpen();
+    const QStringList chosen = dialog.selectedPaths();
+    if (!chosen.isEmpty())
+        addPictureFiles(chosen);
 }
