@@ -155,16 +155,16 @@ bool readPackFile(const QString& path, QByteArray& bytes, QString& reason)
         reason = file.errorString();
         return false;
     }
-    // Read no more than the limit even when the file grows meanwhile.
-    bytes = file.read(PicturePack::MaxPackBytes + 1);
-    if (file.error() != QFileDevice::NoError) {
-        reason = file.errorString();
-        bytes.clear();
-        return false;
-    }
-    if (bytes.size() > PicturePack::MaxPackBytes) {
+    // The size as opened: a file that grows meanwhile is read no further.
+    const qint64 size = file.size();
+    if (size > PicturePack::MaxPackBytes) {
         reason = QStringLiteral("The file '") + path
             + QStringLiteral("' is larger than 512 MB, more than a Picture Pack may be.");
+        return false;
+    }
+    bytes = file.read(size);
+    if (file.error() != QFileDevice::NoError || bytes.size() != size) {
+        reason = file.errorString();
         bytes.clear();
         return false;
     }

@@ -48,7 +48,6 @@ bool VBGetSaveFileName(QString& Filename, QString& FileTitle, bool OverWriteProm
         dialog.selectFile(initial.fileName());
     }
 
-    const QStringList filters = cFileDialog::nameFilters(Filter);
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             Filename.clear();
@@ -65,9 +64,8 @@ bool VBGetSaveFileName(QString& Filename, QString& FileTitle, bool OverWriteProm
         }
         Filename = chosen;
         FileTitle = QFileInfo(chosen).fileName();
-        const int index = int(filters.indexOf(dialog.selectedNameFilter()));
-        FilterIndex = index + 1;
-        Filter = cFileDialog::filterPair(Filter, index);
+        FilterIndex = cFileDialog::chosenFilterIndex(dialog, Filter);
+        Filter = cFileDialog::filterPair(Filter, FilterIndex - 1);
         return true;
     }
 }

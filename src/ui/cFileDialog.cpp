@@ -51,6 +51,20 @@ QString cFileDialog::filterPair(const QString& filter, int index)
     return pairs[index].first + QLatin1Char('|') + pairs[index].second;
 }
 
+int cFileDialog::chosenFilterIndex(const QFileDialog& dialog, const QString& filter)
+{
+    // With the details hidden, Qt may report the shown text rather than the
+    // filter as set.
+    const QString chosen = dialog.selectedNameFilter();
+    const QStringList filters = nameFilters(filter);
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        const QString& full = filters[i];
+        if (chosen == full || chosen == full.left(full.lastIndexOf(QStringLiteral(" ("))))
+            return int(i) + 1;
+    }
+    return 0;
+}
+
 void cFileDialog::prepare(QFileDialog& dialog, const QString& title, const QString& filter, int filterIndex,
                           const QString& initDir)
 {
@@ -93,7 +107,7 @@ void cFileDialog::ShowOpen()
         return;
     }
     m_chosen = dialog.selectedFiles();
-    FilterIndex = int(nameFilters(Filter).indexOf(dialog.selectedNameFilter())) + 1;
+    FilterIndex = chosenFilterIndex(dialog, Filter);
     FileTitle = QFileInfo(m_chosen.constFirst()).fileName();
     if (!multiple || m_chosen.size() == 1) {
         Filename = m_chosen.constFirst();

@@ -43,6 +43,8 @@ public:
     // The filter pair ("description|pattern") that a Qt name filter came from.
     static QString filterPair(const QString& filter, int index);
 
+    // 1-based number of the filter chosen in the dialog (0 when unknown).
+    static int chosenFilterIndex(const QFileDialog& dialog, const QString& filter);
     // The settings every file dialog of the program shares.
     static void prepare(QFileDialog& dialog, const QString& title, const QString& filter, int filterIndex,
                         const QString& initDir);

@@ -1,0 +1,81 @@
+#include "app/FrmMain.h"
+#include "platform/KeyboardFilter.h"
+#include "platform/Random.h"
+#include "support/FileDialogDriver.h"
+#include "support/ModalDriver.h"
+#include "support/TempDataFolder.h"
+#include "ui/SoundBoard.h"
+#include "ui/LinkLabel.h"
+#include "ui/frmParentMessage.h"
+#include "ui/pButton.h"
+
+#include <QFile>
+#include <QImage>
+#include <QLabel>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace {
+
+// Where the permission prompt's "OK" button sits.
+const QPoint OkButtonAt(300, 125);
+// Sound off, quitting needs permission, buttons shown, no password, medium bubbles.
+const QByteArray PlainSettings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+TEST(SaveAs, TheOverwriteQuestionIsAboutTheNameReallyWritten)
+{
+    TempDataFolder data;
+    data.writeFile(QStringLiteral("/Settings.ini"), PlainSettings);
+    data.writePicture(QStringLiteral("/books/Animals/cat.bmp"), 200, 120);
+    data.writeFile(QStringLiteral("/saved/picture.jpg"), "an older picture");
+    const QString saved = data.root() + QStringLiteral("/saved");
+    Random random{7};
+    SoundBoard sounds{random};
+    KeyboardFilter keyboard;
+    FrmMain window({data.folder(), random, sounds, keyboard});
+    window.setScreenOverride(QSize(1024, 768), 32);
+    window.pictureChooser = [&data] { return data.path(QStringLiteral("/books/Animals/cat.bmp")); };
+    ASSERT_TRUE(window.Form_Load());
+
+    // Typing "picture" means picture.jpg, which exists: the parent is asked
+    // about picture.jpg. "Cancel" goes back to the dialog; the second time
+    // "Continue" replaces it.
+    QStringList questions;
+    const auto answerQuestion = [&questions](bool cancel, FileDialogDriver::Then then) {
+        ModalDriver::answerNext([&questions, cancel, then](QWidget* modal) {
+            auto* question = qobject_cast<frmParentMessage*>(modal);
+            ASSERT_NE(question, nullptr);
+            questions << question->lMessage->text();
+            if (then)
+                then();
+            ModalDriver::click(cancel ? question->lCancel : question->lContinue);
+        });
+    };
+    FileDialogDriver::SeenPtr seen;
+    ModalDriver::answerNext([&](QWidget* prompt) {
+        seen = FileDialogDriver::type(saved, QStringLiteral("picture"), [&]() {
+            answerQuestion(true, [&]() {
+                FileDialogDriver::type(saved, QStringLiteral("picture"), [&]() { answerQuestion(false, {}); });
+            });
+        });
+        ModalDriver::click(prompt->childAt(OkButtonAt));
+    });
+    QTest::mouseClick(window.pFunc[1], Qt::LeftButton);
+    EXPECT_TRUE(ModalDriver::allAnswered());
+    ASSERT_TRUE(seen);
+    EXPECT_EQ(seen->title, QStringLiteral("Save current picture as..."));
+    EXPECT_EQ(seen->shownFilters, QStringList{QStringLiteral("Jpeg file (*.jpg)")});
+    ASSERT_EQ(questions.size(), 2);
+    EXPECT_TRUE(questions[0].contains(saved + QStringLiteral("/picture.jpg")));
+    EXPECT_FALSE(QFile::exists(saved + QStringLiteral("/picture")));
+    const QImage written(saved + QStringLiteral("/picture.jpg"), "JPG");
+    EXPECT_EQ(written.size(), QSize(200, 120));
+}
+
+} // namespace
