@@ -6,11 +6,13 @@
 
 #include "LibraryFixture.h"
 #include "library/LibraryWindow.h"
+#include "support/FileDialogDriver.h"
 #include "support/ModalDriver.h"
 #include "support/WindowWatch.h"
 #include "ui/LinkLabel.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -63,6 +65,15 @@ protected:
         ASSERT_GE(target, 0) << book.toStdString();
         while (w->cBooks->currentIndex() != target)
             QTest::keyClick(w->cBooks, w->cBooks->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+    }
+
+    // Answers the next open dialog with these files. The dialog is made the
+    // active window first: the offscreen platform activates windows later,
+    // and focus arriving while the names are typed would garble them.
+    static FileDialogDriver::SeenPtr chooseFiles(const QStringList& paths)
+    {
+        WindowWatch::answer<QFileDialog>([](QFileDialog* dialog) { QApplication::setActiveWindow(dialog); });
+        return FileDialogDriver::choose(paths);
     }
 
     QString file(const QString& tail) const { return data.root() + tail; }
