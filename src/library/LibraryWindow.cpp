@@ -15,7 +15,7 @@ namespace {
 
 constexpr int Margin = 16;
 constexpr int ListTop = 92;
-constexpr int ListWidth = 560;
+constexpr int ListWidth = 524;
 constexpr int ColumnLeft = Margin + ListWidth + 16;
 constexpr int ColumnWidth = LibraryWindow::WindowWidth - ColumnLeft - Margin;
 constexpr int CommandGap = 14;

@@ -40,13 +40,13 @@ frmBookTitle::frmBookTitle(QWidget* parent)
     lMessage->setObjectName(QStringLiteral("lMessage"));
     lMessage->setFont(AppFonts::playful(12));
     lMessage->setWordWrap(true);
-    lMessage->setGeometry(8, 44, 397, 48);
+    lMessage->setGeometry(8, 44, 397, 40);
     lMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
     Text1->setFont(AppFonts::playful(12));
-    Text1->setGeometry(8, 100, 397, 30);
+    Text1->setGeometry(8, 90, 397, 30);
     // Room for the longest title that is accepted and a little more, so an
     // over-long one is refused with a notice rather than cut silently.
     Text1->setMaxLength(200);
