@@ -18,6 +18,12 @@ constexpr int ScrambleOffset = 100;
 // More separator bytes inside pictures than this, and the pack is damaged
 // rather than searched.
 constexpr qsizetype MaxExtraSeparators = 65536;
+// The pixels that all attempts to decode a pack's pictures may announce
+// together (a 512 MB pack of 24-bit BMPs holds fewer than 180 million).
+constexpr qint64 MaxDecodedPixels = 1LL << 31;
+// The longest header that names can make: a title of at most 100
+// characters and file names of at most 255 bytes, with their bars.
+constexpr qsizetype MaxHeaderBytesPerName = 256;
 
 bool hasForbiddenCharacter(const QString& name, QStringView forbidden)
 {
@@ -76,6 +82,9 @@ public:
         , m_separatorLength(separatorLength)
         , m_formats(formats)
         , m_workLimit(4 * qint64(pack.size()) + 64LL * 1024 * 1024)
+        // One attempt per picture, and a few for each separator that is
+        // not between two pictures.
+        , m_decodeLimit(qint64(formats.size()) + 4 * qint64(separators.size() + 1 - formats.size()) + 64)
     {
     }
 
@@ -94,7 +103,10 @@ private:
 
     size_t firstCandidate(qsizetype start, const QByteArray& format);
     bool pieceDecodes(qsizetype start, qsizetype end, const QByteArray& format);
-    bool overBudget() const { return m_work > m_workLimit; }
+    bool overBudget() const
+    {
+        return m_work > m_workLimit || m_decodes > m_decodeLimit || m_pixels > MaxDecodedPixels;
+    }
     using Key = QPair<qsizetype, qsizetype>;
     static Key key(qsizetype a, qsizetype b) { return {a, b}; }
 
@@ -103,7 +115,10 @@ private:
     const qsizetype m_separatorLength;
     const QList<QByteArray>& m_formats;
     const qint64 m_workLimit;
-    qint64 m_work = 0;
+    const qint64 m_decodeLimit;
+    qint64 m_work = 0; // bytes examined
+    qint64 m_decodes = 0;
+    qint64 m_pixels = 0;
     QHash<qsizetype, qsizetype> m_structuralEnds;
     QSet<Key> m_deadEnds; // (picture, start) pairs that cannot work
     QHash<Key, bool> m_decoded;
@@ -128,8 +143,14 @@ bool Splitter::pieceDecodes(qsizetype start, qsizetype end, const QByteArray& fo
     auto known = m_decoded.constFind(k);
     if (known != m_decoded.cend())
         return *known;
+    if (overBudget())
+        return false;
     m_work += end - start;
-    const bool ok = ImageFile::decodes(QByteArray::fromRawData(m_pack.constData() + start, end - start), format);
+    ++m_decodes;
+    qint64 pixels = 0;
+    const bool ok =
+        ImageFile::decodes(QByteArray::fromRawData(m_pack.constData() + start, end - start), format, &pixels);
+    m_pixels += pixels;
     m_decoded.insert(k, ok);
     return ok;
 }
@@ -256,14 +277,30 @@ Contents decode(const QByteArray& pack)
         return result;
     }
     result.status = Status::Damaged;
+    // Every place the separator occurs after the header's own, overlapping
+    // ones included: any of them may be the real one. Each picture needs one,
+    // and the header cannot be longer than its names can be.
+    const qsizetype names = header.count('|');
+    if (header.size() > (names + 1) * MaxHeaderBytesPerName)
+        return result;
+    std::vector<qsizetype> separators;
+    const qsizetype firstStart = headerEnd + sep.size();
+    for (qsizetype at = pack.indexOf(sep, firstStart); at >= 0; at = pack.indexOf(sep, at + 1)) {
+        separators.push_back(at);
+        if (qsizetype(separators.size()) > names + MaxExtraSeparators)
+            return result;
+    }
+    if (qsizetype(separators.size()) < names - 1)
+        return result;
+
     const QStringList parts = headerText(header).split(QLatin1Char('|'));
     const QString book = parts.constFirst();
-    const QStringList names = parts.mid(1);
+    const QStringList pictureNames = parts.mid(1);
     if (!isAcceptableBookName(book))
         return result;
     QSet<QString> seen;
     QList<QByteArray> formats;
-    for (const QString& name : names) {
+    for (const QString& name : pictureNames) {
         if (!isAcceptablePictureName(name))
             return result;
         const QString folded = name.toCaseFolded();
@@ -273,24 +310,12 @@ Contents decode(const QByteArray& pack)
         formats << formatOfName(name);
     }
 
-    // Every place the separator occurs after the header's own, overlapping
-    // ones included: any of them may be the real one.
-    std::vector<qsizetype> separators;
-    const qsizetype firstStart = headerEnd + sep.size();
-    for (qsizetype at = pack.indexOf(sep, firstStart); at >= 0; at = pack.indexOf(sep, at + 1)) {
-        separators.push_back(at);
-        if (qsizetype(separators.size()) > names.size() + MaxExtraSeparators)
-            return result;
-    }
-    if (qsizetype(separators.size()) < names.size() - 1)
-        return result;
-
     std::vector<qsizetype> starts, ends;
     Splitter splitter(pack, separators, sep.size(), formats);
     if (!splitter.split(firstStart, starts, ends))
         return result;
-    for (qsizetype i = 0; i < names.size(); ++i)
-        result.pieces.append({names[i], starts[size_t(i)], ends[size_t(i)] - starts[size_t(i)]});
+    for (qsizetype i = 0; i < pictureNames.size(); ++i)
+        result.pieces.append({pictureNames[i], starts[size_t(i)], ends[size_t(i)] - starts[size_t(i)]});
     result.book = book;
     result.status = Status::Ok;
     return result;

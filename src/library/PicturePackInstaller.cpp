@@ -3,6 +3,7 @@
 #include "platform/ImageFile.h"
 #include "platform/ProgramFolder.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -10,6 +11,7 @@
 #include <QTemporaryDir>
 
 #include <cerrno>
+#include <new>
 #include <cstdio>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -22,6 +24,7 @@ namespace {
 using Kind = Outcome::Kind;
 
 const QString DefaultBook = QStringLiteral("The Tintaloo");
+const QString TemporaryPrefix = QStringLiteral(".tintaloo-pack-");
 
 Outcome failed(Kind kind, const QString& detail = {})
 {
@@ -106,6 +109,18 @@ bool prepareBooksFolder(const QString& books, QString& reason)
     return true;
 }
 
+// A temporary folder left by an import that never finished (the power went
+// off) would show as a book: one older than an hour is swept away.
+void sweepAbandonedTemporaryFolders(const QString& books)
+{
+    const QFileInfoList entries = QDir(books).entryInfoList({TemporaryPrefix + QLatin1Char('*')},
+                                                            QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QDateTime hourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    for (const QFileInfo& entry : entries)
+        if (!entry.isSymLink() && entry.lastModified().toUTC() < hourAgo)
+            QDir(entry.absoluteFilePath()).removeRecursively();
+}
+
 mode_t folderMode()
 {
     const mode_t mask = ::umask(0);
@@ -178,7 +193,7 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
     if (contents.book.compare(DefaultBook, Qt::CaseInsensitive) == 0)
         return failed(Kind::WriteFailed,
                       QStringLiteral("Pictures cannot be added to the book '") + DefaultBook + QStringLiteral("'."));
-    const QString books = folder.root() + QStringLiteral("/books");
+    const QString books = folder.path(QStringLiteral("/books"));
     QString reason;
     if (!prepareBooksFolder(books, reason))
         return failed(Kind::WriteFailed, reason);
@@ -207,7 +222,8 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
     if (toWrite.isEmpty())
         return outcome;
 
-    QTemporaryDir temp(books + QStringLiteral("/.tintaloo-pack-XXXXXX"));
+    sweepAbandonedTemporaryFolders(books);
+    QTemporaryDir temp(books + QLatin1Char('/') + TemporaryPrefix + QStringLiteral("XXXXXX"));
     if (!temp.isValid())
         return failed(Kind::WriteFailed, QStringLiteral("Could not write into the folder '") + books
                           + QStringLiteral("'. Please make sure that it is not write protected."));
@@ -233,7 +249,9 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
     return outcome;
 }
 
-Outcome importFile(const ProgramFolder& folder, const QString& path)
+namespace {
+
+Outcome readAndInstall(const ProgramFolder& folder, const QString& path)
 {
     QByteArray pack;
     QString reason;
@@ -251,6 +269,19 @@ Outcome importFile(const ProgramFolder& folder, const QString& path)
         break;
     }
     return install(folder, contents, pack);
+}
+
+} // namespace
+
+Outcome importFile(const ProgramFolder& folder, const QString& path)
+{
+    try {
+        return readAndInstall(folder, path);
+    } catch (const std::bad_alloc&) {
+        // Nothing was moved into the library before the memory ran out.
+        return failed(Kind::CannotOpen, QStringLiteral("There is not enough memory to read the file '") + path
+                          + QStringLiteral("'."));
+    }
 }
 
 QString message(const Outcome& outcome)

@@ -84,6 +84,8 @@ void frmPicturePack::lJoin_Click()
     open.flags = cFileDialog::FileMustExist | cFileDialog::AllowMultiSelect;
     open.hwnd = this;
     open.CancelError = false;
+    // The pictures of the program's own books are the likeliest to share.
+    open.InitDir = m_folder.path(QStringLiteral("/books"));
     open.ShowOpen();
     if (open.Filename.isEmpty())
         return;

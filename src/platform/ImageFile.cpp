@@ -54,9 +54,11 @@ bool bmpIsTruncated(const QString& path, qint64 fileSize)
 }
 
 // The reader's size guard, then the reading itself.
-QImage readChecked(QImageReader& reader)
+QImage readChecked(QImageReader& reader, qint64* announcedPixels = nullptr)
 {
     const QSize announced = reader.size();
+    if (announcedPixels && announced.isValid())
+        *announcedPixels = qint64(announced.width()) * announced.height();
     if (!announced.isValid() || announced.width() > MaxSide || announced.height() > MaxSide
         || qint64(announced.width()) * announced.height() > MaxPixels)
         throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
@@ -230,19 +232,20 @@ qsizetype jpegEnd(const QByteArray& bytes, qsizetype from, qint64* work)
     return done(-1);
 }
 
+// The kind asked for (its reader checks the bytes), or else the kind the
+// bytes say they are, when it is one of the three.
 QByteArray formatOf(QBuffer& buffer, const QByteArray& wanted)
 {
+    if (!wanted.isEmpty())
+        return isKnownFormat(wanted) ? wanted : QByteArray();
     const QByteArray found = QImageReader::imageFormat(&buffer);
-    if (!isKnownFormat(found) || (!wanted.isEmpty() && found != wanted))
-        return {};
-    return found;
+    buffer.seek(0);
+    return isKnownFormat(found) ? found : QByteArray();
 }
 
-QImage decodeUnconverted(const QByteArray& bytes, const QByteArray& wanted)
+QImage decodeUnconverted(const QByteArray& bytes, const QByteArray& wanted, qint64* announcedPixels = nullptr)
 {
     const auto invalid = []() { return AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture")); };
-    if (!wanted.isEmpty() && !isKnownFormat(wanted))
-        throw invalid();
     QBuffer buffer;
     buffer.setData(bytes);
     if (!buffer.open(QIODevice::ReadOnly))
@@ -250,10 +253,11 @@ QImage decodeUnconverted(const QByteArray& bytes, const QByteArray& wanted)
     const QByteArray format = formatOf(buffer, wanted);
     if (format.isEmpty() || structuralEnd(bytes, 0, format) < 0)
         throw invalid();
-    buffer.seek(0);
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
-    return readChecked(reader);
+    if (!reader.canRead())
+        throw invalid();
+    return readChecked(reader, announcedPixels);
 }
 
 } // namespace
@@ -283,10 +287,10 @@ QImage decode(const QByteArray& bytes, const QByteArray& format)
     return flattened(decodeUnconverted(bytes, format));
 }
 
-bool decodes(const QByteArray& bytes, const QByteArray& format)
+bool decodes(const QByteArray& bytes, const QByteArray& format, qint64* announcedPixels)
 {
     try {
-        decodeUnconverted(bytes, format);
+        decodeUnconverted(bytes, format, announcedPixels);
         return true;
     } catch (const AppError&) {
         return false;

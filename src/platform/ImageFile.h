@@ -29,7 +29,9 @@ constexpr int MaxJpegScans = 100;
 // AppError(InvalidPicture).
 QImage decode(const QByteArray& bytes, const QByteArray& format = {});
 // Whether decode() would succeed; cheaper, as the pixels are not converted.
-bool decodes(const QByteArray& bytes, const QByteArray& format = {});
+// announcedPixels (when given) receives the pixel count the header
+// announced, once it could be read, so that callers can bound their work.
+bool decodes(const QByteArray& bytes, const QByteArray& format = {}, qint64* announcedPixels = nullptr);
 
 // Where a picture that starts at bytes[from] ends, by its own structure: the
 // byte after a GIF's trailer, after a JPEG's end marker, after a BMP's last

@@ -4,16 +4,14 @@
 
 #include "library/PicturePack.h"
 #include "platform/ImageFile.h"
+#include "support/TempDataFolder.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
-#include <QImage>
 #include <QMap>
 #include <QTemporaryDir>
-#include <QtEndian>
 
 namespace PackFixture {
 
@@ -31,76 +29,16 @@ inline void writeAll(const QString& path, const QByteArray& bytes)
         file.write(bytes);
 }
 
-// A black-and-white drawing with one black square.
-inline QImage drawing(int width, int height, int seed = 0)
+// Pictures as the test data folder writes them: a frame and a bar.
+inline QByteArray picture(const QString& name, int width, int height)
 {
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    for (int y = 2 + seed % 5; y < height / 2; ++y)
-        for (int x = 2; x < width / 2; ++x)
-            image.setPixel(x, y, 0xFF000000);
-    return image;
+    TempDataFolder scratch;
+    scratch.writePicture(QLatin1Char('/') + name, width, height);
+    return readAll(scratch.root() + QLatin1Char('/') + name);
 }
-
-inline QByteArray bmp(int width = 24, int height = 16, int seed = 0)
-{
-    return ImageFile::encodeBmp24(drawing(width, height, seed));
-}
-
-inline QByteArray jpeg(int width = 24, int height = 16)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    drawing(width, height).save(&buffer, "JPG", 90);
-    return bytes;
-}
-
-// Two colours, uncompressed LZW (a clear code every two pixels).
-inline QByteArray gif(int width = 24, int height = 16, int seed = 0)
-{
-    const QImage image = drawing(width, height, seed);
-    QByteArray out("GIF89a");
-    auto le16 = [&out](int v) { out.append(char(v & 0xFF)).append(char((v >> 8) & 0xFF)); };
-    le16(width);
-    le16(height);
-    out.append(char(0x80)).append('\0').append('\0');
-    out.append(QByteArray("\x00\x00\x00\xFF\xFF\xFF", 6));
-    out.append(',');
-    le16(0);
-    le16(0);
-    le16(width);
-    le16(height);
-    out.append('\0').append(char(2));
-    QByteArray data;
-    quint32 acc = 0;
-    int bits = 0;
-    auto put = [&](int code) {
-        acc |= quint32(code) << bits;
-        bits += 3;
-        while (bits >= 8) {
-            data.append(char(acc & 0xFF));
-            acc >>= 8;
-            bits -= 8;
-        }
-    };
-    int n = 0;
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x) {
-            if (n++ % 2 == 0)
-                put(4);
-            put(image.pixel(x, y) == 0xFFFFFFFF ? 1 : 0);
-        }
-    put(5);
-    if (bits > 0)
-        data.append(char(acc & 0xFF));
-    for (qsizetype i = 0; i < data.size(); i += 255) {
-        const QByteArray block = data.mid(i, 255);
-        out.append(char(block.size())).append(block);
-    }
-    out.append('\0').append(';');
-    return out;
-}
+inline QByteArray bmp(int width = 24, int height = 16) { return picture(QStringLiteral("a.bmp"), width, height); }
+inline QByteArray gif(int width = 24, int height = 16) { return picture(QStringLiteral("a.gif"), width, height); }
+inline QByteArray jpeg(int width = 24, int height = 16) { return picture(QStringLiteral("a.jpg"), width, height); }
 
 // The same pictures with the separator's bytes inside them, where their
 // readers do not mind: a GIF comment, a JPEG comment, BMP pixels.
