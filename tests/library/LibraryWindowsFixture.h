@@ -70,10 +70,10 @@ protected:
     // Answers the next open dialog with these files. The dialog is made the
     // active window first: the offscreen platform activates windows later,
     // and focus arriving while the names are typed would garble them.
-    static FileDialogDriver::SeenPtr chooseFiles(const QStringList& paths)
+    static FileDialogDriver::SeenPtr chooseFiles(const QStringList& paths, FileDialogDriver::Then then = {})
     {
         WindowWatch::answer<QFileDialog>([](QFileDialog* dialog) { QApplication::setActiveWindow(dialog); });
-        return FileDialogDriver::choose(paths);
+        return FileDialogDriver::choose(paths, std::move(then));
     }
 
     QString file(const QString& tail) const { return data.root() + tail; }

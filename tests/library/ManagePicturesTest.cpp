@@ -1,8 +1,11 @@
 #include "LibraryWindowsFixture.h"
 #include "library/frmBookTitle.h"
+#include "library/PicturePack.h"
 #include "library/frmManagePictures.h"
+#include "library/frmPicturePack.h"
 
 #include <QLineEdit>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -189,6 +192,51 @@ TEST_F(ManagePictures, ANewBookNeedsAUsableTitleThatIsNotTaken)
     EXPECT_TRUE(QFileInfo(file(QStringLiteral("/books/Birds"))).isDir());
     EXPECT_FALSE(exists(QStringLiteral("/books/Fish")));
     EXPECT_EQ(QDir(file(QStringLiteral("/books"))).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 4);
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(ManagePictures, AnImportedPackShowsItsBookAndPacksAreMadeInTheirOwnWindow)
+{
+    QTemporaryDir downloads;
+    const QString pack = downloads.path() + QStringLiteral("/birds.tpk");
+    data.writePicture(QStringLiteral("/drawn/owl.bmp"));
+    const QByteArray owl = WindowWatch::readBytes(file(QStringLiteral("/drawn/owl.bmp")));
+    QFile out(pack);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    out.write(PicturePack::encode(QStringLiteral("Birds"), {{QStringLiteral("owl.bmp"), owl}}));
+    out.close();
+
+    frmManagePictures w(data.folder());
+    QStringList outcome;
+    run<frmManagePictures>(w, [&](frmManagePictures* win) {
+        WindowWatch::answer<frmParentMessage>([&](frmParentMessage* intro) {
+            chooseFiles({pack}, [&outcome]() {
+                WindowWatch::answer<frmParentMessage>([&outcome](frmParentMessage* notice) {
+                    outcome << notice->lMessage->text();
+                    ModalDriver::click(notice->lContinue);
+                });
+            });
+            ModalDriver::click(intro->lContinue);
+        });
+        command(win, 5);
+        EXPECT_EQ(outcome.size(), 1);
+        EXPECT_EQ(books(win), QStringList({"Animals", "Birds", "The Tintaloo", "Zoo"}));
+        EXPECT_EQ(win->cBooks->currentText(), QStringLiteral("Birds"));
+        EXPECT_EQ(shown(win), QStringList({"owl.bmp"}));
+
+        bool packWindowShown = false;
+        WindowWatch::answer<frmPicturePack>([&packWindowShown](frmPicturePack* packWindow) {
+            packWindowShown = true;
+            ModalDriver::click(packWindow->Label1);
+        });
+        command(win, 6);
+        EXPECT_TRUE(packWindowShown);
+        command(win, 4);
+    });
+    EXPECT_EQ(WindowWatch::readBytes(file(QStringLiteral("/books/Birds/owl.bmp"))), owl);
 }
 
 } // namespace
