@@ -76,6 +76,8 @@ TEST_F(AddPictures, OnlyPureNewReadablePicturesAreCopiedWhole)
     drawOutside(QStringLiteral("cat.bmp"));
     drawOutside(QStringLiteral("fox.jpg")); // compression noise: not pure
     writeOutside(QStringLiteral("bad.gif"), "GIF89a and nothing more");
+    // Left over from an earlier bee.bmp: it must not stand for the new one.
+    writeSolid(data, QStringLiteral("/books/Animals/bee.bmp.tnl"), QSize(100, 100), qRgb(255, 0, 0));
     frmManagePictures w(data.folder());
     WindowWatch::Notices notices(true); // questions are answered "Cancel"
     FileDialogDriver::SeenPtr seen;
@@ -103,6 +105,7 @@ TEST_F(AddPictures, OnlyPureNewReadablePicturesAreCopiedWhole)
               WindowWatch::readBytes(outside("owl.gif")));
     EXPECT_NE(WindowWatch::readBytes(file(QStringLiteral("/books/Animals/cat.bmp"))),
               WindowWatch::readBytes(outside("cat.bmp")));
+    EXPECT_NE(QImage(file(QStringLiteral("/books/Animals/bee.bmp.tnl"))).pixel(50, 50), qRgb(255, 0, 0));
     // No copy of the refused ones, and no temporary file left behind.
     EXPECT_EQ(QDir(file(QStringLiteral("/books/Animals")))
                   .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name),

@@ -38,6 +38,12 @@ protected:
 TEST_F(ManagePictures, ListsTheBooksWithTheirPicturesAndSevenCommands)
 {
     data.writeFile(QStringLiteral("/books/Animals/broken.jpg"), QByteArray("\xFF\xD8\xFF broken", 10));
+    data.writeFile(QStringLiteral("/books/Animals/cat.bmp.tnl"), "a damaged thumbnail");
+    // A book folder that is a link leading out of the program folder is no book.
+    QTemporaryDir elsewhere;
+    data.writePicture(QStringLiteral("/drawn/away.bmp"));
+    QFile::rename(file(QStringLiteral("/drawn/away.bmp")), elsewhere.path() + QStringLiteral("/away.bmp"));
+    ASSERT_TRUE(QFile::link(elsewhere.path(), file(QStringLiteral("/books/Elsewhere"))));
     frmManagePictures w(data.folder());
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Manage pictures"));
     EXPECT_EQ(books(&w), QStringList({"Animals", "The Tintaloo", "Zoo"}));
@@ -45,6 +51,7 @@ TEST_F(ManagePictures, ListsTheBooksWithTheirPicturesAndSevenCommands)
     EXPECT_EQ(shown(&w), QStringList({"cat.bmp", "dog.bmp", "emu.gif"}));
     EXPECT_TRUE(exists(QStringLiteral("/books/Animals/emu.gif.tnl")));
     EXPECT_FALSE(exists(QStringLiteral("/books/Animals/broken.jpg.tnl")));
+    EXPECT_EQ(QImage(file(QStringLiteral("/books/Animals/cat.bmp.tnl"))).size(), QSize(100, 100));
     const QStringList captions = {"Delete this book",     "Delete selected picture(s)", "Add pictures to this book",
                                   "Create a new book",    "Close",                      "Import a Picture Pack",
                                   "Create a Picture Pack"};
@@ -117,7 +124,8 @@ TEST_F(ManagePictures, DeletingPicturesSparesTheOpenOneAndTakesColouredVersionsA
     colourDog();
     frmManagePictures w(data.folder());
     const QString open = file(QStringLiteral("/books/Animals/cat.bmp"));
-    w.setCurrentPicture(open);
+    // The same file, however its path is spelt.
+    w.setCurrentPicture(file(QStringLiteral("/books/Zoo/../Animals/./cat.bmp")));
     WindowWatch::Notices notices;
     run<frmManagePictures>(w, [](frmManagePictures* win) {
         chooseBook(win, QStringLiteral("The Tintaloo"));
