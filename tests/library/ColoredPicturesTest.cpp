@@ -55,21 +55,6 @@ TEST_F(ColoredPictures, WithoutColouredPicturesTheWindowIsEmpty)
     EXPECT_EQ(w.LV->count(), 0);
 }
 
-TEST_F(ColoredPictures, DeletingAsksFirstAndNeedsASelection)
-{
-    colour(QStringLiteral("Animals"), QStringLiteral("cat.bmp.jpg"));
-    frmColoredPictures w(data.folder());
-    WindowWatch::Notices notices(true);
-    run<frmColoredPictures>(w, [](frmColoredPictures* win) {
-        command(win, 1);
-        select(win, {QStringLiteral("cat.bmp.jpg")});
-        command(win, 1); // cancelled
-        command(win, 2);
-    });
-    EXPECT_EQ(notices.texts(), QStringList({NothingSelected, AreYouSure}));
-    EXPECT_TRUE(exists(QStringLiteral("/colored pictures/Animals/cat.bmp.jpg")));
-}
-
 TEST_F(ColoredPictures, AnEmptiedBookLeavesTheChooserAndAnotherIsShown)
 {
     colour(QStringLiteral("Animals"), QStringLiteral("cat.bmp.jpg"));
@@ -104,14 +89,19 @@ TEST_F(ColoredPictures, EmptyingTheOnlyBookKeepsItsFolderAndEntry)
     colour(QStringLiteral("Animals"), QStringLiteral("cat.bmp.jpg"));
     colour(QStringLiteral("Animals"), QStringLiteral("dog.bmp.jpg"));
     frmColoredPictures w(data.folder());
-    WindowWatch::Notices notices;
-    run<frmColoredPictures>(w, [](frmColoredPictures* win) {
+    WindowWatch::Notices notices(true);
+    run<frmColoredPictures>(w, [&notices](frmColoredPictures* win) {
+        command(win, 1);
         select(win, {QStringLiteral("cat.bmp.jpg"), QStringLiteral("dog.bmp.jpg")});
+        command(win, 1); // "Cancel"
+        EXPECT_EQ(win->LV->count(), 2);
+        notices.setPressCancel(false);
         command(win, 1);
         EXPECT_EQ(win->LV->count(), 0);
         EXPECT_EQ(books(win), QStringList({"Animals"}));
         command(win, 2);
     });
+    EXPECT_EQ(notices.texts(), QStringList({NothingSelected, AreYouSure, AreYouSure}));
     EXPECT_TRUE(exists(QStringLiteral("/colored pictures/Animals")));
     EXPECT_FALSE(exists(QStringLiteral("/colored pictures/Animals/cat.bmp.jpg")));
     EXPECT_FALSE(exists(QStringLiteral("/colored pictures/Animals/cat.bmp.jpg.tnl")));
