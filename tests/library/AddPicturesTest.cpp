@@ -154,6 +154,26 @@ TEST_F(AddPictures, AnImpurePictureCanComeInAsABlackAndWhiteCopy)
     EXPECT_EQ(copy.pixel(39, 25) & 0xFFFFFF, 0xFFFFFFu);
 }
 
+TEST_F(AddPictures, AFailedWriteIsReportedAndStopsTheAdding)
+{
+    drawOutside(QStringLiteral("ant.bmp"));
+    drawOutside(QStringLiteral("bee.bmp"));
+    // Something that is not a picture file already stands where ant.bmp would go.
+    QDir().mkpath(file(QStringLiteral("/books/Animals/ant.bmp")));
+    frmManagePictures w(data.folder());
+    WindowWatch::Notices notices;
+    run<frmManagePictures>(w, [this](frmManagePictures* win) {
+        chooseFiles({outside("ant.bmp"), outside("bee.bmp")});
+        command(win, 2);
+        command(win, 4);
+    });
+    EXPECT_EQ(notices.texts(), QStringList({QStringLiteral("Could not add the file 'ant.bmp'. Please make sure that the "
+                                                           "folder '")
+                                            + file(QStringLiteral("/books/Animals"))
+                                            + QStringLiteral("' is not write protected.")}));
+    EXPECT_FALSE(exists(QStringLiteral("/books/Animals/bee.bmp")));
+}
+
 TEST(BlackAndWhiteTest, OneGreyPixelMakesAPictureImpure)
 {
     QImage page(64, 40, QImage::Format_RGB32);
