@@ -119,6 +119,27 @@ TEST_F(ManagePictures, TheLastBookCannotBeRemoved)
     EXPECT_TRUE(exists(QStringLiteral("/books/Zoo/lion.bmp")));
 }
 
+TEST_F(ManagePictures, ABookThatCannotBeRemovedStaysWhole)
+{
+    QFile::setPermissions(file(QStringLiteral("/books/Zoo/lion.bmp")), QFile::ReadOwner);
+    frmManagePictures w(data.folder());
+    WindowWatch::Notices notices;
+    run<frmManagePictures>(w, [](frmManagePictures* win) {
+        chooseBook(win, QStringLiteral("Zoo"));
+        command(win, 0);
+        EXPECT_EQ(win->cBooks->currentText(), QStringLiteral("Zoo"));
+        EXPECT_EQ(shown(win), QStringList({"lion.bmp"}));
+        command(win, 4);
+    });
+    EXPECT_EQ(notices.texts(), QStringList({RemoveBookQuestion,
+                                            QStringLiteral("There was a problem removing the book. Please make sure "
+                                                           "that the path '")
+                                                + file(QStringLiteral("/books/Zoo"))
+                                                + QStringLiteral("' is not write protected and that it is not "
+                                                                 "currently in use.")}));
+    EXPECT_TRUE(exists(QStringLiteral("/books/Zoo/lion.bmp")));
+}
+
 TEST_F(ManagePictures, DeletingPicturesSparesTheOpenOneAndTakesColouredVersionsAlong)
 {
     colourDog();
