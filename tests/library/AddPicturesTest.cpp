@@ -38,35 +38,27 @@ protected:
     QTemporaryDir m_home;
 };
 
-TEST_F(AddPictures, TheDefaultAndOwnPicturesBooksTakeNoPictures)
+TEST_F(AddPictures, SomeBooksTakeNoPicturesAndNoBookTakesItsOwn)
 {
     frmManagePictures w(data.folder());
     WindowWatch::Notices notices;
-    run<frmManagePictures>(w, [](frmManagePictures* win) {
+    run<frmManagePictures>(w, [this](frmManagePictures* win) {
         EXPECT_EQ(win->cFunc(2)->text(), AddCommand);
         chooseBook(win, QStringLiteral("The Tintaloo"));
         command(win, 2);
         chooseBook(win, QStringLiteral("own pictures"));
         command(win, 2);
-        command(win, 4);
-    });
-    const QString refused = QStringLiteral("Pictures cannot be added to this book. Please select another book to add "
-                                           "pictures to.");
-    EXPECT_EQ(notices.texts(), QStringList({refused, refused}));
-}
-
-TEST_F(AddPictures, PicturesFromTheSameBookAreRefused)
-{
-    frmManagePictures w(data.folder());
-    WindowWatch::Notices notices;
-    run<frmManagePictures>(w, [this](frmManagePictures* win) {
+        chooseBook(win, QStringLiteral("Animals"));
         chooseFiles({file(QStringLiteral("/books/Animals/cat.bmp"))});
         command(win, 2);
         EXPECT_EQ(shown(win), QStringList({"cat.bmp"}));
         command(win, 4);
     });
+    const QString refused = QStringLiteral("Pictures cannot be added to this book. Please select another book to add "
+                                           "pictures to.");
     EXPECT_EQ(notices.texts(),
-              QStringList({QStringLiteral("You are attempting to copy picture(s) from one book into the same book!")}));
+              QStringList({refused, refused,
+                           QStringLiteral("You are attempting to copy picture(s) from one book into the same book!")}));
 }
 
 TEST_F(AddPictures, OnlyPureNewReadablePicturesAreCopiedWhole)
@@ -178,20 +170,10 @@ TEST(BlackAndWhiteTest, OneGreyPixelMakesAPictureImpure)
 {
     QImage page(64, 40, QImage::Format_RGB32);
     page.fill(qRgb(255, 255, 255));
-    for (int x = 0; x < 64; ++x)
-        page.setPixel(x, 20, qRgb(0, 0, 0));
+    page.setPixel(10, 20, qRgb(0, 0, 0));
     EXPECT_TRUE(BlackAndWhite::isPure(page));
-    EXPECT_TRUE(BlackAndWhite::isPure(page.convertToFormat(QImage::Format_Indexed8)));
     page.setPixel(63, 39, qRgb(254, 255, 255));
     EXPECT_FALSE(BlackAndWhite::isPure(page));
-    EXPECT_TRUE(BlackAndWhite::isPure(BlackAndWhite::toPure(page)));
-    // Half lightness is the threshold: (max + min) / 2 of 127 and 128.
-    QImage pair(2, 1, QImage::Format_RGB32);
-    pair.setPixel(0, 0, qRgb(127, 127, 127));
-    pair.setPixel(1, 0, qRgb(255, 0, 0));
-    const QImage pure = BlackAndWhite::toPure(pair);
-    EXPECT_EQ(pure.pixel(0, 0) & 0xFFFFFF, 0x000000u);
-    EXPECT_EQ(pure.pixel(1, 0) & 0xFFFFFF, 0xFFFFFFu);
 }
 
 } // namespace
