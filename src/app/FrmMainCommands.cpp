@@ -72,6 +72,7 @@ QString FrmMain::choosePictureWithBrowser()
         m_browser->setProgress(m_loadProgress.get());
     }
     m_browser->Filename.clear();
+    m_browser->setCurrentPicture(canvas.CurrentPicture());
     m_browser->exec();
     const QString chosen = m_browser->Filename;
     if (m_browser->LoadFailed) {

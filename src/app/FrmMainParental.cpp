@@ -198,6 +198,7 @@ void FrmMain::settingsCommand()
     {
         frmParentalOptions options(m_folder, this);
         options.onLibraryChanged = [this] { m_browser.reset(); };
+        options.setCurrentPicture(canvas.CurrentPicture());
         options.exec();
         confirmed = options.OKclicked;
         mustEnd = options.ProgramMustEnd;

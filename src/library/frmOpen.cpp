@@ -5,6 +5,7 @@
 #include "library/LoadProgress.h"
 #include "library/StripLayout.h"
 #include "library/ThumbnailStrip.h"
+#include "library/frmManagePictures.h"
 #include "ui/frmMessage.h"
 #include "ui/frmParentMessage.h"
 #include "platform/AppError.h"
@@ -464,11 +465,13 @@ void frmOpen::morePictures()
     }
 }
 
-// The picture manager, where a parent adds books and pictures, opens here
-// modally once it exists; the browser has already been given up, so the
-// next opening rebuilds the strip with whatever was added.
+// The browser has already been given up, so the next opening rebuilds the
+// strip with whatever the parent changed.
 void frmOpen::openPictureManager()
 {
+    frmManagePictures manager(m_store.programFolder(), parentWidget());
+    manager.setCurrentPicture(m_currentPicture);
+    manager.exec();
 }
 
 void frmOpen::closeBrowser()

@@ -47,6 +47,9 @@ public:
     void setMainTimer(QTimer* timer) { m_mainTimer = timer; }
     // Where loading shows its progress (the splash window); may be null.
     void setProgress(LoadProgress* progress) { m_progress = progress; }
+    // The picture on the canvas ("" for none), which the picture manager
+    // opened from here must not delete.
+    void setCurrentPicture(const QString& path) { m_currentPicture = path; }
 
     int exec() override;
 
@@ -96,6 +99,7 @@ private:
     SoundBoard& m_sounds;
     QTimer* m_mainTimer = nullptr;
     LoadProgress* m_progress = nullptr;
+    QString m_currentPicture;
 
     QWidget* PB = nullptr;
     ThumbnailStrip* Pmb = nullptr;

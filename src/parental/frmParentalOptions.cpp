@@ -3,6 +3,8 @@
 #include "ui/LinkLabel.h"
 #include "platform/SettingsFile.h"
 #include "parental/frmFirstTime.h"
+#include "library/frmColoredPictures.h"
+#include "library/frmManagePictures.h"
 #include "ui/mMain.h"
 #include "ui/frmParentMessage.h"
 #include "platform/AppError.h"
@@ -406,12 +408,15 @@ void frmParentalOptions::addRemoveClicked()
 
 void frmParentalOptions::openColoredPicturesBrowser()
 {
-    // The coloured pictures browser opens here, modally, once it exists.
+    frmColoredPictures browser(m_folder, this);
+    browser.exec();
 }
 
 void frmParentalOptions::openPictureManager()
 {
-    // The picture manager opens here, modally, once it exists.
+    frmManagePictures manager(m_folder, this);
+    manager.setCurrentPicture(m_currentPicture);
+    manager.exec();
 }
 
 void frmParentalOptions::checkForUpdatesClicked()

@@ -36,6 +36,9 @@ public:
     // rebuilds its thumbnails when next opened.
     std::function<void()> onLibraryChanged;
 
+    // The picture on the canvas ("" for none): the picture manager opened
+    // from here must not delete it or its book.
+    void setCurrentPicture(const QString& path) { m_currentPicture = path; }
 
 public Q_SLOTS:
     void reject() override;
@@ -74,6 +77,7 @@ private:
     void notify(const QString& text);
 
     ProgramFolder m_folder;
+    QString m_currentPicture;
 
     QCheckBox* Check1 = nullptr; // play sound effects
     QCheckBox* O2 = nullptr;     // allow quitting without permission

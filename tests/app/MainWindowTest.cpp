@@ -1,4 +1,7 @@
 #include "app/FrmMain.h"
+#include "library/frmManagePictures.h"
+#include "library/frmOpen.h"
+#include "support/WindowWatch.h"
 #include "ui/LinkLabel.h"
 #include "paint/Backdrop.h"
 #include "ui/frmColorPicker.h"
@@ -14,6 +17,9 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QFileInfo>
+#include <QListWidget>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
@@ -402,4 +408,53 @@ TEST_F(MainWindowTest, QuittingSavesThePictureAndEndsTheProgram)
     EXPECT_EQ(saved.size(), QSize(200, 120));
     EXPECT_GT(qGreen(saved.pixel(40, 60)), 150);
     EXPECT_LT(qRed(saved.pixel(40, 60)), 100);
+}
+
+// A parent deletes a picture in the picture manager opened from the options
+// window; the next time the child opens the browser it is built again and
+// the picture is gone from it.
+TEST_F(MainWindowTest, TheBrowserIsBuiltAgainAfterTheLibraryWindows)
+{
+    data.writePicture(QStringLiteral("/books/Zoo/lion.bmp"), 200, 120);
+    data.writePicture(QStringLiteral("/books/Zoo/zebra.bmp"), 200, 120);
+    ASSERT_TRUE(window->Form_Load());
+    window->pictureChooser = nullptr; // the real browser from here on
+
+    const auto openBrowserExpecting = [this](qsizetype pictures) {
+        ModalDriver::answerNext([pictures](QWidget* modal) {
+            auto* browser = qobject_cast<frmOpen*>(modal);
+            ASSERT_NE(browser, nullptr);
+            EXPECT_EQ(browser->pictureTable().size(), pictures);
+            ModalDriver::click(browser->findChild<QWidget*>(QStringLiteral("cClose")));
+        });
+        QTest::mouseClick(window->c[0], Qt::LeftButton);
+        EXPECT_TRUE(ModalDriver::allAnswered());
+    };
+    openBrowserExpecting(3);
+
+    WindowWatch::Notices notices; // "Are you sure ...?": Continue
+    ModalDriver::answerNext([](QWidget* prompt) {
+        ModalDriver::answerNext([](QWidget* options) {
+            ModalDriver::answerNext([options](QWidget* modal) {
+                auto* manager = qobject_cast<frmManagePictures*>(modal);
+                ASSERT_NE(manager, nullptr);
+                QTest::keyClick(manager->cBooks, Qt::Key_Down);
+                ASSERT_EQ(manager->cBooks->currentText(), QStringLiteral("Zoo"));
+                const auto zebra = manager->LV->findItems(QStringLiteral("zebra.bmp"), Qt::MatchExactly);
+                ASSERT_EQ(zebra.size(), 1);
+                QTest::mouseClick(manager->LV->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                  manager->LV->visualItemRect(zebra.first()).center());
+                ModalDriver::click(manager->cFunc(1));
+                ModalDriver::click(manager->cFunc(4));
+                ModalDriver::click(options->findChild<QWidget*>(QStringLiteral("cFunc0")));
+            });
+            ModalDriver::click(options->findChild<QWidget*>(QStringLiteral("cFunc3")));
+        });
+        ModalDriver::click(prompt->childAt(OkButtonAt));
+    });
+    QTest::mouseClick(window->pFunc[4], Qt::LeftButton);
+    EXPECT_TRUE(ModalDriver::allAnswered());
+    EXPECT_FALSE(QFileInfo::exists(data.path(QStringLiteral("/books/Zoo/zebra.bmp"))));
+
+    openBrowserExpecting(2);
 }

@@ -2,6 +2,9 @@
 #include "ui/frmMessage.h"
 #include "ui/frmParentMessage.h"
 #include "ui/LinkLabel.h"
+#include "library/frmManagePictures.h"
+
+#include <QComboBox>
 
 #include <QDir>
 #include <QLabel>
@@ -149,15 +152,30 @@ TEST_F(Browser, MorePicturesRefusedKeepsTheBrowserOpen)
     EXPECT_TRUE(browser().Filename.isEmpty());
 }
 
-TEST_F(Browser, MorePicturesAllowedGivesUpTheBrowser)
+TEST_F(Browser, MorePicturesAllowedOpensThePictureManager)
 {
     data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
-    open([](QWidget* w) {
-        ModalDriver::answerNext([](QWidget* modal) {
+    data.writePicture(QStringLiteral("/books/Zoo/lion.bmp"));
+    const QString open = file(QStringLiteral("/books/Animals/cat.bmp"));
+    browser().setCurrentPicture(open);
+    bool managerShown = false;
+    this->open([&](QWidget* w) {
+        ModalDriver::answerNext([&](QWidget* modal) {
+            ModalDriver::answerNext([&](QWidget* window) {
+                auto* manager = qobject_cast<frmManagePictures*>(window);
+                ASSERT_NE(manager, nullptr);
+                managerShown = true;
+                // The browser is already out of sight, and the canvas's picture is known.
+                EXPECT_FALSE(w->isVisible());
+                EXPECT_EQ(manager->CurrentPicture(), open);
+                EXPECT_EQ(manager->cBooks->count(), 2);
+                ModalDriver::click(manager->cFunc(4));
+            });
             ModalDriver::click(qobject_cast<frmMessage*>(modal)->cOut1);
         });
         clickButton(w, "pMorePics");
     });
+    EXPECT_TRUE(managerShown);
     EXPECT_TRUE(browser().UnloadRequested);
     EXPECT_TRUE(browser().Filename.isEmpty());
 }

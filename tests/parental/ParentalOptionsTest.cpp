@@ -2,6 +2,8 @@
 #include "support/WindowWatch.h"
 #include "parental/frmFirstTime.h"
 #include "parental/frmParentalOptions.h"
+#include "library/frmColoredPictures.h"
+#include "library/frmManagePictures.h"
 #include "support/TempDataFolder.h"
 
 #include <QCheckBox>
@@ -9,6 +11,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QInputMethodEvent>
+#include <QListWidget>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QUrl>
@@ -271,13 +274,34 @@ TEST_F(ParentalOptionsTest, LibraryLinksNeedTheirFolders)
                                                     "colored."));
     EXPECT_EQ(notices.texts().at(1), QStringLiteral("Could not find the books path. Please reinstall The Tintaloo!"));
     EXPECT_EQ(libraryChanges, 0);
+    w.close();
+}
 
-    QDir().mkpath(data.root() + QStringLiteral("/Colored Pictures"));
-    QDir().mkpath(data.root() + QStringLiteral("/books"));
+TEST_F(ParentalOptionsTest, LibraryLinksOpenTheLibraryWindowsAndThenTheLibraryChanges)
+{
+    writeSettings(NoPassword);
+    data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
+    data.writePicture(QStringLiteral("/Colored Pictures/Animals/cat.bmp.jpg"));
+    frmParentalOptions w(data.folder());
+    const QString open = data.path(QStringLiteral("/books/Animals/cat.bmp"));
+    w.setCurrentPicture(open);
+    QStringList changes;
+    w.onLibraryChanged = [&changes] { changes << QStringLiteral("changed"); };
+    w.show();
+
+    WindowWatch::answer<frmColoredPictures>([&changes](frmColoredPictures* colored) {
+        changes << colored->windowTitle();
+        EXPECT_EQ(colored->LV->count(), 1);
+        ModalDriver::click(colored->cFunc(2));
+    });
     clickChild(&w, "cFunc2");
+    WindowWatch::answer<frmManagePictures>([&changes, open](frmManagePictures* manager) {
+        changes << manager->windowTitle();
+        EXPECT_EQ(manager->CurrentPicture(), open);
+        ModalDriver::click(manager->cFunc(4));
+    });
     clickChild(&w, "cFunc3");
-    EXPECT_EQ(notices.texts().size(), 2);
-    EXPECT_EQ(libraryChanges, 2);
+    EXPECT_EQ(changes, QStringList({"Manage colored pictures", "changed", "Manage pictures", "changed"}));
     w.close();
 }
 

@@ -1,0 +1,99 @@
+#include "library/frmBookTitle.h"
+
+#include "ui/AppFonts.h"
+#include "ui/LinkLabel.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+
+namespace {
+
+LinkLabel* makeLink(const QString& caption, QWidget* parent)
+{
+    auto* link = new LinkLabel(caption, parent);
+    QFont font = AppFonts::playful(12, true);
+    font.setUnderline(true);
+    link->setFont(font);
+    QPalette pal = link->palette();
+    pal.setColor(QPalette::WindowText, QColor(0x1E, 0x5A, 0xC8));
+    link->setPalette(pal);
+    link->adjustSize();
+    return link;
+}
+
+} // namespace
+
+frmBookTitle::frmBookTitle(QWidget* parent)
+    : BorderedDialog(parent)
+{
+    setObjectName(QStringLiteral("frmBookTitle"));
+    setWindowTitle(QStringLiteral("Book title"));
+    setFixedSize(WindowWidth, WindowHeight);
+
+    lCaption = new QLabel(QStringLiteral("Book title"), this);
+    lCaption->setObjectName(QStringLiteral("lCaption"));
+    lCaption->setFont(AppFonts::playful(14, true));
+    lCaption->setGeometry(8, 8, 397, 28);
+
+    lMessage = new QLabel(QStringLiteral("Please enter a title for the new book."), this);
+    lMessage->setObjectName(QStringLiteral("lMessage"));
+    lMessage->setFont(AppFonts::playful(12));
+    lMessage->setWordWrap(true);
+    lMessage->setGeometry(8, 44, 397, 40);
+    lMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    Text1 = new QLineEdit(this);
+    Text1->setObjectName(QStringLiteral("Text1"));
+    Text1->setFont(AppFonts::playful(12));
+    Text1->setGeometry(8, 90, 397, 30);
+    // Room for the longest title that is accepted and a little more, so an
+    // over-long one is refused with a notice rather than cut silently.
+    Text1->setMaxLength(200);
+    connect(Text1, &QLineEdit::returnPressed, this, &frmBookTitle::lContinue_click);
+
+    lContinue = makeLink(QStringLiteral("Continue"), this);
+    lContinue->setObjectName(QStringLiteral("lContinue"));
+    lContinue->move(344, 150);
+    connect(lContinue, &LinkLabel::clicked, this, &frmBookTitle::lContinue_click);
+
+    lCancel = makeLink(QStringLiteral("Cancel"), this);
+    lCancel->setObjectName(QStringLiteral("lCancel"));
+    lCancel->move(280, 150);
+    connect(lCancel, &LinkLabel::clicked, this, &frmBookTitle::lCancel_click);
+
+    Text1->setFocus();
+}
+
+void frmBookTitle::lContinue_click()
+{
+    // Enter in the text box also reaches the window: answer it once.
+    if (!isVisible())
+        return;
+    Title = Text1->text();
+    CancelPressed = false;
+    accept();
+}
+
+void frmBookTitle::lCancel_click()
+{
+    CancelPressed = true;
+    reject();
+}
+
+void frmBookTitle::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        lContinue_click();
+        break;
+    case Qt::Key_Escape:
+        lCancel_click();
+        break;
+    default:
+        BorderedDialog::keyPressEvent(event);
+        return;
+    }
+    event->accept();
+}

@@ -1,0 +1,205 @@
+// The picture manager's commands that add to the library: a new book, and
+// pictures copied into a book.
+
+#include "library/frmManagePictures.h"
+
+#include "library/BookStore.h"
+#include "library/FolderListing.h"
+#include "library/frmBookTitle.h"
+#include "paint/BlackAndWhite.h"
+#include "platform/AppError.h"
+#include "platform/ImageFile.h"
+#include "ui/cFileDialog.h"
+#include "ui/mMain.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// Characters no book title may hold: they cannot be part of a folder name
+// everywhere a library may be copied to.
+const QString ForbiddenTitleCharacters = QStringLiteral("\\/:*?\"<>|");
+
+// A picture file larger than this is not read into memory; the largest
+// picture the program opens is far smaller as a BMP.
+constexpr qint64 MaxPictureBytes = 256LL * 1024 * 1024;
+
+bool hasForbiddenCharacter(const QString& title)
+{
+    for (const QChar c : title)
+        if (ForbiddenTitleCharacters.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7F)
+            return true;
+    return false;
+}
+
+QByteArray readWhole(const QString& path)
+{
+    QFile file(path);
+    if (file.size() > MaxPictureBytes || !file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+} // namespace
+
+// ---- add book --------------------------------------------------------------------
+
+frmManagePictures::TitleProblem frmManagePictures::checkTitle(const QString& title) const
+{
+    if (title.isEmpty() || title == QLatin1String(".") || title == QLatin1String("..")
+        || title.size() > MaxTitleLength || hasForbiddenCharacter(title))
+        return TitleProblem::Unusable;
+    const QString books = folder().path(QStringLiteral("/books"));
+    if (FolderListing(books, FolderListing::Kind::Folders).contains(title)
+        || FolderListing(books, FolderListing::Kind::Files).contains(title))
+        return TitleProblem::Exists;
+    return TitleProblem::None;
+}
+
+void frmManagePictures::addBook()
+{
+    frmBookTitle prompt(this);
+    prompt.exec();
+    if (prompt.CancelPressed)
+        return;
+    // Blanks at either end would be invisible in the chooser.
+    const QString title = prompt.Title.trimmed();
+    const QString books = folder().path(QStringLiteral("/books"));
+    const QString cannotCreate =
+        QStringLiteral("The book could not be created. Please make sure that the path '") + books
+        + QStringLiteral("/' is not write protected and that you have not used the following characters in the "
+                         "book title \\ /:*?\"<>|");
+    switch (checkTitle(title)) {
+    case TitleProblem::Unusable:
+        notify(cannotCreate);
+        return;
+    case TitleProblem::Exists:
+        notify(QStringLiteral("A book by this name already exists. Please select another name."));
+        return;
+    case TitleProblem::None:
+        break;
+    }
+    if (!QDir(books).mkdir(title)) {
+        notify(cannotCreate);
+        return;
+    }
+    addBookEntry(title);
+}
+
+// ---- add pictures ----------------------------------------------------------------
+
+// The default book is fixed, and the own pictures book holds only the
+// child's drawings; neither takes pictures from outside.
+bool frmManagePictures::isAddableBook(const QString& book) const
+{
+    return !book.isEmpty() && !isDefaultBook(book)
+        && book.compare(BookStore::OwnPicturesName, Qt::CaseInsensitive) != 0
+        && isInsideProgramFolder(bookPath(book));
+}
+
+void frmManagePictures::addPictureFiles(const QStringList& sources)
+{
+    const QString book = selectedBook();
+    const QString target = bookPath(book);
+    for (const QString& source : sources) {
+        if (sameEntry(QFileInfo(source).absolutePath(), target, Qt::CaseSensitive)) {
+            notify(QStringLiteral("You are attempting to copy picture(s) from one book into the same book!"));
+            return;
+        }
+    }
+    for (const QString& source : sources)
+        if (addPicture(source, book) == AddOutcome::Stop)
+            break;
+    fillList();
+}
+
+frmManagePictures::AddOutcome frmManagePictures::addPicture(const QString& source, const QString& book)
+{
+    const QString name = QFileInfo(source).fileName();
+    const auto faulty = [this, &name]() {
+        notify(QStringLiteral("The file '") + name
+               + QStringLiteral("' is faulty. Not all pictures you selected may have been added."));
+        return AddOutcome::Skipped;
+    };
+    if (!BookStore::isSafePictureName(name))
+        return faulty();
+    if (FolderListing(bookPath(book), FolderListing::Kind::Files).contains(name))
+        return pictureExists(book);
+    const QByteArray bytes = readWhole(source);
+    if (bytes.isEmpty())
+        return faulty();
+    QImage picture;
+    try {
+        picture = ImageFile::read(source);
+    } catch (const AppError&) {
+        return faulty();
+    }
+    if (!BlackAndWhite::isPure(picture)) {
+        notify(QStringLiteral("Could not add the file '") + name
+               + QStringLiteral("' because it is not pure Black and White."));
+        return addBlackAndWhiteCopy(name, picture, book);
+    }
+    return writePicture(name, bytes, book);
+}
+
+// Offers the picture made pure (each pixel black or white by its lightness)
+// in its place, as a BMP under the same base name: "cat.jpg" -> "cat.bmp".
+frmManagePictures::AddOutcome frmManagePictures::addBlackAndWhiteCopy(const QString& name, const QImage& picture,
+                                                                      const QString& book)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString copyName = name.left(dot) + QStringLiteral(".bmp");
+    if (!ask(QStringLiteral("Would you like to add a black and white copy of '") + name
+             + QStringLiteral("' instead? It will be added to the book as '") + copyName + QStringLiteral("'.")))
+        return AddOutcome::Skipped;
+    if (FolderListing(bookPath(book), FolderListing::Kind::Files).contains(copyName))
+        return pictureExists(book);
+    return writePicture(copyName, ImageFile::encodeBmp24(BlackAndWhite::toPure(picture)), book);
+}
+
+frmManagePictures::AddOutcome frmManagePictures::pictureExists(const QString& book)
+{
+    notify(QStringLiteral("A picture by this name already exists within the book '") + book
+           + QStringLiteral("' . Please rename the picture before you try to add it."));
+    return AddOutcome::Skipped;
+}
+
+// Writes the new picture through a temporary file renamed into place, so a
+// full disk never leaves half a picture in the book.
+frmManagePictures::AddOutcome frmManagePictures::writePicture(const QString& name, const QByteArray& bytes,
+                                                              const QString& book)
+{
+    const QString target = bookPath(book);
+    const QString path = target + QLatin1Char('/') + name;
+    if (!ImageFile::writeReplacing(path, bytes)) {
+        notify(QStringLiteral("Could not add the file '") + name + QStringLiteral("'. Please make sure that the folder '")
+               + target + QStringLiteral("' is not write protected."));
+        return AddOutcome::Stop;
+    }
+    // A thumbnail left from an earlier picture of this name would stand for
+    // the new one.
+    mMain::RemoveFile(BookStore::thumbnailPath(path));
+    return AddOutcome::Added;
+}
+
+void frmManagePictures::addPictures()
+{
+    const QString book = selectedBook();
+    if (!isAddableBook(book)) {
+        notify(QStringLiteral("Pictures cannot be added to this book. Please select another book to add pictures "
+                              "to."));
+        return;
+    }
+    cFileDialog dialog;
+    dialog.DialogTitle = QStringLiteral("Add pictures to ") + book;
+    dialog.Filter = QStringLiteral("Pictures (*.bmp,*.gif,*.jpg)|*.bmp;*.gif;*.jpg");
+    dialog.flags = cFileDialog::FileMustExist | cFileDialog::AllowMultiSelect;
+    dialog.hwnd = this;
+    dialog.InitDir = QDir::homePath();
+    dialog.ShowOpen();
+    const QStringList chosen = dialog.selectedPaths();
+    if (!chosen.isEmpty())
+        addPictureFiles(chosen);
+}

@@ -1,0 +1,179 @@
+#include "LibraryWindowsFixture.h"
+#include "library/frmManagePictures.h"
+#include "paint/BlackAndWhite.h"
+#include "support/FileDialogDriver.h"
+
+#include <QTemporaryDir>
+
+namespace {
+
+const QString AddCommand = QStringLiteral("Add pictures to this book");
+
+class AddPictures : public LibraryWindows
+{
+protected:
+    void SetUp() override
+    {
+        data.writePicture(QStringLiteral("/books/The Tintaloo/sun.bmp"));
+        data.writePicture(QStringLiteral("/books/own pictures/own_0.bmp"));
+        data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
+    }
+
+    // A picture in the parent's own folder, outside the program's.
+    QString outside(const QString& name) const { return m_home.path() + QLatin1Char('/') + name; }
+    void writeOutside(const QString& name, const QByteArray& bytes) const
+    {
+        QFile out(outside(name));
+        ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+        out.write(bytes);
+    }
+    // A pure black-and-white line picture of the test folder's kind.
+    void drawOutside(const QString& name)
+    {
+        const QString tail = QStringLiteral("/drawn/") + name;
+        data.writePicture(tail, 90, 60);
+        ASSERT_TRUE(QFile::rename(file(tail), outside(name)));
+    }
+
+    QTemporaryDir m_home;
+};
+
+TEST_F(AddPictures, SomeBooksTakeNoPicturesAndNoBookTakesItsOwn)
+{
+    frmManagePictures w(data.folder());
+    WindowWatch::Notices notices;
+    run<frmManagePictures>(w, [this](frmManagePictures* win) {
+        EXPECT_EQ(win->cFunc(2)->text(), AddCommand);
+        chooseBook(win, QStringLiteral("The Tintaloo"));
+        command(win, 2);
+        chooseBook(win, QStringLiteral("own pictures"));
+        command(win, 2);
+        chooseBook(win, QStringLiteral("Animals"));
+        chooseFiles({file(QStringLiteral("/books/Animals/cat.bmp"))});
+        command(win, 2);
+        EXPECT_EQ(shown(win), QStringList({"cat.bmp"}));
+        command(win, 4);
+    });
+    const QString refused = QStringLiteral("Pictures cannot be added to this book. Please select another book to add "
+                                           "pictures to.");
+    EXPECT_EQ(notices.texts(),
+              QStringList({refused, refused,
+                           QStringLiteral("You are attempting to copy picture(s) from one book into the same book!")}));
+}
+
+TEST_F(AddPictures, OnlyPureNewReadablePicturesAreCopiedWhole)
+{
+    drawOutside(QStringLiteral("bee.bmp"));
+    drawOutside(QStringLiteral("owl.gif"));
+    drawOutside(QStringLiteral("cat.bmp"));
+    drawOutside(QStringLiteral("fox.jpg")); // compression noise: not pure
+    writeOutside(QStringLiteral("bad.gif"), "GIF89a and nothing more");
+    // Left over from an earlier bee.bmp: it must not stand for the new one.
+    writeSolid(data, QStringLiteral("/books/Animals/bee.bmp.tnl"), QSize(100, 100), qRgb(255, 0, 0));
+    frmManagePictures w(data.folder());
+    WindowWatch::Notices notices(true); // questions are answered "Cancel"
+    FileDialogDriver::SeenPtr seen;
+    run<frmManagePictures>(w, [this, &seen](frmManagePictures* win) {
+        seen = chooseFiles({outside("bee.bmp"), outside("owl.gif"), outside("cat.bmp"),
+                                         outside("fox.jpg"), outside("bad.gif")});
+        command(win, 2);
+        EXPECT_EQ(shown(win), QStringList({"bee.bmp", "cat.bmp", "owl.gif"}));
+        command(win, 4);
+    });
+    ASSERT_TRUE(seen->shown);
+    EXPECT_TRUE(seen->multipleSelection);
+    EXPECT_TRUE(seen->mustExist);
+    EXPECT_TRUE(notices.texts().contains(QStringLiteral(
+        "A picture by this name already exists within the book 'Animals' . Please rename the picture before you try "
+        "to add it.")));
+    EXPECT_TRUE(notices.texts().contains(
+        QStringLiteral("Could not add the file 'fox.jpg' because it is not pure Black and White.")));
+    EXPECT_TRUE(notices.texts().contains(
+        QStringLiteral("The file 'bad.gif' is faulty. Not all pictures you selected may have been added.")));
+    // Copied byte for byte, and the existing cat.bmp untouched.
+    EXPECT_EQ(WindowWatch::readBytes(file(QStringLiteral("/books/Animals/bee.bmp"))),
+              WindowWatch::readBytes(outside("bee.bmp")));
+    EXPECT_EQ(WindowWatch::readBytes(file(QStringLiteral("/books/Animals/owl.gif"))),
+              WindowWatch::readBytes(outside("owl.gif")));
+    EXPECT_NE(WindowWatch::readBytes(file(QStringLiteral("/books/Animals/cat.bmp"))),
+              WindowWatch::readBytes(outside("cat.bmp")));
+    EXPECT_NE(QImage(file(QStringLiteral("/books/Animals/bee.bmp.tnl"))).pixel(50, 50), qRgb(255, 0, 0));
+    // No copy of the refused ones, and no temporary file left behind.
+    EXPECT_EQ(QDir(file(QStringLiteral("/books/Animals")))
+                  .entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name),
+              QStringList({"bee.bmp", "bee.bmp.tnl", "cat.bmp", "cat.bmp.tnl", "owl.gif", "owl.gif.tnl"}));
+}
+
+TEST_F(AddPictures, AnImpurePictureCanComeInAsABlackAndWhiteCopy)
+{
+    // Grey smoothing around a dark line on a light page.
+    QImage scan(80, 50, QImage::Format_RGB32);
+    scan.fill(qRgb(250, 248, 240));
+    for (int y = 0; y < 50; ++y) {
+        scan.setPixel(39, y, qRgb(140, 140, 140));
+        scan.setPixel(40, y, qRgb(10, 10, 20));
+        scan.setPixel(41, y, qRgb(120, 120, 120));
+    }
+    ASSERT_TRUE(scan.save(outside("scan.jpg"), "JPG", 95));
+    ASSERT_FALSE(BlackAndWhite::isPure(QImage(outside("scan.jpg"))));
+
+    frmManagePictures w(data.folder());
+    WindowWatch::Notices notices;
+    run<frmManagePictures>(w, [this](frmManagePictures* win) {
+        chooseFiles({outside("scan.jpg")});
+        command(win, 2);
+        EXPECT_EQ(shown(win), QStringList({"cat.bmp", "scan.bmp"}));
+        // A second time the copy's name is taken.
+        chooseFiles({outside("scan.jpg")});
+        command(win, 2);
+        command(win, 4);
+    });
+    const QString offer = QStringLiteral("Would you like to add a black and white copy of 'scan.jpg' instead? It will "
+                                         "be added to the book as 'scan.bmp'.");
+    const QString notPure = QStringLiteral("Could not add the file 'scan.jpg' because it is not pure Black and White.");
+    EXPECT_EQ(notices.texts(),
+              QStringList({notPure, offer, notPure, offer,
+                           QStringLiteral("A picture by this name already exists within the book 'Animals' . Please "
+                                          "rename the picture before you try to add it.")}));
+    EXPECT_FALSE(exists(QStringLiteral("/books/Animals/scan.jpg")));
+    const QImage copy(file(QStringLiteral("/books/Animals/scan.bmp")));
+    ASSERT_EQ(copy.size(), QSize(80, 50));
+    EXPECT_TRUE(BlackAndWhite::isPure(copy));
+    // The page went white, the dark line black, the greys by their lightness.
+    EXPECT_EQ(copy.pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(copy.pixel(40, 25) & 0xFFFFFF, 0x000000u);
+    EXPECT_EQ(copy.pixel(41, 25) & 0xFFFFFF, 0x000000u);
+    EXPECT_EQ(copy.pixel(39, 25) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST_F(AddPictures, AFailedWriteIsReportedAndStopsTheAdding)
+{
+    drawOutside(QStringLiteral("ant.bmp"));
+    drawOutside(QStringLiteral("bee.bmp"));
+    // Something that is not a picture file already stands where ant.bmp would go.
+    QDir().mkpath(file(QStringLiteral("/books/Animals/ant.bmp")));
+    frmManagePictures w(data.folder());
+    WindowWatch::Notices notices;
+    run<frmManagePictures>(w, [this](frmManagePictures* win) {
+        chooseFiles({outside("ant.bmp"), outside("bee.bmp")});
+        command(win, 2);
+        command(win, 4);
+    });
+    EXPECT_EQ(notices.texts(), QStringList({QStringLiteral("Could not add the file 'ant.bmp'. Please make sure that the "
+                                                           "folder '")
+                                            + file(QStringLiteral("/books/Animals"))
+                                            + QStringLiteral("' is not write protected.")}));
+    EXPECT_FALSE(exists(QStringLiteral("/books/Animals/bee.bmp")));
+}
+
+TEST(BlackAndWhiteTest, OneGreyPixelMakesAPictureImpure)
+{
+    QImage page(64, 40, QImage::Format_RGB32);
+    page.fill(qRgb(255, 255, 255));
+    page.setPixel(10, 20, qRgb(0, 0, 0));
+    EXPECT_TRUE(BlackAndWhite::isPure(page));
+    page.setPixel(63, 39, qRgb(254, 255, 255));
+    EXPECT_FALSE(BlackAndWhite::isPure(page));
+}
+
+} // namespace
