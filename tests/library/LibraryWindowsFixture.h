@@ -67,12 +67,9 @@ protected:
             QTest::keyClick(w->cBooks, w->cBooks->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
     }
 
-    // Answers the next open dialog with these files. The dialog is made the
-    // active window first: the offscreen platform activates windows later,
-    // and focus arriving while the names are typed would garble them.
+    // Answers the next open dialog with these files.
     static FileDialogDriver::SeenPtr chooseFiles(const QStringList& paths, FileDialogDriver::Then then = {})
     {
-        WindowWatch::answer<QFileDialog>([](QFileDialog* dialog) { QApplication::setActiveWindow(dialog); });
         return FileDialogDriver::choose(paths, std::move(then));
     }
 

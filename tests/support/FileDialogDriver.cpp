@@ -66,9 +66,11 @@ void typeAndAccept(QFileDialog* dialog, const QString& folder, const QString& te
         return;
     }
     // The name box must have the focus, as under a person's hands: without
-    // it the dialog rewrites the box from its list's selection.
-    dialog->activateWindow();
-    QTest::qWaitForWindowActive(dialog, 1000);
+    // it the dialog rewrites the box from its list's selection. The offscreen
+    // platform activates windows late, and focus arriving while the name is
+    // typed would garble it, so the dialog is made active here and now.
+    QApplication::setActiveWindow(dialog);
+    QTest::qWaitForWindowActive(dialog, 5000);
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
