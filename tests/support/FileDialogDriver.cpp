@@ -71,6 +71,8 @@ void typeAndAccept(QFileDialog* dialog, const QString& folder, const QString& te
     // typed would garble it, so the dialog is made active here and now.
     QApplication::setActiveWindow(dialog);
     QTest::qWaitForWindowActive(dialog, 5000);
+    // Let the focus changes of the activation land before typing.
+    QCoreApplication::processEvents();
     edit->setFocus();
     edit->selectAll();
     QTest::keyClick(edit, Qt::Key_Delete);
