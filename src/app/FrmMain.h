@@ -85,8 +85,10 @@ public:
     // A press on the palette at (x, y): picks the colour of the bubble there.
     void Pc_MouseDown(int x, int y);
     void setColor(quint32 colour);
-    // The automatic save of the coloured picture.
-    void autoSave();
+    // The automatic save of the coloured picture. When it fails, a parent
+    // notice says so at once, and why, while the painting is still on the
+    // canvas; false when the parent chose to stay with it (Cancel).
+    bool autoSave();
     void PlayEffect(int kind);
 
     // State that start-up fills and the commands use.

@@ -291,11 +291,11 @@ void frmOpen::comingBack()
         return;
     const PictureEntry& entry = m_table.at(m_chosen);
     const QString colored = m_store.coloredPicturePath(entry.path());
-    if (!QFileInfo(colored).isFile())
+    if (!QFileInfo(colored).isFile() || !m_store.programFolder().holds(QFileInfo(colored).path()))
         return;
     try {
         const QString thumbPath = BookStore::thumbnailPath(colored);
-        if (QFileInfo::exists(thumbPath))
+        if (QFileInfo::exists(thumbPath) || QFileInfo(thumbPath).isSymLink())
             QFile::remove(thumbPath);
         cNDib thumbnail;
         if (!thumbnail.Make_From_Image(BookStore::makeThumbnail(colored, thumbPath)))
@@ -303,7 +303,7 @@ void frmOpen::comingBack()
         Pmb->drawThumbnail(thumbnail, entry.left, entry.top);
         Pmb->update();
     } catch (const AppError&) {
-        // The old thumbnail stays on the strip; the next load tries again.
+        // The coloured file cannot be read: the old thumbnail stays.
     }
 }
 

@@ -2,13 +2,14 @@
 
 #include "platform/AppError.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QRandomGenerator>
 #include <QtEndian>
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -17,53 +18,173 @@ namespace ImageFile {
 
 namespace {
 
-// Qt's BMP reader accepts a file cut short and fills the missing rows, so an
-// uncompressed BMP is checked here for all of its pixel bytes.
-bool bmpIsTruncated(const QString& path, qint64 fileSize)
+[[noreturn]] void damaged()
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray head = file.read(54);
-    if (head.size() < 54 || !head.startsWith("BM"))
-        return false;
-    const uchar* p = reinterpret_cast<const uchar*>(head.constData());
-    const quint32 offset = qFromLittleEndian<quint32>(p + 10);
+    throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
+}
+
+bool startsWith(const QByteArray& bytes, const char* magic, qsizetype size)
+{
+    return bytes.size() >= size && std::memcmp(bytes.constData(), magic, size_t(size)) == 0;
+}
+
+// The decoder for the bytes, chosen from their first bytes alone; empty for
+// anything that is not BMP, GIF or JPEG.
+QByteArray formatOf(const QByteArray& bytes)
+{
+    if (startsWith(bytes, "BM", 2))
+        return QByteArrayLiteral("bmp");
+    if (startsWith(bytes, "GIF87a", 6) || startsWith(bytes, "GIF89a", 6))
+        return QByteArrayLiteral("gif");
+    if (startsWith(bytes, "\xFF\xD8\xFF", 3))
+        return QByteArrayLiteral("jpeg");
+    return {};
+}
+
+bool withinLimits(qint64 width, qint64 height)
+{
+    return width > 0 && height > 0 && width <= MaxSide && height <= MaxSide && width * height <= MaxPixels;
+}
+
+// Checks a BMP's header before Qt sees it: the size within the limits, and
+// for an uncompressed BMP every pixel byte present (Qt's reader would fill
+// the rows of a file cut short). A negative height is a top-down BMP.
+void checkBmp(const QByteArray& bytes)
+{
+    if (bytes.size() < 26)
+        damaged();
+    const uchar* p = reinterpret_cast<const uchar*>(bytes.constData());
     const quint32 headerSize = qFromLittleEndian<quint32>(p + 14);
-    if (headerSize < 40)
-        return false; // OS/2 core headers: left to the reader
+    if (headerSize < 40) {
+        // OS/2 core header: 16-bit sides, nothing else checked here.
+        if (!withinLimits(qFromLittleEndian<quint16>(p + 18), qFromLittleEndian<quint16>(p + 20)))
+            damaged();
+        return;
+    }
+    if (bytes.size() < 54)
+        damaged();
+    const quint32 offset = qFromLittleEndian<quint32>(p + 10);
     const qint64 width = qFromLittleEndian<qint32>(p + 18);
     const qint64 height = qAbs(qint64(qFromLittleEndian<qint32>(p + 22)));
+    if (!withinLimits(width, height))
+        damaged();
     const int bpp = qFromLittleEndian<quint16>(p + 28);
     const quint32 compression = qFromLittleEndian<quint32>(p + 30);
     const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    if (!uncompressed || width <= 0 || height <= 0
-        || !(bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32))
-        return false;
-    // Every row padded to 4 bytes (Qt reads the last row's filler too).
+    if (!uncompressed || !(bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32))
+        return;
+    // Every row padded to 4 bytes (Qt reads the last row's filler too). The
+    // sides are within MaxSide, so none of this can overflow.
     const qint64 stride = ((width * bpp + 31) / 32) * 4;
-    const qint64 needed = qint64(offset) + stride * height;
-    return fileSize < needed;
+    if (bytes.size() < qint64(offset) + stride * height)
+        damaged();
+}
+
+// The number of scans (SOS markers) in a JPEG, counted up to MaxJpegScans + 1.
+// Entropy-coded data is skipped byte by byte: inside it a 0xFF is followed
+// by a zero byte or a restart marker.
+int jpegScans(const QByteArray& bytes)
+{
+    const uchar* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    int scans = 0;
+    qsizetype i = 2;
+    while (i + 1 < size && scans <= MaxJpegScans) {
+        if (p[i] != 0xFF)
+            return scans; // not a marker: the decoder will call it damaged
+        const uchar marker = p[i + 1];
+        if (marker == 0xFF) {
+            ++i; // fill byte
+            continue;
+        }
+        if (marker == 0xD9)
+            break;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            i += 2;
+            continue;
+        }
+        if (i + 3 >= size)
+            break;
+        i += 2 + ((qsizetype(p[i + 2]) << 8) | p[i + 3]);
+        if (marker != 0xDA)
+            continue;
+        ++scans;
+        while (i + 1 < size && !(p[i] == 0xFF && p[i + 1] != 0 && !(p[i + 1] >= 0xD0 && p[i + 1] <= 0xD7)))
+            ++i;
+    }
+    return scans;
+}
+
+// The whole file, if it is a regular file of a sane size. Opened without
+// blocking, so a FIFO cannot hold the reader.
+QByteArray readRegularFile(const QString& path)
+{
+    if (path.startsWith(QLatin1Char(':'))) {
+        // A picture compiled into the program.
+        QFile resource(path);
+        if (!resource.open(QIODevice::ReadOnly))
+            throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
+        if (resource.size() > MaxFileBytes)
+            damaged();
+        return resource.readAll();
+    }
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG || errno == ELOOP)
+            throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
+        damaged();
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        damaged();
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        damaged();
+    if (S_ISDIR(st.st_mode))
+        throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
+    if (!S_ISREG(st.st_mode) || st.st_size > MaxFileBytes)
+        damaged();
+    QByteArray bytes = file.read(qint64(st.st_size));
+    if (file.error() != QFileDevice::NoError || bytes.size() != st.st_size)
+        damaged();
+    return bytes;
 }
 
 } // namespace
 
 QImage read(const QString& path)
 {
-    const QFileInfo info(path);
-    if (!info.isFile())
-        throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
-    if (bmpIsTruncated(path, info.size()))
-        throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
+    return decode(readRegularFile(path));
+}
+
+QImage decode(const QByteArray& bytes)
+{
+    const QByteArray format = formatOf(bytes);
+    if (format.isEmpty())
+        damaged();
+    if (format == "bmp")
+        checkBmp(bytes);
+    else if (format == "jpeg" && jpegScans(bytes) > MaxJpegScans)
+        damaged();
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        damaged();
+    // The one decoder for the format; no other is tried, whatever the
+    // content claims.
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
     const QSize announced = reader.size();
-    if (!announced.isValid() || announced.width() > MaxSide || announced.height() > MaxSide
-        || qint64(announced.width()) * announced.height() > MaxPixels)
-        throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
+    if (!withinLimits(announced.width(), qAbs(qint64(announced.height()))))
+        damaged();
     QImage image = reader.read();
     if (image.isNull())
-        throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
+        damaged();
     if (image.format() != QImage::Format_RGB32) {
         if (image.hasAlphaChannel()) {
             // Transparent parts of a GIF show the white page behind them.
@@ -85,126 +206,6 @@ QImage read(const QString& path)
         }
     }
     return image;
-}
-
-namespace {
-
-mode_t modeOf(QFileDevice::Permissions p)
-{
-    mode_t m = 0;
-    if (p & (QFileDevice::ReadOwner | QFileDevice::ReadUser))
-        m |= S_IRUSR;
-    if (p & (QFileDevice::WriteOwner | QFileDevice::WriteUser))
-        m |= S_IWUSR;
-    if (p & (QFileDevice::ExeOwner | QFileDevice::ExeUser))
-        m |= S_IXUSR;
-    if (p & QFileDevice::ReadGroup)
-        m |= S_IRGRP;
-    if (p & QFileDevice::WriteGroup)
-        m |= S_IWGRP;
-    if (p & QFileDevice::ExeGroup)
-        m |= S_IXGRP;
-    if (p & QFileDevice::ReadOther)
-        m |= S_IROTH;
-    if (p & QFileDevice::WriteOther)
-        m |= S_IWOTH;
-    if (p & QFileDevice::ExeOther)
-        m |= S_IXOTH;
-    return m;
-}
-
-QString randomSuffix()
-{
-    static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    QString s;
-    quint64 r = QRandomGenerator::global()->generate64();
-    for (int i = 0; i < 6; ++i, r /= 62)
-        s += QLatin1Char(digits[r % 62]);
-    return s;
-}
-
-} // namespace
-
-bool writeReplacing(const QString& path, const QByteArray& bytes, QFileDevice::Permissions newFilePermissions)
-{
-    if (path.isEmpty())
-        return false;
-    QFileInfo info(path);
-    if (info.isSymLink()) {
-        const QString target = info.canonicalFilePath();
-        if (!target.isEmpty())
-            info = QFileInfo(target);
-    }
-    const QString name = info.fileName();
-    const QString folder = info.absolutePath();
-    if (name.isEmpty())
-        return false;
-    const QByteArray target = QFile::encodeName(info.absoluteFilePath());
-
-    struct stat old {};
-    const bool existed = ::stat(target.constData(), &old) == 0;
-    if (existed && !S_ISREG(old.st_mode))
-        return false;
-
-    // The temporary file: exclusive, in the same folder (so the rename is
-    // atomic), private while it is written when it replaces a file.
-    int fd = -1;
-    QByteArray temp;
-    bool shortStem = false; // for names too long to take the suffix
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        const QString stem = shortStem ? QStringLiteral(".tintaloo") : QLatin1Char('.') + name;
-        temp = QFile::encodeName(folder + QLatin1Char('/') + stem + QLatin1Char('.') + randomSuffix());
-        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : 0666);
-        if (fd >= 0)
-            break;
-        if (errno == ENAMETOOLONG && !shortStem)
-            shortStem = true;
-        else if (errno != EEXIST && errno != EINTR)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-    auto fail = [&]() {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(temp.constData());
-        return false;
-    };
-
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, size_t(left));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail();
-        }
-        p += n;
-        left -= n;
-    }
-    if (existed) {
-        // Owner first (only root may give a file away; failure is fine),
-        // then the permission bits, which chown may have cleared.
-        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        }
-        if (::fchmod(fd, old.st_mode & 07777) != 0)
-            return fail();
-    } else if (newFilePermissions) {
-        if (::fchmod(fd, modeOf(newFilePermissions)) != 0)
-            return fail();
-    }
-    // On the disk before the rename, so that a crash leaves the old file or
-    // the whole new one, never an empty one.
-    if (::fdatasync(fd) != 0)
-        return fail();
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        return fail();
-    if (::rename(temp.constData(), target.constData()) != 0)
-        return fail();
-    return true;
 }
 
 QByteArray encodeBmp24(const QImage& source)
