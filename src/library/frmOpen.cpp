@@ -414,6 +414,8 @@ void frmOpen::newPicture()
         const QString ownFolder = m_store.ownPicturesFolder();
         if (!QFileInfo(ownFolder).isDir() && !QDir().mkpath(ownFolder))
             throw AppError(ErrorNumber::PathNotFound, QStringLiteral("Path not found"));
+        if (!m_store.programFolder().holds(ownFolder))
+            throw AppError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"));
         PictureSurface page(QSize(OwnPageWidth, OwnPageHeight), 0xFFFFFFFF);
         page.commit();
         const QString path = m_store.nextOwnPicturePath();

@@ -142,7 +142,9 @@ SaveResult autoSave(Canvas& canvas, const ProgramFolder& programFolder)
             }
         }
 
-        if (isOwnPicture(programFolder, picture)) {
+        if (isOwnPicture(programFolder, picture) && !programFolder.holds(QFileInfo(picture).path())) {
+            failed(SaveResult::Failed);
+        } else if (isOwnPicture(programFolder, picture)) {
             // The marker lines become part of the own picture; the red fill of
             // the last stroke does not.
             canvas.tP.clear();

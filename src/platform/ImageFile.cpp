@@ -80,6 +80,17 @@ void checkBmp(const QByteArray& bytes)
         damaged();
 }
 
+// A GIF is drawn on its logical screen, whatever size its frames have: the
+// screen's size is what gets allocated.
+void checkGif(const QByteArray& bytes)
+{
+    if (bytes.size() < 10)
+        damaged();
+    const uchar* p = reinterpret_cast<const uchar*>(bytes.constData());
+    if (!withinLimits(qFromLittleEndian<quint16>(p + 6), qFromLittleEndian<quint16>(p + 8)))
+        damaged();
+}
+
 // The number of scans (SOS markers) in a JPEG, counted up to MaxJpegScans + 1.
 // Entropy-coded data is skipped byte by byte: inside it a 0xFF is followed
 // by a zero byte or a restart marker.
@@ -167,6 +178,8 @@ QImage decode(const QByteArray& bytes)
         damaged();
     if (format == "bmp")
         checkBmp(bytes);
+    else if (format == "gif")
+        checkGif(bytes);
     else if (format == "jpeg" && jpegScans(bytes) > MaxJpegScans)
         damaged();
 
@@ -183,7 +196,7 @@ QImage decode(const QByteArray& bytes)
     if (!withinLimits(announced.width(), qAbs(qint64(announced.height()))))
         damaged();
     QImage image = reader.read();
-    if (image.isNull())
+    if (image.isNull() || !withinLimits(image.width(), image.height()))
         damaged();
     if (image.format() != QImage::Format_RGB32) {
         if (image.hasAlphaChannel()) {

@@ -4,6 +4,7 @@
 #include "BrowserFixture.h"
 #include "library/BookStore.h"
 #include "support/DiskTricks.h"
+#include "ui/frmMessage.h"
 
 #include <QDir>
 #include <QFile>
@@ -121,4 +122,22 @@ TEST_F(HostileLibrary, StaleTemporaryFilesAreRemovedAtStartUp)
     EXPECT_EQ(BookStore(data.folder()).removeStaleTemporaries(), 3);
     EXPECT_EQ(entries(file(QStringLiteral("/books/Animals"))), (QStringList{".cat.bmp.tnl.fresh1", "cat.bmp"}));
     EXPECT_TRUE(entries(file(QStringLiteral("/colored pictures/Animals"))).isEmpty());
+}
+
+TEST_F(HostileLibrary, ANewPictureIsNeverStartedInAFolderLinkedOutside)
+{
+    QTemporaryDir outside;
+    writeSolid(data, QStringLiteral("/books/Animals/cat.bmp"), QSize(50, 50), qRgb(0, 0, 200));
+    ASSERT_TRUE(QFile::link(outside.path(), file(QStringLiteral("/books/own pictures"))));
+    open([](QWidget* w) {
+        ModalDriver::answerNext([](QWidget* modal) {
+            auto* notice = qobject_cast<frmMessage*>(modal);
+            ASSERT_NE(notice, nullptr);
+            ModalDriver::click(notice->cOut1);
+        });
+        clickButton(w, "cPicadd");
+        clickButton(w, "cClose");
+    });
+    EXPECT_TRUE(browser().Filename.isEmpty());
+    EXPECT_TRUE(entries(outside.path()).isEmpty());
 }

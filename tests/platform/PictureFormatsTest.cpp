@@ -152,3 +152,16 @@ TEST(PictureFormats, OnlyRegularFilesAreRead)
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
     EXPECT_NE(errorNumber([&] { ImageFile::read(zero); }), 0);
 }
+
+TEST(PictureFormats, AGifIsMeasuredByItsLogicalScreen)
+{
+    // A 2 x 1 frame on a screen 54,018 pixels wide: the screen is what would
+    // be allocated, and it is too wide.
+    const QByteArray gif("GIF89a\x02\xD3\x05\x00\x80\x00\x00"
+                         "\x00\x00\x00\xFF\x00\x00"
+                         "\x21\xF9\x04\x01\x00\x00\x00\x00"
+                         "\x2C\x00\x00\x00\x00\x02\x00\x01\x00\x00"
+                         "\x02\x02\x44\x0A\x00\x3B",
+                         43);
+    EXPECT_EQ(errorNumber([&] { ImageFile::decode(gif); }), ErrorNumber::InvalidPicture);
+}
