@@ -408,3 +408,28 @@ TEST_F(MainWindowTest, AFailedSaveIsToldToTheParentWhileThePaintingIsStillThere)
     EXPECT_EQ(toldAtQuit, told);
     EXPECT_TRUE(window->hasEnded());
 }
+
+TEST_F(MainWindowTest, AFailedSaveBeforeTheOptionsWindowIsToldFirst)
+{
+    ASSERT_TRUE(window->Form_Load());
+    window->setColor(0x0000FF);
+    stroke(window->P, QPoint(30, 60), QPoint(60, 60));
+    FullDisk full;
+    QString told;
+    ModalDriver::answerNext([&](QWidget* prompt) {
+        ModalDriver::answerNext([&](QWidget* modal) {
+            auto* notice = qobject_cast<frmParentMessage*>(modal);
+            ASSERT_NE(notice, nullptr);
+            told = notice->lMessage->text();
+            ModalDriver::click(notice->lCancel);
+        });
+        ModalDriver::click(prompt->childAt(OkButtonAt));
+    });
+    QTest::mouseClick(window->pFunc[4], Qt::LeftButton);
+    EXPECT_TRUE(ModalDriver::allAnswered());
+    EXPECT_TRUE(told.contains(QStringLiteral("the disk is full")));
+    // Cancel stayed with the painting: no options window, the palette runs.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(window->Timer1.isActive());
+    EXPECT_NE(canvasPixel(40, 60), 0xFFFFFFu);
+}
