@@ -91,16 +91,16 @@ void checkGif(const QByteArray& bytes)
         damaged();
 }
 
-// The number of scans (SOS markers) in a JPEG, counted up to MaxJpegScans + 1.
+// The number of scans (SOS markers) in a JPEG, counted up to limit + 1.
 // Entropy-coded data is skipped byte by byte: inside it a 0xFF is followed
 // by a zero byte or a restart marker.
-int jpegScans(const QByteArray& bytes)
+int jpegScans(const QByteArray& bytes, int limit)
 {
     const uchar* p = reinterpret_cast<const uchar*>(bytes.constData());
     const qsizetype size = bytes.size();
     int scans = 0;
     qsizetype i = 2;
-    while (i + 1 < size && scans <= MaxJpegScans) {
+    while (i + 1 < size && scans <= limit) {
         if (p[i] != 0xFF)
             return scans; // not a marker: the decoder will call it damaged
         const uchar marker = p[i + 1];
@@ -166,6 +166,13 @@ QByteArray readRegularFile(const QString& path)
 
 } // namespace
 
+int jpegScanLimit(qint64 pixels)
+{
+    if (pixels <= JpegScanPixels)
+        return MaxJpegScans;
+    return int(qMax<qint64>(MinJpegScans, MaxJpegScans * JpegScanPixels / pixels));
+}
+
 QImage read(const QString& path)
 {
     return decode(readRegularFile(path));
@@ -180,8 +187,6 @@ QImage decode(const QByteArray& bytes)
         checkBmp(bytes);
     else if (format == "gif")
         checkGif(bytes);
-    else if (format == "jpeg" && jpegScans(bytes) > MaxJpegScans)
-        damaged();
 
     QBuffer buffer;
     buffer.setData(bytes);
@@ -195,6 +200,11 @@ QImage decode(const QByteArray& bytes)
     const QSize announced = reader.size();
     if (!withinLimits(announced.width(), qAbs(qint64(announced.height()))))
         damaged();
+    if (format == "jpeg") {
+        const int limit = jpegScanLimit(qint64(announced.width()) * announced.height());
+        if (jpegScans(bytes, limit) > limit)
+            damaged();
+    }
     QImage image = reader.read();
     if (image.isNull() || !withinLimits(image.width(), image.height()))
         damaged();

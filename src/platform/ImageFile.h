@@ -15,7 +15,12 @@ constexpr qint64 MaxFileBytes = MaxPixels * 4 + 1024 * 1024;
 // A progressive JPEG needs about ten scans; each scan is a full pass over the
 // picture, so a file with hundreds of them can keep the decoder busy for
 // minutes. Neither libjpeg-turbo nor Qt's reader sets any limit by default.
+// Up to JpegScanPixels pixels a JPEG may have MaxJpegScans scans; larger
+// ones proportionally fewer, but never fewer than MinJpegScans.
 constexpr int MaxJpegScans = 100;
+constexpr int MinJpegScans = 16;
+constexpr qint64 JpegScanPixels = 4LL * 1024 * 1024;
+int jpegScanLimit(qint64 pixels);
 
 // Reads a BMP, GIF or JPEG file into an RGB32 image. The format is taken
 // from the file's first bytes, never from its name, and only those three
@@ -23,8 +28,8 @@ constexpr int MaxJpegScans = 100;
 // folder on its path is missing (or path names a folder), and
 // AppError(InvalidPicture) when it is anything else: not a regular file,
 // larger than MaxFileBytes, another format, damaged, announcing more than
-// MaxPixels pixels or a side above MaxSide, or a JPEG of more than
-// MaxJpegScans scans.
+// MaxPixels pixels or a side above MaxSide, or a JPEG of more scans than
+// jpegScanLimit() allows for its size.
 QImage read(const QString& path);
 // The same for the bytes of a picture file held in memory.
 QImage decode(const QByteArray& bytes);

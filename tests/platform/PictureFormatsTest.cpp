@@ -139,6 +139,12 @@ TEST(PictureFormats, AJpegWithTooManyScansIsDamaged)
     writer.setProgressiveScanWrite(true);
     ASSERT_TRUE(writer.write(source));
     EXPECT_EQ(ImageFile::read(path).size(), QSize(64, 48));
+
+    // Each scan is a pass over the whole picture: large pictures may have
+    // fewer, yet always enough for the usual ten.
+    EXPECT_EQ(ImageFile::jpegScanLimit(2048 * 2048), 100);
+    EXPECT_EQ(ImageFile::jpegScanLimit(4096 * 4096), 25);
+    EXPECT_EQ(ImageFile::jpegScanLimit(8000 * 8000), 16);
 }
 
 TEST(PictureFormats, OnlyRegularFilesAreRead)
