@@ -197,6 +197,9 @@ QImage decode(const QByteArray& bytes)
     QImageReader reader(&buffer, format);
     reader.setAutoDetectImageFormat(false);
     reader.setDecideFormatFromContent(false);
+    // Qt's own allocation guard (128 MB by default) would refuse pictures
+    // that MaxPixels allows; the size is checked here instead.
+    reader.setAllocationLimit(int(MaxPixels * 4 / (1024 * 1024)) + 1);
     const QSize announced = reader.size();
     if (!withinLimits(announced.width(), qAbs(qint64(announced.height()))))
         damaged();
