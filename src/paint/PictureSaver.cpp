@@ -4,6 +4,7 @@
 #include "imaging/mIntelJPEGLibrary.h"
 #include "paint/Canvas.h"
 #include "platform/AppError.h"
+#include "platform/AtomicFile.h"
 #include "platform/PictureSurface.h"
 
 #include <QDir>
@@ -55,21 +56,6 @@ PictureSaver::SaveResult resultOf(const AppError& e)
     return resultOfNumber(e.cause() != 0 ? e.cause() : e.number());
 }
 
-PictureSaver::SaveResult resultOfErrno(int error)
-{
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return PictureSaver::SaveResult::DiskFull;
-    case EROFS:
-    case EACCES:
-    case EPERM:
-        return PictureSaver::SaveResult::WriteProtected;
-    default:
-        return PictureSaver::SaveResult::Failed;
-    }
-}
-
 // Creates "/colored pictures" and the book's folder in it when missing.
 // Returns 0 or the error that stopped it.
 int makeColoredFolder(const ProgramFolder& programFolder, const QString& folder)
@@ -119,7 +105,7 @@ SaveResult autoSave(Canvas& canvas, const ProgramFolder& programFolder)
         const QString folder = programFolder.path(folderTail);
         const int folderError = makeColoredFolder(programFolder, folder);
         if (folderError != 0) {
-            failed(resultOfErrno(folderError));
+            failed(resultOfNumber(AtomicFile::errorNumberOf(folderError)));
         } else if (!programFolder.holds(folder)) {
             failed(SaveResult::Failed); // a link leads it outside: nothing is written there
         } else {

@@ -24,24 +24,16 @@ const QString ShortStem = QStringLiteral("tintaloo");
 
 [[noreturn]] void fail(const QString& path, int error)
 {
-    int number = ErrorNumber::PathFileAccess;
+    const int number = AtomicFile::errorNumberOf(error);
     QString why;
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-    case EFBIG:
-        number = ErrorNumber::DiskFull;
+    switch (number) {
+    case ErrorNumber::DiskFull:
         why = QStringLiteral("Disk full");
         break;
-    case EROFS:
-    case EACCES:
-    case EPERM:
-        number = ErrorNumber::PermissionDenied;
+    case ErrorNumber::PermissionDenied:
         why = QStringLiteral("Permission denied");
         break;
-    case ENOENT:
-    case ENOTDIR:
-        number = ErrorNumber::PathNotFound;
+    case ErrorNumber::PathNotFound:
         why = QStringLiteral("Path not found");
         break;
     default:
@@ -118,6 +110,25 @@ void writeAll(int fd, const QByteArray& bytes)
 }
 
 } // namespace
+
+int AtomicFile::errorNumberOf(int systemError)
+{
+    switch (systemError) {
+    case ENOSPC:
+    case EDQUOT:
+    case EFBIG:
+        return ErrorNumber::DiskFull;
+    case EROFS:
+    case EACCES:
+    case EPERM:
+        return ErrorNumber::PermissionDenied;
+    case ENOENT:
+    case ENOTDIR:
+        return ErrorNumber::PathNotFound;
+    default:
+        return ErrorNumber::PathFileAccess;
+    }
+}
 
 void AtomicFile::write(const QString& path, const QByteArray& bytes, const Options& options)
 {

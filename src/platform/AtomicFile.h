@@ -41,6 +41,9 @@ public:
     static void write(const QString& path, const QByteArray& bytes, const Options& options);
     static void write(const QString& path, const QByteArray& bytes) { write(path, bytes, Options()); }
 
+    // The error number write() raises for a system error (errno).
+    static int errorNumberOf(int systemError);
+
     // Whether a name is one of this class's temporary files.
     static bool isTemporaryName(const QString& name);
     // Deletes this class's temporary files in folder that are at least
