@@ -12,7 +12,7 @@
 // the rename; Qt's save overwrites in place without a flush).
 #include "imaging/cDIBSection.h"
 #include "imaging/mIntelJPEGLibrary.h"
-#include "platform/ImageFile.h"
+#include "platform/AtomicFile.h"
 
 #include "BenchReport.h"
 
@@ -106,7 +106,7 @@ void BM_Jpeg_QtWriterSafeFile(benchmark::State& state)
         QBuffer buffer(&bytes);
         buffer.open(QIODevice::WriteOnly);
         image.save(&buffer, "JPG", 90);
-        benchmark::DoNotOptimize(ImageFile::writeReplacing(QtPath, bytes));
+        AtomicFile::write(QtPath, bytes);
     }
     state.counters["pictures/s"] = benchmark::Counter(1, benchmark::Counter::kIsIterationInvariantRate);
     state.counters["bytes"] = double(QFile(QtPath).size());
@@ -142,7 +142,7 @@ void BM_Part_EncodeOnly(benchmark::State& state)
     tjDestroy(handle);
 }
 
-// The binding's file step alone (ImageFile::writeReplacing: temporary file,
+// The binding's file step alone (AtomicFile::write: temporary file,
 // fdatasync, rename) against a plain in-place overwrite with QFile (what
 // QImage::save does), for a JPEG-sized buffer.
 QByteArray jpegSizedBytes()
@@ -154,7 +154,7 @@ void BM_Part_WriteReplacing(benchmark::State& state)
 {
     const QByteArray bytes = jpegSizedBytes();
     for (auto _ : state)
-        benchmark::DoNotOptimize(ImageFile::writeReplacing(BindingPath, bytes));
+        AtomicFile::write(BindingPath, bytes);
 }
 
 void BM_Part_PlainOverwrite(benchmark::State& state)

@@ -7,6 +7,7 @@
 // command line (a process of its own, so nothing else is counted).
 #include "library/PicturePack.h"
 #include "library/PicturePackInstaller.h"
+#include "platform/AtomicFile.h"
 #include "platform/ImageFile.h"
 #include "platform/ProgramFolder.h"
 
@@ -135,7 +136,7 @@ void BM_ReadAndWriteOnce(benchmark::State& state)
         QFile in(pack.path());
         in.open(QIODevice::ReadOnly);
         const QByteArray bytes = in.readAll();
-        if (!ImageFile::writeReplacing(data.path() + QStringLiteral("/copy"), bytes))
+        if (!AtomicFile::tryWrite(data.path() + QStringLiteral("/copy"), bytes))
             state.SkipWithError("write failed");
     }
 }

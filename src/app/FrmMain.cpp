@@ -7,6 +7,7 @@
 #include "library/frmOpen.h"
 #include "paint/Gradient.h"
 #include "ui/frmParentMessage.h"
+#include "library/BookStore.h"
 #include "platform/KeyboardFilter.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
@@ -180,6 +181,10 @@ bool FrmMain::Form_Load()
     m_random.seedFromClock();
     canvas.setCurrentColor(0);
 
+    if (!reload) {
+        // Temporary files of writes that a crash or power cut interrupted.
+        skipOnFailure([this] { BookStore(m_folder).removeStaleTemporaries(); });
+    }
     if (!readSettings())
         return false;
     m_sounds.setEnabled(settings.Play_Sound);

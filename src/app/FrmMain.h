@@ -99,8 +99,10 @@ public:
     // The picker bubble: the colour picker opens over the current colour,
     // with the palette standing still until it closes.
     void chooseColorWithPicker();
-    // The automatic save of the coloured picture.
-    void autoSave();
+    // The automatic save of the coloured picture. When it fails, a parent
+    // notice says so at once, and why, while the painting is still on the
+    // canvas; false when the parent chose to stay with it (Cancel).
+    bool autoSave();
     void PlayEffect(int kind);
 
     // State that start-up fills and the commands use.

@@ -8,6 +8,7 @@
 #include "paint/PictureSaver.h"
 #include "ui/frmColorPicker.h"
 #include "ui/frmMessage.h"
+#include "ui/frmParentMessage.h"
 #include "platform/AppError.h"
 #include "platform/ProgramFolder.h"
 #include "platform/SurfaceView.h"
@@ -33,7 +34,8 @@ void FrmMain::c_Click(int index)
     PlayEffect(1);
     switch (index) {
     case 0: {
-        autoSave();
+        if (!autoSave())
+            return;
         Timer1.stop();
         setToolCursor(false);
         const QString chosen = pictureChooser ? pictureChooser() : choosePictureWithBrowser();
@@ -142,8 +144,7 @@ void FrmMain::clearPicture()
         QStringLiteral("Would you like to get rid of all the colors? If you don't, call someone who can "
                        "help you! Or press never mind"),
         true, false);
-    if (allowed) {
-        autoSave();
+    if (allowed && autoSave()) {
         canvas.clearColors(PictureSaver::isOwnPicture(m_folder, canvas.CurrentPicture()));
         c[2]->setEnabled(false);
     }
@@ -292,9 +293,38 @@ void FrmMain::setColor(quint32 colour)
     redrawBackdrop();
 }
 
-void FrmMain::autoSave()
+bool FrmMain::autoSave()
 {
-    PictureSaver::autoSave(canvas, m_folder);
+    const PictureSaver::SaveResult result = PictureSaver::autoSave(canvas, m_folder);
+    QString why;
+    switch (result) {
+    case PictureSaver::SaveResult::Saved:
+    case PictureSaver::SaveResult::NothingToSave:
+        return true;
+    case PictureSaver::SaveResult::DiskFull:
+        why = QStringLiteral("the disk is full");
+        break;
+    case PictureSaver::SaveResult::WriteProtected:
+        why = QStringLiteral("the disk or its folder is write protected");
+        break;
+    case PictureSaver::SaveResult::Failed:
+        why = QStringLiteral("of an unknown error");
+        break;
+    }
+    // The painting is still on the canvas: the parent decides whether to
+    // stay with it (and make room, or use Save as) or to go on without it.
+    const bool wasRunning = Timer1.isActive();
+    Timer1.stop();
+    frmParentMessage notice(this);
+    notice.setMessage(QStringLiteral("The picture could not be saved because ") + why
+                      + QStringLiteral(". Press Cancel to keep it on the screen, then make room on the disk or "
+                                       "save it elsewhere with Save as. Press Continue to go on without "
+                                       "saving it."));
+    notice.setCancelVisible(true);
+    notice.exec();
+    if (wasRunning)
+        Timer1.start();
+    return !notice.CancelPressed;
 }
 
 bool FrmMain::askPermission(const QString& forParent, const QString& forChild, bool showCancel,

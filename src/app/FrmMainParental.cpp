@@ -89,7 +89,8 @@ void FrmMain::quitCommand()
         return;
     }
     Timer1.start();
-    autoSave();
+    if (!autoSave())
+        return;
     endProgram();
 }
 
@@ -191,7 +192,11 @@ void FrmMain::settingsCommand()
         closingStep();
         return;
     }
-    autoSave();
+    if (!autoSave()) {
+        Timer1.start();
+        closingStep();
+        return;
+    }
     setToolCursor(false);
     bool confirmed = false;
     bool mustEnd = false;

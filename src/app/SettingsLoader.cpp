@@ -9,7 +9,7 @@
 bool loadSettingsWithFirstRun(const ProgramFolder& folder, Settings& settings, QWidget* parent)
 {
     bool failedBefore = false;
-    while (!SettingsFile::read(folder.path(QStringLiteral("/Settings.ini")), settings)) {
+    while (!SettingsFile::read(SettingsFile::pathIn(folder), settings)) {
         if (failedBefore) {
             frmParentMessage notice(parent);
             notice.setMessage(QStringLiteral(

@@ -2,14 +2,12 @@
 
 #include "imaging/cDIBSection.h"
 #include "platform/AppError.h"
-#include "platform/ImageFile.h"
+#include "platform/AtomicFile.h"
 
 #include <QFile>
 
 #include <algorithm>
-#include <fcntl.h>
 #include <memory>
-#include <sys/stat.h>
 #include <turbojpeg.h>
 
 namespace mIntelJPEGLibrary {
@@ -31,10 +29,10 @@ constexpr int Subsampling = TJSAMP_420;
                    errorSource());
 }
 
-[[noreturn]] void raiseSave(int code)
+[[noreturn]] void raiseSave(int code, int cause = 0)
 {
     throw AppError(ErrorNumber::JpegLibrary, QStringLiteral("Failed to save to JPG ") + QString::number(code),
-                   errorSource());
+                   errorSource(), cause);
 }
 
 struct HandleGuard
@@ -50,7 +48,8 @@ struct BufferFree
 
 } // namespace
 
-bool SaveJPG(const cDIBSection& dib, const QString& path, int quality)
+bool SaveJPG(const cDIBSection& dib, const QString& path, int quality,
+             const std::function<void()>& beforeReplace)
 {
     tjhandle handle = tjInitCompress();
     if (!handle)
@@ -79,24 +78,17 @@ bool SaveJPG(const cDIBSection& dib, const QString& path, int quality)
     if (rc != 0)
         raiseSave(rc);
 
-    // Remember the dates of the file being replaced.
-    const QByteArray nativePath = QFile::encodeName(path);
-    struct stat old {};
-    const bool existed = ::stat(nativePath.constData(), &old) == 0 && S_ISREG(old.st_mode);
-
     // A temporary file in the same folder, flushed and renamed over the
-    // target: the old file stays whole until the new one is complete; the
-    // replaced file keeps its permissions and owner (ImageFile).
-    if (!ImageFile::writeReplacing(path, QByteArray::fromRawData(reinterpret_cast<const char*>(out), qsizetype(size))))
-        raiseSave(FailureCode);
-
-    if (existed) {
-        // The creation time cannot be carried over: Linux
-        // has no call that sets a file's creation (birth) time, so the
-        // access and modification times are what is carried over. The
-        // picture is saved either way, so a failure here is not reported.
-        const struct timespec times[2] = {old.st_atim, old.st_mtim};
-        ::utimensat(AT_FDCWD, nativePath.constData(), times, 0);
+    // target: the old file stays whole until the new one is complete, and
+    // the replaced file keeps its permissions, owner and dates.
+    AtomicFile::Options options;
+    options.keepTimes = true;
+    options.beforeReplace = beforeReplace;
+    try {
+        AtomicFile::write(path, QByteArray::fromRawData(reinterpret_cast<const char*>(out), qsizetype(size)),
+                          options);
+    } catch (const AppError& e) {
+        raiseSave(FailureCode, e.number());
     }
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <functional>
 
 class cDIBSection;
 
@@ -18,8 +19,8 @@ inline QString errorSource() { return QStringLiteral("tintaloo.mIntelJPEGLibrary
 // TJFLAG_BOTTOMUP, pitch = BytesPerScanLine()), without a copy.
 //
 // The file is written to a temporary file in the same folder, flushed and
-// renamed over path (ImageFile::writeReplacing), so a failure leaves any old
-// file whole. A replaced file keeps the old file's modification and access
+// renamed over path (AtomicFile), so a failure leaves any old file whole; a
+// link at path is replaced, never its target. A replaced file keeps the old file's modification and access
 // times, its permissions and (when allowed) its owner; Linux cannot set a
 // creation time.
 //
@@ -29,7 +30,11 @@ inline QString errorSource() { return QStringLiteral("tintaloo.mIntelJPEGLibrary
 //   "Failed to save to JPG -1" when encoding or writing fails (an empty
 //   section, an encoder failure, or a file that cannot be written). The code
 //   is TurboJPEG's return value for a failed call, -1; write failures use the
-//   same code.
-bool SaveJPG(const cDIBSection& dib, const QString& path, int quality);
+//   same code. A write failure carries AtomicFile's number as the error's
+//   cause() (disk full, permission denied ...).
+// beforeReplace runs just before the new file replaces the old one (tests
+// interrupt the write there).
+bool SaveJPG(const cDIBSection& dib, const QString& path, int quality,
+             const std::function<void()>& beforeReplace = {});
 
 }

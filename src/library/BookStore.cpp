@@ -2,6 +2,7 @@
 
 #include "imaging/cNDib.h"
 #include "platform/AppError.h"
+#include "platform/AtomicFile.h"
 #include "platform/ImageFile.h"
 #include "platform/ProgramFolder.h"
 
@@ -16,16 +17,27 @@ bool isAsciiLower(QChar c)
 }
 
 // The thumbnail of the file name in listing: read when it is on disk,
-// otherwise made from the file and added to the listing.
+// otherwise made from the file and added to the listing once written.
 QImage thumbnailIn(FolderListing& listing, const QString& name)
 {
     const QString thumbName = name + BookStore::ThumbnailSuffix;
     const QString existing = listing.find(thumbName);
     if (!existing.isEmpty())
         return ImageFile::read(listing.pathOf(existing));
-    QImage thumbnail = BookStore::makeThumbnail(listing.pathOf(name), listing.pathOf(thumbName));
-    listing.add(thumbName);
+    bool written = false;
+    QImage thumbnail = BookStore::makeThumbnail(listing.pathOf(name), listing.pathOf(thumbName), &written);
+    if (written)
+        listing.add(thumbName);
     return thumbnail;
+}
+
+// A listing of folder when it lies inside the program folder; an empty one
+// (as for a missing folder) when a link leads it outside.
+FolderListing listingInside(const ProgramFolder& root, const QString& folder)
+{
+    if (!QFileInfo(folder).isDir() || !root.holds(folder))
+        return FolderListing();
+    return FolderListing(folder, FolderListing::Kind::Files);
 }
 
 } // namespace
@@ -100,7 +112,9 @@ bool BookStore::isOwnPicturesName(const QString& book) const
 
 QStringList BookStore::books() const
 {
-    return FolderListing(booksFolder(), FolderListing::Kind::Folders).sortedNames();
+    QStringList names = FolderListing(booksFolder(), FolderListing::Kind::Folders).sortedNames();
+    names.removeIf([this](const QString& name) { return !m_folder.holds(bookFolder(name)); });
+    return names;
 }
 
 QStringList BookStore::pictures(const QString& folder)
@@ -116,11 +130,11 @@ BookContents BookStore::readBook(const QString& book) const
     contents.name = book;
     contents.title = ProperCase(book);
     contents.ownPictures = isOwnPicturesName(book);
-    contents.files = FolderListing(bookFolder(book), FolderListing::Kind::Files);
+    contents.files = listingInside(m_folder, bookFolder(book));
     sweepOrphanThumbnails(contents.files);
     // The coloured folder is looked up under the title; the case-blind
     // lookup finds it whatever case the saving code created it in.
-    contents.colored = FolderListing(coloredFolder(contents.title), FolderListing::Kind::Files);
+    contents.colored = listingInside(m_folder, coloredFolder(contents.title));
     sweepOrphanThumbnails(contents.colored);
     contents.pictures = contents.files.sortedNames();
     contents.pictures.removeIf([](const QString& name) { return !isPictureName(name); });
@@ -161,17 +175,41 @@ QImage BookStore::thumbnailOf(const QImage& picture)
     return thumbnail;
 }
 
-QImage BookStore::makeThumbnail(const QString& source, const QString& thumbPath)
+QImage BookStore::makeThumbnail(const QString& source, const QString& thumbPath, bool* written)
 {
     QImage thumbnail = thumbnailOf(ImageFile::read(source));
-    if (!ImageFile::writeReplacing(thumbPath, ImageFile::encodeBmp24(thumbnail)))
-        throw AppError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"));
+    bool ok = true;
+    try {
+        AtomicFile::write(thumbPath, ImageFile::encodeBmp24(thumbnail));
+    } catch (const AppError&) {
+        ok = false; // shown from memory; written the next time it is needed
+    }
+    if (written)
+        *written = ok;
     return thumbnail;
 }
 
-int BookStore::sweepOrphanThumbnails(const QString& folder)
+int BookStore::removeStaleTemporaries() const
 {
-    FolderListing listing(folder, FolderListing::Kind::Files);
+    int removed = AtomicFile::removeStaleTemporaries(m_folder.root());
+    QStringList folders;
+    for (const QString& book : books())
+        folders << bookFolder(book);
+    const QString colored = m_folder.path(QStringLiteral("/colored pictures"));
+    if (m_folder.holds(colored)) {
+        for (const QString& book : FolderListing(colored, FolderListing::Kind::Folders).sortedNames())
+            folders << coloredFolder(book);
+    }
+    for (const QString& folder : std::as_const(folders)) {
+        if (m_folder.holds(folder))
+            removed += AtomicFile::removeStaleTemporaries(folder);
+    }
+    return removed;
+}
+
+int BookStore::sweepOrphanThumbnails(const QString& folder) const
+{
+    FolderListing listing = listingInside(m_folder, folder);
     return sweepOrphanThumbnails(listing);
 }
 

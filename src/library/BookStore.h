@@ -49,12 +49,15 @@ public:
     bool isOwnPicturesName(const QString& book) const;
 
     // Every subfolder of "/books" ("own pictures" among them), sorted by name
-    // without regard to case.
+    // without regard to case. A folder that a link leads outside the program
+    // folder is left out: nothing is ever read from, written to or deleted
+    // in it.
     QStringList books() const;
     // The picture files of a folder, sorted the same way.
     static QStringList pictures(const QString& folder);
     // Lists one book and its coloured folder and sweeps orphan thumbnails out
-    // of both, as the picture browser does for each book it loads.
+    // of both, as the picture browser does for each book it loads. Either
+    // folder counts as empty when a link leads it outside the program folder.
     BookContents readBook(const QString& book) const;
 
     // The coloured version of a book picture given by its full path
@@ -72,14 +75,21 @@ public:
     // in with its aspect ratio kept and centred (small pictures enlarged).
     static QImage thumbnailOf(const QImage& picture);
     // Reads source, makes its thumbnail and writes it to thumbPath as a
-    // 24-bit BMP. Returns the thumbnail. Throws AppError: InvalidPicture for
-    // a damaged or foreign picture, FileNotFound for a missing one,
-    // PathFileAccess when the thumbnail cannot be written.
-    static QImage makeThumbnail(const QString& source, const QString& thumbPath);
+    // 24-bit BMP. Returns the thumbnail, also when it could not be written
+    // (a full disk, a write-protected folder, a name too long): *written then
+    // says false and the next use tries again. Throws AppError for a source
+    // that cannot be read: InvalidPicture for a damaged or foreign picture,
+    // FileNotFound for a missing one.
+    static QImage makeThumbnail(const QString& source, const QString& thumbPath, bool* written = nullptr);
     // Deletes every "*.tnl" in folder whose picture (the name without
-    // ".tnl") is gone. Returns how many were deleted.
-    static int sweepOrphanThumbnails(const QString& folder);
+    // ".tnl") is gone; nothing in a folder that leads outside the program
+    // folder. Returns how many were deleted.
+    int sweepOrphanThumbnails(const QString& folder) const;
     static int sweepOrphanThumbnails(FolderListing& listing);
+    // Deletes stale temporary files of interrupted writes (AtomicFile) in the
+    // program folder, the book folders and the coloured folders. Returns
+    // how many were deleted.
+    int removeStaleTemporaries() const;
 
     // "/books/own pictures/own_" + n + ".bmp" for the lowest n >= 0 that is
     // free.

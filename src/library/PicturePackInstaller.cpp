@@ -1,6 +1,6 @@
 #include "library/PicturePackInstaller.h"
 
-#include "platform/ImageFile.h"
+#include "platform/AtomicFile.h"
 #include "platform/ProgramFolder.h"
 
 #include <QDateTime>
@@ -228,7 +228,7 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
         return failed(Kind::WriteFailed, QStringLiteral("Could not write into the folder '") + books
                           + QStringLiteral("'. Please make sure that it is not write protected."));
     for (const PicturePack::Piece* piece : std::as_const(toWrite)) {
-        if (!ImageFile::writeReplacing(temp.path() + QLatin1Char('/') + piece->name,
+        if (!AtomicFile::tryWrite(temp.path() + QLatin1Char('/') + piece->name,
                                        PicturePack::bytesOf(pack, *piece)))
             return failed(Kind::WriteFailed, QStringLiteral("Could not write the file '") + piece->name
                               + QStringLiteral("'. Please make sure that the folder '") + books

@@ -7,6 +7,7 @@
 #include "library/FolderListing.h"
 #include "library/frmBookTitle.h"
 #include "paint/BlackAndWhite.h"
+#include "platform/AtomicFile.h"
 #include "platform/AppError.h"
 #include "platform/ImageFile.h"
 #include "ui/cFileDialog.h"
@@ -173,7 +174,7 @@ frmManagePictures::AddOutcome frmManagePictures::writePicture(const QString& nam
 {
     const QString target = bookPath(book);
     const QString path = target + QLatin1Char('/') + name;
-    if (!ImageFile::writeReplacing(path, bytes)) {
+    if (!AtomicFile::tryWrite(path, bytes)) {
         notify(QStringLiteral("Could not add the file '") + name + QStringLiteral("'. Please make sure that the folder '")
                + target + QStringLiteral("' is not write protected."));
         return AddOutcome::Stop;

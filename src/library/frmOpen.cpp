@@ -292,11 +292,11 @@ void frmOpen::comingBack()
         return;
     const PictureEntry& entry = m_table.at(m_chosen);
     const QString colored = m_store.coloredPicturePath(entry.path());
-    if (!QFileInfo(colored).isFile())
+    if (!QFileInfo(colored).isFile() || !m_store.programFolder().holds(QFileInfo(colored).path()))
         return;
     try {
         const QString thumbPath = BookStore::thumbnailPath(colored);
-        if (QFileInfo::exists(thumbPath))
+        if (QFileInfo::exists(thumbPath) || QFileInfo(thumbPath).isSymLink())
             QFile::remove(thumbPath);
         cNDib thumbnail;
         if (!thumbnail.Make_From_Image(BookStore::makeThumbnail(colored, thumbPath)))
@@ -304,7 +304,7 @@ void frmOpen::comingBack()
         Pmb->drawThumbnail(thumbnail, entry.left, entry.top);
         Pmb->update();
     } catch (const AppError&) {
-        // The old thumbnail stays on the strip; the next load tries again.
+        // The coloured file cannot be read: the old thumbnail stays.
     }
 }
 
@@ -415,6 +415,8 @@ void frmOpen::newPicture()
         const QString ownFolder = m_store.ownPicturesFolder();
         if (!QFileInfo(ownFolder).isDir() && !QDir().mkpath(ownFolder))
             throw AppError(ErrorNumber::PathNotFound, QStringLiteral("Path not found"));
+        if (!m_store.programFolder().holds(ownFolder))
+            throw AppError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"));
         PictureSurface page(QSize(OwnPageWidth, OwnPageHeight), 0xFFFFFFFF);
         page.commit();
         const QString path = m_store.nextOwnPicturePath();

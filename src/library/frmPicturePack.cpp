@@ -1,7 +1,7 @@
 #include "library/frmPicturePack.h"
 
 #include "library/PicturePack.h"
-#include "platform/ImageFile.h"
+#include "platform/AtomicFile.h"
 #include "ui/AppFonts.h"
 #include "ui/GCommonDialog.h"
 #include "ui/LinkLabel.h"
@@ -133,7 +133,7 @@ void frmPicturePack::lJoin_Click()
                                           QStringLiteral("Select where you would like to save the Picture Pack."),
                                           QStringLiteral("tpk"), this, flags))
         return;
-    if (ImageFile::writeReplacing(target, pack))
+    if (AtomicFile::tryWrite(target, pack))
         notify(QStringLiteral("The Picture Pack has been successfully created!"));
     else
         notify(QStringLiteral("There was an error saving the Picture Pack. Please make sure that the folder you "

@@ -3,12 +3,16 @@
 #include "imaging/cDIBSection.h"
 #include "imaging/mIntelJPEGLibrary.h"
 #include "paint/Canvas.h"
+#include "platform/AppError.h"
+#include "platform/AtomicFile.h"
 #include "platform/PictureSurface.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <cerrno>
 #include <exception>
+#include <sys/stat.h>
 
 namespace {
 
@@ -32,8 +36,37 @@ bool splitPicturePath(const QString& picture, PicturePath& out)
 
 void removeIfThere(const QString& path)
 {
-    if (QFileInfo::exists(path))
+    // A link is removed itself, never what it points to.
+    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
         QFile::remove(path);
+}
+
+PictureSaver::SaveResult resultOfNumber(int number)
+{
+    if (number == ErrorNumber::DiskFull)
+        return PictureSaver::SaveResult::DiskFull;
+    if (number == ErrorNumber::PermissionDenied)
+        return PictureSaver::SaveResult::WriteProtected;
+    return PictureSaver::SaveResult::Failed;
+}
+
+// A JPEG write failure carries the reason underneath as its cause.
+PictureSaver::SaveResult resultOf(const AppError& e)
+{
+    return resultOfNumber(e.cause() != 0 ? e.cause() : e.number());
+}
+
+// Creates "/colored pictures" and the book's folder in it when missing.
+// Returns 0 or the error that stopped it.
+int makeColoredFolder(const ProgramFolder& programFolder, const QString& folder)
+{
+    for (const QString& path : {programFolder.path(QStringLiteral("/colored pictures")), folder}) {
+        if (QFileInfo(path).isDir())
+            continue;
+        if (::mkdir(QFile::encodeName(path).constData(), 0777) != 0 && errno != EEXIST)
+            return errno;
+    }
+    return QFileInfo(folder).isDir() ? 0 : ENOTDIR;
 }
 
 } // namespace
@@ -54,42 +87,63 @@ bool isOwnPicture(const ProgramFolder& folder, const QString& picture)
     return picture.startsWith(folder.path(QStringLiteral("/books/own pictures/")), Qt::CaseInsensitive);
 }
 
-void autoSave(Canvas& canvas, const ProgramFolder& programFolder)
+SaveResult autoSave(Canvas& canvas, const ProgramFolder& programFolder)
 {
     const QString picture = canvas.CurrentPicture();
     if (picture.isEmpty())
-        return;
+        return SaveResult::NothingToSave;
+    PicturePath parts;
+    if (!splitPicturePath(picture, parts))
+        return SaveResult::NothingToSave;
+    SaveResult result = SaveResult::Saved;
+    auto failed = [&result](SaveResult why) {
+        if (result == SaveResult::Saved)
+            result = why;
+    };
     try {
-        PicturePath parts;
-        if (!splitPicturePath(picture, parts))
-            return;
         const QString folderTail = QStringLiteral("/colored pictures/") + parts.book;
         const QString folder = programFolder.path(folderTail);
-        if (!QFileInfo(folder).isDir())
-            QDir().mkpath(folder);
-
-        if (QFileInfo(folder).isDir()) {
+        const int folderError = makeColoredFolder(programFolder, folder);
+        if (folderError != 0) {
+            failed(resultOfNumber(AtomicFile::errorNumberOf(folderError)));
+        } else if (!programFolder.holds(folder)) {
+            failed(SaveResult::Failed); // a link leads it outside: nothing is written there
+        } else {
             const QString jpegTail = folderTail + QLatin1Char('/') + parts.file + QStringLiteral(".jpg");
             const QString jpeg = programFolder.path(jpegTail);
             // The old coloured picture is not deleted first: the writer
             // replaces it only once the new one is complete.
             removeIfThere(programFolder.path(jpegTail + QStringLiteral(".tnl")));
-            removeIfThere(programFolder.path(QStringLiteral("/books/") + parts.book + QLatin1Char('/')
-                                             + parts.file + QStringLiteral(".tnl")));
-            if (!canvasToJpeg(canvas.P, jpeg))
-                return;
-            canvas.setLast_saved_picture(jpeg);
+            const QString bookFolder = programFolder.path(QStringLiteral("/books/") + parts.book);
+            if (programFolder.holds(bookFolder))
+                removeIfThere(programFolder.path(QStringLiteral("/books/") + parts.book + QLatin1Char('/')
+                                                 + parts.file + QStringLiteral(".tnl")));
+            try {
+                if (canvasToJpeg(canvas.P, jpeg))
+                    canvas.setLast_saved_picture(jpeg);
+                else
+                    failed(SaveResult::Failed);
+            } catch (const AppError& e) {
+                failed(resultOf(e));
+            }
         }
 
-        if (isOwnPicture(programFolder, picture)) {
+        if (isOwnPicture(programFolder, picture) && !programFolder.holds(QFileInfo(picture).path())) {
+            failed(SaveResult::Failed);
+        } else if (isOwnPicture(programFolder, picture)) {
             // The marker lines become part of the own picture; the red fill of
             // the last stroke does not.
             canvas.tP.clear();
-            canvas.tP.saveBmp(picture);
+            try {
+                canvas.tP.saveBmp(picture);
+            } catch (const AppError& e) {
+                failed(resultOf(e));
+            }
         }
     } catch (const std::exception&) {
-        // The automatic save is silent: the child is never troubled by it.
+        failed(SaveResult::Failed);
     }
+    return result;
 }
 
 bool canvasToJpeg(const QImage& canvas, const QString& target)

@@ -28,10 +28,20 @@ QString coloredPathFor(const ProgramFolder& folder, const QString& picture);
 // Whether picture lies in the own-pictures book (letter case ignored).
 bool isOwnPicture(const ProgramFolder& folder, const QString& picture);
 
+// How an automatic save went; the failures say why, for the parent.
+enum class SaveResult {
+    Saved,
+    NothingToSave,
+    DiskFull,       // no space left (or a quota or size limit reached)
+    WriteProtected, // a read-only disk, folder or file
+    Failed,         // anything else
+};
+
 // The automatic save of the canvas's current picture. Does nothing without a
-// picture; never reports a failure. A failed JPEG write leaves the previous
-// coloured picture whole.
-void autoSave(Canvas& canvas, const ProgramFolder& folder);
+// picture. A failed JPEG write leaves the previous coloured picture whole
+// and the canvas as it was; the caller tells the parent. Nothing is written
+// or deleted in a folder that a link leads outside the program folder.
+SaveResult autoSave(Canvas& canvas, const ProgramFolder& folder);
 
 // Writes the image as a JPEG at target, quality 90. Returns true on success;
 // throws AppError 26001 when the picture cannot be encoded or written (an old

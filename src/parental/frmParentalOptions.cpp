@@ -38,11 +38,6 @@ const QColor EnabledBox(0xFF, 0xFF, 0xFF);
 const QColor DisabledBox(0xC0, 0xC0, 0xC0);
 const QColor LinkColor(0x1F, 0x4F, 0xB0);
 
-QString settingsTail()
-{
-    return QStringLiteral("/settings.ini");
-}
-
 } // namespace
 
 frmParentalOptions::frmParentalOptions(const ProgramFolder& folder, QWidget* parent)
@@ -200,7 +195,7 @@ void frmParentalOptions::loadSettings()
         m_unreadableSettings = false;
         return;
     }
-    if (!QFileInfo::exists(m_folder.path(settingsTail()))) {
+    if (!QFileInfo::exists(SettingsFile::pathIn(m_folder))) {
         m_unreadableSettings = false;
         m_pendingNotice = LoadNotice::FirstRun;
     } else {
@@ -211,7 +206,7 @@ void frmParentalOptions::loadSettings()
 
 bool frmParentalOptions::readSettingsInto()
 {
-    SettingsFile::LineReader lines(m_folder.path(settingsTail()));
+    SettingsFile::LineReader lines(SettingsFile::pathIn(m_folder));
     double number = 0;
     if (!lines.nextNumber(number))
         return false;
@@ -374,7 +369,7 @@ bool frmParentalOptions::saveSettings()
     values.password = Text1->text();
     values.hint = Text2->text();
     try {
-        SettingsFile::write(m_folder.path(settingsTail()), values);
+        SettingsFile::write(SettingsFile::pathIn(m_folder), values);
         return true;
     } catch (const std::exception&) {
         notify(QStringLiteral("There was an error while trying to save the settings.") + CRLF + CRLF

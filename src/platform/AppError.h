@@ -8,22 +8,27 @@
 class AppError : public std::runtime_error
 {
 public:
-    AppError(int number, const QString& description, const QString& source = {})
+    // cause: the number of the error underneath, when this one wraps
+    // another (a JPEG write that failed because the disk is full).
+    AppError(int number, const QString& description, const QString& source = {}, int cause = 0)
         : std::runtime_error(description.toStdString())
         , m_number(number)
         , m_description(description)
         , m_source(source)
+        , m_cause(cause)
     {
     }
 
     int number() const noexcept { return m_number; }
     const QString& description() const noexcept { return m_description; }
     const QString& source() const noexcept { return m_source; }
+    int cause() const noexcept { return m_cause; }
 
 private:
     int m_number;
     QString m_description;
     QString m_source;
+    int m_cause = 0;
 };
 
 // Numbers the program raises; the classic run-time numbers keep their values
@@ -32,6 +37,8 @@ namespace ErrorNumber {
 constexpr int Overflow = 6;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int FileNotFound = 53;
+constexpr int DiskFull = 61;
+constexpr int PermissionDenied = 70;
 constexpr int PathNotFound = 76;
 constexpr int PathFileAccess = 75;
 constexpr int InvalidPicture = 481;

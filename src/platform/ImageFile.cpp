@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
-#include <QRandomGenerator>
 #include <QtEndian>
 
 #include <cerrno>
@@ -19,100 +18,122 @@ namespace ImageFile {
 
 namespace {
 
-// Qt's BMP reader accepts a file cut short and fills the missing rows, so an
-// uncompressed BMP is checked for all of its pixel bytes. Gives the size an
-// uncompressed BMP needs from its header; 0 when the header is not one of
-// those (OS/2 core headers and compressed pictures are left to the reader).
-qint64 bmpNeededSize(const QByteArray& head)
+[[noreturn]] void damaged()
 {
-    if (head.size() < 54 || !head.startsWith("BM"))
-        return 0;
-    const uchar* p = reinterpret_cast<const uchar*>(head.constData());
+    throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
+}
+
+bool startsWith(const QByteArray& bytes, const char* magic, qsizetype size)
+{
+    return bytes.size() >= size && std::memcmp(bytes.constData(), magic, size_t(size)) == 0;
+}
+
+// The decoder for the bytes, chosen from their first bytes alone; empty for
+// anything that is not BMP, GIF or JPEG.
+QByteArray formatOf(const QByteArray& bytes)
+{
+    if (startsWith(bytes, "BM", 2))
+        return QByteArrayLiteral("bmp");
+    if (startsWith(bytes, "GIF87a", 6) || startsWith(bytes, "GIF89a", 6))
+        return QByteArrayLiteral("gif");
+    if (startsWith(bytes, "\xFF\xD8\xFF", 3))
+        return QByteArrayLiteral("jpeg");
+    return {};
+}
+
+bool withinLimits(qint64 width, qint64 height)
+{
+    return width > 0 && height > 0 && width <= MaxSide && height <= MaxSide && width * height <= MaxPixels;
+}
+
+// The size an uncompressed BMP needs for all of its pixel bytes (Qt reads
+// the last row's filler too), from its 54-byte header; 0 when it is not such
+// a BMP (an OS/2 core header, a compressed picture) or its sides are out of
+// the limits. Within the limits none of this can overflow.
+qint64 bmpNeededSize(const uchar* p)
+{
     const quint32 offset = qFromLittleEndian<quint32>(p + 10);
-    const quint32 headerSize = qFromLittleEndian<quint32>(p + 14);
-    if (headerSize < 40)
+    if (qFromLittleEndian<quint32>(p + 14) < 40)
         return 0;
     const qint64 width = qFromLittleEndian<qint32>(p + 18);
     const qint64 height = qAbs(qint64(qFromLittleEndian<qint32>(p + 22)));
     const int bpp = qFromLittleEndian<quint16>(p + 28);
     const quint32 compression = qFromLittleEndian<quint32>(p + 30);
     const bool uncompressed = compression == 0 || compression == 3 || compression == 6;
-    if (!uncompressed || width <= 0 || height <= 0
+    if (!withinLimits(width, height) || !uncompressed
         || !(bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32))
         return 0;
-    // Every row padded to 4 bytes (Qt reads the last row's filler too).
     const qint64 stride = ((width * bpp + 31) / 32) * 4;
     return qint64(offset) + stride * height;
 }
 
-bool bmpIsTruncated(const QString& path, qint64 fileSize)
+// Checks a BMP's header before Qt sees it: the size within the limits, and
+// for an uncompressed BMP every pixel byte present (Qt's reader would fill
+// the rows of a file cut short). A negative height is a top-down BMP.
+void checkBmp(const QByteArray& bytes)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    return fileSize < bmpNeededSize(file.read(54));
-}
-
-// The reader's size guard, then the reading itself.
-QImage readChecked(QImageReader& reader, qint64* announcedPixels = nullptr)
-{
-    const QSize announced = reader.size();
-    if (announcedPixels && announced.isValid())
-        *announcedPixels = qint64(announced.width()) * announced.height();
-    if (!announced.isValid() || announced.width() > MaxSide || announced.height() > MaxSide
-        || qint64(announced.width()) * announced.height() > MaxPixels)
-        throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
-    QImage image = reader.read();
-    if (image.isNull())
-        throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
-    return image;
-}
-
-// RGB32 for every caller; transparent parts of a GIF show the white page.
-QImage flattened(QImage image)
-{
-    if (image.format() != QImage::Format_RGB32) {
-        if (image.hasAlphaChannel()) {
-            QImage flat(image.size(), QImage::Format_RGB32);
-            flat.fill(0xFFFFFFFF);
-            image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
-            for (int y = 0; y < flat.height(); ++y) {
-                const QRgb* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-                QRgb* dst = reinterpret_cast<QRgb*>(flat.scanLine(y));
-                for (int x = 0; x < flat.width(); ++x) {
-                    const QRgb p = src[x];
-                    const int a = qAlpha(p);
-                    dst[x] = qRgb(qRed(p) + (255 - a), qGreen(p) + (255 - a), qBlue(p) + (255 - a));
-                }
-            }
-            image = flat;
-        } else {
-            image = image.convertToFormat(QImage::Format_RGB32);
-        }
+    if (bytes.size() < 26)
+        damaged();
+    const uchar* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const quint32 headerSize = qFromLittleEndian<quint32>(p + 14);
+    if (headerSize < 40) {
+        // OS/2 core header: 16-bit sides, nothing else checked here.
+        if (!withinLimits(qFromLittleEndian<quint16>(p + 18), qFromLittleEndian<quint16>(p + 20)))
+            damaged();
+        return;
     }
-    return image;
+    if (bytes.size() < 54)
+        damaged();
+    if (!withinLimits(qFromLittleEndian<qint32>(p + 18), qAbs(qint64(qFromLittleEndian<qint32>(p + 22)))))
+        damaged();
+    if (bytes.size() < bmpNeededSize(p))
+        damaged();
 }
 
-} // namespace
-
-QImage read(const QString& path)
+// A GIF is drawn on its logical screen, whatever size its frames have: the
+// screen's size is what gets allocated.
+void checkGif(const QByteArray& bytes)
 {
-    const QFileInfo info(path);
-    if (!info.isFile())
-        throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
-    if (bmpIsTruncated(path, info.size()))
-        throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    QImage image = readChecked(reader);
-    return flattened(std::move(image));
+    if (bytes.size() < 10)
+        damaged();
+    const uchar* p = reinterpret_cast<const uchar*>(bytes.constData());
+    if (!withinLimits(qFromLittleEndian<quint16>(p + 6), qFromLittleEndian<quint16>(p + 8)))
+        damaged();
 }
 
-namespace {
-
-bool isKnownFormat(const QByteArray& format)
+// The number of scans (SOS markers) in a JPEG, counted up to limit + 1.
+// Entropy-coded data is skipped byte by byte: inside it a 0xFF is followed
+// by a zero byte or a restart marker.
+int jpegScans(const QByteArray& bytes, int limit)
 {
-    return format == "bmp" || format == "gif" || format == "jpeg";
+    const uchar* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const qsizetype size = bytes.size();
+    int scans = 0;
+    qsizetype i = 2;
+    while (i + 1 < size && scans <= limit) {
+        if (p[i] != 0xFF)
+            return scans; // not a marker: the decoder will call it damaged
+        const uchar marker = p[i + 1];
+        if (marker == 0xFF) {
+            ++i; // fill byte
+            continue;
+        }
+        if (marker == 0xD9)
+            break;
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
+            i += 2;
+            continue;
+        }
+        if (i + 3 >= size)
+            break;
+        i += 2 + ((qsizetype(p[i + 2]) << 8) | p[i + 3]);
+        if (marker != 0xDA)
+            continue;
+        ++scans;
+        while (i + 1 < size && !(p[i] == 0xFF && p[i + 1] != 0 && !(p[i + 1] >= 0xD0 && p[i + 1] <= 0xD7)))
+            ++i;
+    }
+    return scans;
 }
 
 quint8 byteAt(const QByteArray& bytes, qsizetype i)
@@ -232,35 +253,140 @@ qsizetype jpegEnd(const QByteArray& bytes, qsizetype from, qint64* work)
     return done(-1);
 }
 
-// The kind asked for (its reader checks the bytes), or else the kind the
-// bytes say they are, when it is one of the three.
-QByteArray formatOf(QBuffer& buffer, const QByteArray& wanted)
+// The whole file, if it is a regular file of a sane size. Opened without
+// blocking, so a FIFO cannot hold the reader.
+QByteArray readRegularFile(const QString& path)
 {
-    if (!wanted.isEmpty())
-        return isKnownFormat(wanted) ? wanted : QByteArray();
-    const QByteArray found = QImageReader::imageFormat(&buffer);
-    buffer.seek(0);
-    return isKnownFormat(found) ? found : QByteArray();
-}
-
-QImage decodeUnconverted(const QByteArray& bytes, const QByteArray& wanted, qint64* announcedPixels = nullptr)
-{
-    const auto invalid = []() { return AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture")); };
-    QBuffer buffer;
-    buffer.setData(bytes);
-    if (!buffer.open(QIODevice::ReadOnly))
-        throw invalid();
-    const QByteArray format = formatOf(buffer, wanted);
-    if (format.isEmpty() || structuralEnd(bytes, 0, format) < 0)
-        throw invalid();
-    QImageReader reader(&buffer, format);
-    reader.setAutoDetectImageFormat(false);
-    if (!reader.canRead())
-        throw invalid();
-    return readChecked(reader, announcedPixels);
+    if (path.startsWith(QLatin1Char(':'))) {
+        // A picture compiled into the program.
+        QFile resource(path);
+        if (!resource.open(QIODevice::ReadOnly))
+            throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
+        if (resource.size() > MaxFileBytes)
+            damaged();
+        return resource.readAll();
+    }
+    const QByteArray native = QFile::encodeName(path);
+    const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT || errno == ENOTDIR || errno == ENAMETOOLONG || errno == ELOOP)
+            throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
+        damaged();
+    }
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        damaged();
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0)
+        damaged();
+    if (S_ISDIR(st.st_mode))
+        throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
+    if (!S_ISREG(st.st_mode) || st.st_size > MaxFileBytes)
+        damaged();
+    QByteArray bytes = file.read(qint64(st.st_size));
+    if (file.error() != QFileDevice::NoError || bytes.size() != st.st_size)
+        damaged();
+    return bytes;
 }
 
 } // namespace
+
+int jpegScanLimit(qint64 pixels)
+{
+    if (pixels <= JpegScanPixels)
+        return MaxJpegScans;
+    return int(qMax<qint64>(MinJpegScans, MaxJpegScans * JpegScanPixels / pixels));
+}
+
+QImage read(const QString& path)
+{
+    return decode(readRegularFile(path));
+}
+
+namespace {
+
+// The decoding itself, without the conversion to RGB32.
+QImage decodeRaw(const QByteArray& bytes, const QByteArray& wanted, qint64* announcedPixels)
+{
+    const QByteArray format = formatOf(bytes);
+    if (format.isEmpty() || (!wanted.isEmpty() && (format != wanted || structuralEnd(bytes, 0, format) < 0)))
+        damaged();
+    if (format == "bmp")
+        checkBmp(bytes);
+    else if (format == "gif")
+        checkGif(bytes);
+
+    QBuffer buffer;
+    buffer.setData(bytes);
+    if (!buffer.open(QIODevice::ReadOnly))
+        damaged();
+    // The one decoder for the format; no other is tried, whatever the
+    // content claims.
+    QImageReader reader(&buffer, format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setDecideFormatFromContent(false);
+    // Qt's own allocation guard (128 MB by default) would refuse pictures
+    // that MaxPixels allows; the size is checked here instead.
+    reader.setAllocationLimit(int(MaxPixels * 4 / (1024 * 1024)) + 1);
+    const QSize announced = reader.size();
+    if (announcedPixels && announced.isValid())
+        *announcedPixels = qint64(announced.width()) * qAbs(qint64(announced.height()));
+    if (!withinLimits(announced.width(), qAbs(qint64(announced.height()))))
+        damaged();
+    if (format == "jpeg") {
+        const int limit = jpegScanLimit(qint64(announced.width()) * announced.height());
+        if (jpegScans(bytes, limit) > limit)
+            damaged();
+    }
+    QImage image = reader.read();
+    if (image.isNull() || !withinLimits(image.width(), image.height()))
+        damaged();
+    return image;
+}
+
+// RGB32 for every caller; transparent parts of a GIF show the white page.
+QImage flattened(QImage image)
+{
+    if (image.format() != QImage::Format_RGB32) {
+        if (image.hasAlphaChannel()) {
+            QImage flat(image.size(), QImage::Format_RGB32);
+            flat.fill(0xFFFFFFFF);
+            image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+            for (int y = 0; y < flat.height(); ++y) {
+                const QRgb* src = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+                QRgb* dst = reinterpret_cast<QRgb*>(flat.scanLine(y));
+                for (int x = 0; x < flat.width(); ++x) {
+                    const QRgb p = src[x];
+                    const int a = qAlpha(p);
+                    dst[x] = qRgb(qRed(p) + (255 - a), qGreen(p) + (255 - a), qBlue(p) + (255 - a));
+                }
+            }
+            image = flat;
+        } else {
+            image = image.convertToFormat(QImage::Format_RGB32);
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+QImage decode(const QByteArray& bytes, const QByteArray& format)
+{
+    return flattened(decodeRaw(bytes, format, nullptr));
+}
+
+bool decodes(const QByteArray& bytes, const QByteArray& format, qint64* announcedPixels)
+{
+    try {
+        decodeRaw(bytes, format, announcedPixels);
+        return true;
+    } catch (const AppError&) {
+        return false;
+    }
+}
 
 qsizetype structuralEnd(const QByteArray& bytes, qsizetype from, const QByteArray& format, qint64* work)
 {
@@ -273,148 +399,13 @@ qsizetype structuralEnd(const QByteArray& bytes, qsizetype from, const QByteArra
     if (format == "bmp") {
         if (bytes.size() - from < 54 || bytes.at(from) != 'B' || bytes.at(from + 1) != 'M')
             return -1;
-        const qint64 needed = bmpNeededSize(QByteArray::fromRawData(bytes.constData() + from, 54));
+        const qint64 needed = bmpNeededSize(reinterpret_cast<const uchar*>(bytes.constData()) + from);
         if (work)
             *work += 54;
         const qint64 end = from + qMax<qint64>(needed, 54);
         return end <= bytes.size() ? qsizetype(end) : -1;
     }
     return -1;
-}
-
-QImage decode(const QByteArray& bytes, const QByteArray& format)
-{
-    return flattened(decodeUnconverted(bytes, format));
-}
-
-bool decodes(const QByteArray& bytes, const QByteArray& format, qint64* announcedPixels)
-{
-    try {
-        decodeUnconverted(bytes, format, announcedPixels);
-        return true;
-    } catch (const AppError&) {
-        return false;
-    }
-}
-
-namespace {
-
-mode_t modeOf(QFileDevice::Permissions p)
-{
-    mode_t m = 0;
-    if (p & (QFileDevice::ReadOwner | QFileDevice::ReadUser))
-        m |= S_IRUSR;
-    if (p & (QFileDevice::WriteOwner | QFileDevice::WriteUser))
-        m |= S_IWUSR;
-    if (p & (QFileDevice::ExeOwner | QFileDevice::ExeUser))
-        m |= S_IXUSR;
-    if (p & QFileDevice::ReadGroup)
-        m |= S_IRGRP;
-    if (p & QFileDevice::WriteGroup)
-        m |= S_IWGRP;
-    if (p & QFileDevice::ExeGroup)
-        m |= S_IXGRP;
-    if (p & QFileDevice::ReadOther)
-        m |= S_IROTH;
-    if (p & QFileDevice::WriteOther)
-        m |= S_IWOTH;
-    if (p & QFileDevice::ExeOther)
-        m |= S_IXOTH;
-    return m;
-}
-
-QString randomSuffix()
-{
-    static const char digits[] = "0123456789abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ";
-    QString s;
-    quint64 r = QRandomGenerator::global()->generate64();
-    for (int i = 0; i < 6; ++i, r /= 62)
-        s += QLatin1Char(digits[r % 62]);
-    return s;
-}
-
-} // namespace
-
-bool writeReplacing(const QString& path, const QByteArray& bytes, QFileDevice::Permissions newFilePermissions)
-{
-    if (path.isEmpty())
-        return false;
-    QFileInfo info(path);
-    if (info.isSymLink()) {
-        const QString target = info.canonicalFilePath();
-        if (!target.isEmpty())
-            info = QFileInfo(target);
-    }
-    const QString name = info.fileName();
-    const QString folder = info.absolutePath();
-    if (name.isEmpty())
-        return false;
-    const QByteArray target = QFile::encodeName(info.absoluteFilePath());
-
-    struct stat old {};
-    const bool existed = ::stat(target.constData(), &old) == 0;
-    if (existed && !S_ISREG(old.st_mode))
-        return false;
-
-    // The temporary file: exclusive, in the same folder (so the rename is
-    // atomic), private while it is written when it replaces a file.
-    int fd = -1;
-    QByteArray temp;
-    bool shortStem = false; // for names too long to take the suffix
-    for (int attempt = 0; attempt < 50; ++attempt) {
-        const QString stem = shortStem ? QStringLiteral(".tintaloo") : QLatin1Char('.') + name;
-        temp = QFile::encodeName(folder + QLatin1Char('/') + stem + QLatin1Char('.') + randomSuffix());
-        fd = ::open(temp.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, existed ? 0600 : 0666);
-        if (fd >= 0)
-            break;
-        if (errno == ENAMETOOLONG && !shortStem)
-            shortStem = true;
-        else if (errno != EEXIST && errno != EINTR)
-            return false;
-    }
-    if (fd < 0)
-        return false;
-    auto fail = [&]() {
-        if (fd >= 0)
-            ::close(fd);
-        ::unlink(temp.constData());
-        return false;
-    };
-
-    const char* p = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, size_t(left));
-        if (n < 0) {
-            if (errno == EINTR)
-                continue;
-            return fail();
-        }
-        p += n;
-        left -= n;
-    }
-    if (existed) {
-        // Owner first (only root may give a file away; failure is fine),
-        // then the permission bits, which chown may have cleared.
-        if (::fchown(fd, old.st_uid, old.st_gid) != 0) {
-        }
-        if (::fchmod(fd, old.st_mode & 07777) != 0)
-            return fail();
-    } else if (newFilePermissions) {
-        if (::fchmod(fd, modeOf(newFilePermissions)) != 0)
-            return fail();
-    }
-    // On the disk before the rename, so that a crash leaves the old file or
-    // the whole new one, never an empty one.
-    if (::fdatasync(fd) != 0)
-        return fail();
-    const int closed = ::close(fd);
-    fd = -1;
-    if (closed != 0)
-        return fail();
-    if (::rename(temp.constData(), target.constData()) != 0)
-        return fail();
-    return true;
 }
 
 QByteArray encodeBmp24(const QImage& source)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QFileDevice>
 #include <QImage>
 #include <QString>
 
@@ -11,22 +10,34 @@ namespace ImageFile {
 // Pictures larger than this are treated as damaged rather than allocated.
 constexpr qint64 MaxPixels = 64LL * 1000 * 1000;
 constexpr int MaxSide = 16384;
+// Larger files are not read at all: room for the largest uncompressed BMP.
+constexpr qint64 MaxFileBytes = MaxPixels * 4 + 1024 * 1024;
+// A progressive JPEG needs about ten scans; each scan is a full pass over the
+// picture, so a file with hundreds of them can keep the decoder busy for
+// minutes. Neither libjpeg-turbo nor Qt's reader sets any limit by default.
+// Up to JpegScanPixels pixels a JPEG may have MaxJpegScans scans; larger
+// ones proportionally fewer, but never fewer than MinJpegScans.
+constexpr int MaxJpegScans = 100;
+constexpr int MinJpegScans = 16;
+constexpr qint64 JpegScanPixels = 4LL * 1024 * 1024;
+int jpegScanLimit(qint64 pixels);
 
-// Reads a BMP, GIF or JPEG file into an RGB32 image. Throws
-// AppError(FileNotFound) when the file is missing and AppError(InvalidPicture)
-// when it is damaged, not a picture, or announces more than MaxPixels pixels
-// or a side above MaxSide.
+// Reads a BMP, GIF or JPEG file into an RGB32 image. The format is taken
+// from the file's first bytes, never from its name, and only those three
+// decoders are ever used. Throws AppError(FileNotFound) when the file or a
+// folder on its path is missing (or path names a folder), and
+// AppError(InvalidPicture) when it is anything else: not a regular file,
+// larger than MaxFileBytes, another format, damaged, announcing more than
+// MaxPixels pixels or a side above MaxSide, or a JPEG of more scans than
+// jpegScanLimit() allows for its size.
 QImage read(const QString& path);
 
-// The most scans a JPEG held in memory may have; more is a damaged picture
-// (a crafted progressive file can otherwise take minutes to decode).
-constexpr int MaxJpegScans = 100;
-
-// Decodes a picture held in memory with the guards of read(). format
-// ("bmp", "gif" or "jpeg") when the bytes must be a picture of that kind;
-// otherwise any of the three. A GIF that ends before its trailer or a JPEG
-// that ends before its end marker is damaged too. Throws
-// AppError(InvalidPicture).
+// Decodes a picture held in memory with the same guards. format ("bmp",
+// "gif" or "jpeg"), when given, is the kind the bytes must be; a picture
+// checked against a kind must also be whole by its own structure (a GIF
+// that ends before its trailer, a JPEG before its end marker or a BMP
+// before its last row is damaged), which a picture cut out of a larger
+// file needs. Throws AppError(InvalidPicture).
 QImage decode(const QByteArray& bytes, const QByteArray& format = {});
 // Whether decode() would succeed; cheaper, as the pixels are not converted.
 // announcedPixels (when given) receives the pixel count the header
@@ -35,25 +46,11 @@ bool decodes(const QByteArray& bytes, const QByteArray& format = {}, qint64* ann
 
 // Where a picture that starts at bytes[from] ends, by its own structure: the
 // byte after a GIF's trailer, after a JPEG's end marker, after a BMP's last
-// row of pixels. -1 when the data ends first or the structure is broken.
-// work (when given) counts the bytes examined.
+// row of pixels. -1 when the data ends first, the structure is broken or a
+// JPEG has more than MaxJpegScans scans. work (when given) counts the bytes
+// examined.
 qsizetype structuralEnd(const QByteArray& bytes, qsizetype from, const QByteArray& format,
                         qint64* work = nullptr);
-
-// Writes bytes to path through a temporary file in the same folder (a
-// hidden "." + name + ".XXXXXX"), flushed to the disk and then renamed over
-// path; the old file stays whole until the new one is complete, and a failed
-// write (full disk, size limit, missing or unwritable folder) leaves it
-// untouched and no temporary file behind. A replaced file keeps the old
-// file's permission bits and, when the process may set it, its owner; a new
-// file gets newFilePermissions when given, otherwise the usual 0666 less the
-// umask. A symbolic link at path is followed (its target is replaced).
-// Returns false on any failure; path naming a folder is a failure.
-//
-// (Qt 6.4's QSaveFile is not used: it commits a truncated file when the last
-// buffered write comes up short, for example on EFBIG or ENOSPC.)
-bool writeReplacing(const QString& path, const QByteArray& bytes,
-                    QFileDevice::Permissions newFilePermissions = {});
 
 // Encodes an image as an uncompressed 24-bit BMP file.
 QByteArray encodeBmp24(const QImage& image);

@@ -1,6 +1,7 @@
 #include "platform/PictureSurface.h"
 
 #include "platform/AppError.h"
+#include "platform/AtomicFile.h"
 #include "platform/ImageFile.h"
 
 #include <QPainter>
@@ -65,8 +66,9 @@ void PictureSurface::loadFile(const QString& path, bool resizeToPicture)
 
 void PictureSurface::saveBmp(const QString& path) const
 {
-    if (m_image.isNull() || !ImageFile::writeReplacing(path, ImageFile::encodeBmp24(m_image)))
+    if (m_image.isNull())
         throw AppError(ErrorNumber::PathFileAccess, QStringLiteral("Path/File access error"));
+    AtomicFile::write(path, ImageFile::encodeBmp24(m_image));
 }
 
 void PictureSurface::refresh(const QRect& rect) const

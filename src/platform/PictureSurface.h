@@ -50,8 +50,9 @@ public:
     // file and AppError(FileNotFound) for a missing one.
     void loadFile(const QString& path, bool resizeToPicture = true);
     // Writes the current image as a 24-bit BMP file through a temporary file
-    // and a rename, so that a failure leaves any old file whole. Throws
-    // AppError(PathFileAccess) on failure.
+    // and a rename (AtomicFile), so that a failure leaves any old file whole.
+    // Throws AppError on failure (AtomicFile's numbers; PathFileAccess for an
+    // empty surface).
     void saveBmp(const QString& path) const;
 
     // Asks the window showing the surface to repaint (all of it when rect is

@@ -26,6 +26,15 @@ QString ProgramFolder::path(const QString& tail) const
     return resolve(m_root, tail);
 }
 
+bool ProgramFolder::holds(const QString& path) const
+{
+    const QString root = QFileInfo(m_root).canonicalFilePath();
+    const QString real = QFileInfo(path).canonicalFilePath();
+    if (root.isEmpty() || real.isEmpty())
+        return false;
+    return real == root || real.startsWith(root == QLatin1String("/") ? root : root + QLatin1Char('/'));
+}
+
 QString ProgramFolder::resolve(const QString& base, const QString& tail)
 {
     QString result = base;

@@ -24,6 +24,10 @@ public:
     // spelling; components that do not exist are kept as given.
     QString path(const QString& tail) const;
 
+    // Whether path, with every link on it followed, lies inside the folder.
+    // False for a path that does not exist.
+    bool holds(const QString& path) const;
+
     // The same resolution for any base folder.
     static QString resolve(const QString& base, const QString& tail);
 

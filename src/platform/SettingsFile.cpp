@@ -2,11 +2,17 @@
 
 #include "platform/Settings.h"
 #include "platform/AppError.h"
+#include "platform/AtomicFile.h"
+#include "platform/ProgramFolder.h"
 
 #include <QFile>
 #include <QLocale>
-#include <QSaveFile>
+#include <QDir>
+#include <algorithm>
 #include <cmath>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -32,11 +38,21 @@ QByteArray flagLine(bool on)
 
 SettingsFile::LineReader::LineReader(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Only a regular file of a sane size: opened without blocking, so a FIFO
+    // cannot hold the program, and never read past MaxBytes.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
         return;
-    m_bytes = file.readAll();
-    m_open = file.error() == QFileDevice::NoError;
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        return;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size >= MaxBytes)
+        return;
+    m_bytes = file.read(MaxBytes);
+    m_open = file.error() == QFileDevice::NoError && m_bytes.size() < MaxBytes;
 }
 
 bool SettingsFile::LineReader::nextText(QString& line)
@@ -72,6 +88,16 @@ bool SettingsFile::LineReader::toNumber(const QString& line, double& value)
         return false;
     value = std::floor(number);
     return true;
+}
+
+QString SettingsFile::pathIn(const ProgramFolder& folder)
+{
+    // Of several names that differ only in case, always the same one: the
+    // first in binary order, whichever spelling the caller had in mind.
+    QStringList names = QDir(folder.root()).entryList(QDir::AllEntries | QDir::System | QDir::Hidden | QDir::NoDotAndDotDot);
+    names.removeIf([](const QString& name) { return name.compare(FileName, Qt::CaseInsensitive) != 0; });
+    std::sort(names.begin(), names.end());
+    return folder.root() + QLatin1Char('/') + (names.isEmpty() ? FileName : names.constFirst());
 }
 
 bool SettingsFile::read(const QString& path, Settings& into)
@@ -133,20 +159,10 @@ void SettingsFile::write(const QString& path, const Values& values,
         failWrite(path, QStringLiteral("The password or hint holds characters the settings file cannot keep"));
     const QByteArray bytes = encode(values);
 
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        failWrite(path, file.errorString());
     // The password is stored in plain text: nobody but its owner may read it,
     // whatever the permissions of a file it replaces.
-    file.setPermissions(OwnerOnly);
-    // flush() is checked here because commit() would rename a temporary file
-    // whose last buffered write came up short (a full disk, a size limit).
-    if (file.write(bytes) != bytes.size() || !file.flush())
-        failWrite(path, file.errorString());
-    if (beforeCommit)
-        beforeCommit();
-    if (!file.commit())
-        failWrite(path, file.errorString());
-    if (!QFile::setPermissions(path, OwnerOnly))
-        failWrite(path, QStringLiteral("Could not make the settings file private"));
+    AtomicFile::Options options;
+    options.permissions = OwnerOnly;
+    options.beforeReplace = beforeCommit;
+    AtomicFile::write(path, bytes, options);
 }

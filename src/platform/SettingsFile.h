@@ -4,6 +4,7 @@
 #include <QString>
 #include <functional>
 
+class ProgramFolder;
 struct Settings;
 
 // Settings.ini: seven text lines in a single-byte code page (Latin-1 here),
@@ -26,14 +27,26 @@ public:
         QString hint;
     };
 
+    static inline const QString FileName = QStringLiteral("Settings.ini");
+    // Anything this large is not a settings file.
+    static constexpr qint64 MaxBytes = 64 * 1024;
+
+    // The settings file of the program folder. Names are matched without
+    // regard to case; when several files differ only in case, reader and
+    // writer both get the same one.
+    static QString pathIn(const ProgramFolder& folder);
+
     // Reads the seven lines into `into`, storing each value as soon as its
     // line is read, so a failure part way leaves the earlier values changed.
     // False for a missing file, fewer than seven lines, or an empty or
-    // non-numeric value on lines 1 to 5. Lines after the seventh are ignored.
+    // non-numeric value on lines 1 to 5, and for anything that is not a
+    // regular file under MaxBytes (a FIFO, a device, a huge file). Lines
+    // after the seventh are ignored.
     static bool read(const QString& path, Settings& into);
 
     // Replaces the file with the seven lines of `values`, through a temporary
-    // file in the same folder and a rename, readable by its owner only.
+    // file in the same folder and a rename (AtomicFile), readable by its
+    // owner only; a link at path is replaced, never its target.
     // Throws AppError when the text cannot be stored (see isStorable) or the
     // file cannot be written; the old file is then left as it was.
     // beforeCommit runs when the new text is complete in the temporary file,

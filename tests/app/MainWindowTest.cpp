@@ -10,6 +10,7 @@
 #include "platform/KeyboardFilter.h"
 #include "platform/Random.h"
 #include "platform/SurfaceView.h"
+#include "support/DiskTricks.h"
 #include "support/ModalDriver.h"
 #include "support/TempDataFolder.h"
 #include "ui/SoundBoard.h"
@@ -457,4 +458,76 @@ TEST_F(MainWindowTest, TheBrowserIsBuiltAgainAfterTheLibraryWindows)
     EXPECT_FALSE(QFileInfo::exists(data.path(QStringLiteral("/books/Zoo/zebra.bmp"))));
 
     openBrowserExpecting(2);
+}
+
+TEST_F(MainWindowTest, AFailedSaveIsToldToTheParentWhileThePaintingIsStillThere)
+{
+    ASSERT_TRUE(window->Form_Load());
+    int chooserCalls = 0;
+    window->pictureChooser = [&] {
+        ++chooserCalls;
+        return chosen;
+    };
+    window->setColor(0x0000FF);
+    stroke(window->P, QPoint(30, 60), QPoint(60, 60));
+    const QRgb painted = canvasPixel(40, 60);
+    ASSERT_NE(painted, 0xFFFFFFu);
+
+    FullDisk full;
+    QString told;
+    bool stillPainted = false;
+    ModalDriver::answerNext([&](QWidget* modal) {
+        auto* notice = qobject_cast<frmParentMessage*>(modal);
+        ASSERT_NE(notice, nullptr);
+        told = notice->lMessage->text();
+        stillPainted = canvasPixel(40, 60) == painted;
+        ModalDriver::click(notice->lCancel);
+    });
+    QTest::mouseClick(window->c[0], Qt::LeftButton); // another picture, please
+    EXPECT_TRUE(told.startsWith(QStringLiteral("The picture could not be saved because the disk is full.")))
+        << told.toStdString();
+    EXPECT_TRUE(stillPainted);
+    EXPECT_EQ(chooserCalls, 0) << "Cancel stays with the painting";
+    EXPECT_EQ(canvasPixel(40, 60), painted);
+
+    // Quitting tries again and tells again; Continue goes on without it.
+    QString toldAtQuit;
+    ModalDriver::answerNext([&](QWidget* prompt) {
+        ModalDriver::answerNext([&](QWidget* modal) {
+            auto* notice = qobject_cast<frmParentMessage*>(modal);
+            ASSERT_NE(notice, nullptr);
+            toldAtQuit = notice->lMessage->text();
+            ModalDriver::click(notice->lContinue);
+        });
+        ModalDriver::click(prompt->childAt(OkButtonAt));
+    });
+    QTest::mouseClick(window->pFunc[0], Qt::LeftButton);
+    EXPECT_TRUE(ModalDriver::allAnswered());
+    EXPECT_EQ(toldAtQuit, told);
+    EXPECT_TRUE(window->hasEnded());
+}
+
+TEST_F(MainWindowTest, AFailedSaveBeforeTheOptionsWindowIsToldFirst)
+{
+    ASSERT_TRUE(window->Form_Load());
+    window->setColor(0x0000FF);
+    stroke(window->P, QPoint(30, 60), QPoint(60, 60));
+    FullDisk full;
+    QString told;
+    ModalDriver::answerNext([&](QWidget* prompt) {
+        ModalDriver::answerNext([&](QWidget* modal) {
+            auto* notice = qobject_cast<frmParentMessage*>(modal);
+            ASSERT_NE(notice, nullptr);
+            told = notice->lMessage->text();
+            ModalDriver::click(notice->lCancel);
+        });
+        ModalDriver::click(prompt->childAt(OkButtonAt));
+    });
+    QTest::mouseClick(window->pFunc[4], Qt::LeftButton);
+    EXPECT_TRUE(ModalDriver::allAnswered());
+    EXPECT_TRUE(told.contains(QStringLiteral("the disk is full")));
+    // Cancel stayed with the painting: no options window, the palette runs.
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+    EXPECT_TRUE(window->Timer1.isActive());
+    EXPECT_NE(canvasPixel(40, 60), 0xFFFFFFu);
 }

@@ -115,11 +115,11 @@ TEST_F(Books, SweepDeletesOnlyThumbnailsWhosePictureIsGone)
     data.writeFile(QStringLiteral("/books/A/cat.bmp.tnl"), "t");
     data.writeFile(QStringLiteral("/books/A/dog.gif.tnl"), "t");
     data.writeFile(QStringLiteral("/books/A/Cat.BMP.TNL"), "t"); // its picture differs only in case
-    EXPECT_EQ(BookStore::sweepOrphanThumbnails(file(QStringLiteral("/books/A/"))), 1);
+    EXPECT_EQ(store.sweepOrphanThumbnails(file(QStringLiteral("/books/A/"))), 1);
     EXPECT_TRUE(exists(QStringLiteral("/books/A/cat.bmp.tnl")));
     EXPECT_TRUE(exists(QStringLiteral("/books/A/Cat.BMP.TNL")));
     EXPECT_FALSE(exists(QStringLiteral("/books/A/dog.gif.tnl")));
-    EXPECT_EQ(BookStore::sweepOrphanThumbnails(file(QStringLiteral("/no such folder"))), 0);
+    EXPECT_EQ(store.sweepOrphanThumbnails(file(QStringLiteral("/no such folder"))), 0);
 }
 
 TEST_F(Books, ReadingABookSweepsItsFolderAndItsColouredFolder)

@@ -4,12 +4,14 @@
 #include "platform/Random.h"
 
 #include "PaintFixtures.h"
+#include "support/DiskTricks.h"
 #include "support/TempDataFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 using namespace PaintFixtures;
@@ -192,4 +194,56 @@ TEST(CanvasToJpeg, MakesTheWrittenImageTheStoredPicture)
     EXPECT_TRUE(PictureSaver::canvasToJpeg(surface, data.root() + QStringLiteral("/out.jpg")));
     EXPECT_EQ(surface.picture(), surface.image());
     EXPECT_EQ(QImage(data.root() + QStringLiteral("/out.jpg")).size(), QSize(20, 10));
+}
+
+TEST_F(AutoSave, AFailedSaveSaysWhyAndKeepsTheOldPicture)
+{
+    openBookPicture(QStringLiteral("Animals"), QStringLiteral("cat.bmp"));
+    paintSomething();
+    ASSERT_EQ(PictureSaver::autoSave(canvas, data.folder()), PictureSaver::SaveResult::Saved);
+    const QString jpeg = data.root() + QStringLiteral("/colored pictures/Animals/cat.bmp.jpg");
+    const QByteArray old = readAll(jpeg);
+    paintSomething();
+    {
+        FullDisk full;
+        EXPECT_EQ(PictureSaver::autoSave(canvas, data.folder()), PictureSaver::SaveResult::DiskFull);
+    }
+    EXPECT_EQ(readAll(jpeg), old);
+    {
+        WriteProtectedFolder readOnly(data.root() + QStringLiteral("/colored pictures/Animals"));
+        if (!readOnly.active())
+            GTEST_SKIP() << "cannot write-protect a folder: " << readOnly.whyNot().toStdString();
+        EXPECT_EQ(PictureSaver::autoSave(canvas, data.folder()), PictureSaver::SaveResult::WriteProtected);
+    }
+    EXPECT_EQ(readAll(jpeg), old);
+    EXPECT_EQ(QDir(data.root() + QStringLiteral("/colored pictures/Animals")).entryList(QDir::Files | QDir::Hidden),
+              QStringList{QStringLiteral("cat.bmp.jpg")});
+}
+
+TEST_F(AutoSave, NothingIsWrittenThroughLinks)
+{
+    QTemporaryDir outside;
+    const QString precious = outside.filePath(QStringLiteral("cat.bmp.jpg"));
+    {
+        QFile file(precious);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("precious");
+    }
+    openBookPicture(QStringLiteral("Animals"), QStringLiteral("cat.bmp"));
+    paintSomething();
+    // A coloured folder that leads outside is not written into.
+    QDir().mkpath(data.root() + QStringLiteral("/colored pictures"));
+    ASSERT_TRUE(QFile::link(outside.path(), data.root() + QStringLiteral("/colored pictures/Animals")));
+    EXPECT_EQ(PictureSaver::autoSave(canvas, data.folder()), PictureSaver::SaveResult::Failed);
+    EXPECT_EQ(readAll(precious), QByteArray("precious"));
+
+    // A coloured picture that is a link is replaced, its target kept.
+    QFile::remove(data.root() + QStringLiteral("/colored pictures/Animals"));
+    QDir().mkpath(data.root() + QStringLiteral("/colored pictures/Animals"));
+    const QString jpeg = data.root() + QStringLiteral("/colored pictures/Animals/cat.bmp.jpg");
+    ASSERT_TRUE(QFile::link(precious, jpeg));
+    EXPECT_EQ(PictureSaver::autoSave(canvas, data.folder()), PictureSaver::SaveResult::Saved);
+    EXPECT_FALSE(QFileInfo(jpeg).isSymLink());
+    EXPECT_EQ(QImageReader(jpeg).format(), "jpeg");
+    EXPECT_EQ(readAll(precious), QByteArray("precious"));
 }

@@ -123,7 +123,7 @@ TEST(PictureSurface, SaveBmpWritesTheImage)
     other.loadFile(data.root() + QStringLiteral("/temp.bmp"));
     EXPECT_EQ(other.image(), surface.image());
     EXPECT_EQ(errorNumber([&] { surface.saveBmp(data.root() + QStringLiteral("/no/such/folder/temp.bmp")); }),
-              ErrorNumber::PathFileAccess);
+              ErrorNumber::PathNotFound);
 }
 
 TEST(PictureSurface, RefreshCallsTheHandler)

@@ -6,10 +6,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QTemporaryDir>
 #include <gtest/gtest.h>
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -244,4 +246,62 @@ TEST_F(SettingsFileTest, AWriteCutShortByAFullDiskLeavesTheOldFileWhole)
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the failure must be reported";
     EXPECT_EQ(readAll(target), GoodFile);
     EXPECT_EQ(QDir(data.root()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("settings.ini")});
+}
+
+TEST_F(SettingsFileTest, OnlyARegularFileOfASaneSizeIsRead)
+{
+    // Each of these takes the unreadable-file path at once: a FIFO would
+    // block, /dev/zero never ends, a 200 MB line takes most of a minute.
+    const QString fifo = data.root() + QStringLiteral("/fifo.ini");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_FALSE(SettingsFile::read(fifo, settings));
+    EXPECT_FALSE(SettingsFile::LineReader(fifo).isOpen());
+
+    const QString zero = data.root() + QStringLiteral("/zero.ini");
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), zero));
+    EXPECT_FALSE(SettingsFile::read(zero, settings));
+
+    const QString huge = data.root() + QStringLiteral("/huge.ini");
+    data.writeFile(QStringLiteral("/huge.ini"), GoodFile);
+    ASSERT_TRUE(QFile::resize(huge, 200LL * 1024 * 1024)); // sparse: one long line of zero bytes
+    EXPECT_FALSE(SettingsFile::read(huge, settings));
+
+    // Just under the limit is still a settings file.
+    ASSERT_TRUE(QFile::resize(huge, SettingsFile::MaxBytes - 1));
+    EXPECT_TRUE(SettingsFile::read(huge, settings));
+}
+
+TEST_F(SettingsFileTest, TwoSpellingsOfTheNameAreOneFileForReaderAndWriter)
+{
+    data.writeFile(QStringLiteral("/settings.ini"), GoodFile);
+    data.writeFile(QStringLiteral("/Settings.ini"), " 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\nother\r\n\r\n");
+    const QString chosen = SettingsFile::pathIn(data.folder());
+    SettingsFile::Values values;
+    values.bubbleSpeed = 2;
+    values.password = QStringLiteral("written");
+    SettingsFile::write(SettingsFile::pathIn(data.folder()), values);
+    ASSERT_TRUE(SettingsFile::read(SettingsFile::pathIn(data.folder()), settings));
+    EXPECT_EQ(settings.Parental_Password, QStringLiteral("written"));
+    EXPECT_EQ(SettingsFile::pathIn(data.folder()), chosen);
+    EXPECT_EQ(QFileInfo(SettingsFile::pathIn(data.folder())).fileName(), QStringLiteral("Settings.ini"));
+    // Without any file the name is the usual one.
+    TempDataFolder empty;
+    EXPECT_EQ(SettingsFile::pathIn(empty.folder()), empty.root() + QStringLiteral("/Settings.ini"));
+}
+
+TEST_F(SettingsFileTest, ALinkedFileIsReplacedAndItsTargetLeftAlone)
+{
+    QTemporaryDir outside;
+    const QString target = outside.filePath(QStringLiteral("precious.txt"));
+    {
+        QFile file(target);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("precious");
+    }
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    ASSERT_TRUE(QFile::link(target, path()));
+    SettingsFile::write(path(), SettingsFile::Values{});
+    EXPECT_FALSE(QFileInfo(path()).isSymLink());
+    EXPECT_EQ(readAll(target), QByteArray("precious"));
+    EXPECT_EQ(QFile::permissions(target) & QFile::ReadOther, QFile::ReadOther);
 }

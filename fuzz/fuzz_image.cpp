@@ -1,0 +1,34 @@
+// The picture reader on bytes from anywhere: it may refuse them (AppError),
+// never crash, hang or run out of memory.
+#include "platform/AppError.h"
+#include "platform/ImageFile.h"
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <QImage>
+
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    // The GIF and JPEG decoders are plugins, found through the application.
+    static QCoreApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    try {
+        const QImage image = ImageFile::decode(bytes);
+        // What the program does next with every picture: look at its pixels.
+        if (image.format() != QImage::Format_RGB32 || image.width() > ImageFile::MaxSide
+            || image.height() > ImageFile::MaxSide)
+            __builtin_trap();
+        volatile QRgb corner = image.pixel(image.width() - 1, image.height() - 1);
+        (void)corner;
+    } catch (const AppError&) {
+    }
+    return 0;
+}
