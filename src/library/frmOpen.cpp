@@ -29,7 +29,7 @@ namespace {
 
 constexpr int WindowWidth = 640;
 constexpr int WindowHeight = 568;
-constexpr QPoint ViewportPos(30, 60);
+constexpr QPoint ViewportPos(frmOpen::ViewportLeft, frmOpen::ViewportTop);
 constexpr int ScrollStep = 160;
 
 int roundEven(double value)
