@@ -224,7 +224,7 @@ bool FrmMain::Form_Load()
     });
     Loaded = true;
     coverScreen();
-    m_keyboard.install(this);
+    m_keyboard.install();
     c_Click(0);
     return !m_ended;
 }

@@ -16,6 +16,7 @@
 #include "ui/pButton.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -153,6 +154,14 @@ void frmOpen::centreOnScreen()
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen)
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmOpen::closeEvent(QCloseEvent* event)
+{
+    if (event->spontaneous())
+        event->ignore();
+    else
+        BorderedDialog::closeEvent(event);
 }
 
 int frmOpen::exec()

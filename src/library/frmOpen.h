@@ -64,6 +64,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The window manager cannot close the browser: leaving it is the
+    // child's choice, through a thumbnail or "nevermind".
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildWindow();

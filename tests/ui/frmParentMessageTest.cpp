@@ -77,3 +77,15 @@ TEST(ParentNotice, KeysAnswerSafely)
 }
 
 } // namespace
+
+TEST(ParentNotice, TheWindowManagersCloseAnswersLikeEscape)
+{
+    frmParentMessage question;
+    question.setCancelVisible(true);
+    run(question, [](QWidget* modal) { EXPECT_TRUE(ModalDriver::closeByWindowManager(modal)); });
+    EXPECT_TRUE(question.CancelPressed);
+
+    frmParentMessage plain;
+    run(plain, [](QWidget* modal) { EXPECT_TRUE(ModalDriver::closeByWindowManager(modal)); });
+    EXPECT_FALSE(plain.CancelPressed);
+}
