@@ -1,12 +1,13 @@
 // A curious child at the keyboard: every combination that leaves a program on
-// a desktop, pressed with the canvas, the picture browser and the quit
-// prompt in front. The window manager is set up to act on each of them, so
+// a desktop, pressed with the canvas, the picture browser, the options
+// window, a parent notice and the quit prompt in front. The window manager is set up to act on each of them, so
 // a combination that gets past the program shows at once.
 #include "e2e/E2eEnvironment.h"
 #include "e2e/KioskKeys.h"
 #include "e2e/TintalooProcess.h"
 #include "e2e/TintalooScreen.h"
 #include "e2e/XDesktop.h"
+#include "ui/frmParentMessage.h"
 
 #include <QDir>
 #include <QFile>
@@ -17,8 +18,11 @@ namespace {
 
 constexpr int OpenButton = 102;
 constexpr int QuitButton = 150;
+constexpr int SettingsButton = 154;
 constexpr int OkButton = 115;
 constexpr int BrowserCloseButton = 114;
+// "Check for updates" on the options window, which asks through a parent notice.
+const QPoint UpdatesLink(40, 437);
 
 // Long enough for the window manager to act on a key it saw.
 constexpr int SettleMs = 300;
@@ -136,6 +140,38 @@ protected:
         return screen->waitForBrowser();
     }
 
+    static bool isOptions(const Window& w) { return w.name.contains(QLatin1String("Options")); }
+    static bool isNotice(const Window& w)
+    {
+        return w.geometry.size() == QSize(frmParentMessage::WindowWidth, frmParentMessage::WindowHeight);
+    }
+
+    Window openOptions()
+    {
+        const Window now = desktop->activeWindow();
+        if (isOptions(now))
+            return now;
+        if (isNotice(now))
+            desktop->key(QStringLiteral("Escape"));
+        else if (!screen->clickButton(SettingsButton, TintalooScreen::barArea()))
+            return {};
+        else {
+            const Window prompt = screen->waitForPrompt();
+            if (!prompt.isValid() || !screen->clickButton(OkButton, prompt.geometry))
+                return {};
+        }
+        return screen->waitForActive(isOptions);
+    }
+
+    Window openNotice()
+    {
+        const Window options = openOptions();
+        if (!options.isValid())
+            return {};
+        desktop->click(options.geometry.topLeft() + UpdatesLink);
+        return screen->waitForActive(isNotice);
+    }
+
     Window openQuitPrompt()
     {
         if (!screen->clickButton(QuitButton, TintalooScreen::barArea()))
@@ -181,6 +217,22 @@ TEST_F(KioskKeysTest, NoCombinationTakesTheChildOutOfTheProgram)
         ASSERT_TRUE(screen->clickButton(BrowserCloseButton, desktop->activeWindow().geometry)) << log();
         ASSERT_TRUE(screen->waitForMainWindow().isValid()) << log();
     }
+    // Back on the canvas, the keyboard is still held.
+    for (size_t i : {size_t(1), size_t(4), size_t(0)})
+        pressWithWindowInFront("canvas after the browser", KioskKeys[i], isCanvas, canvasInFront);
+
+    for (const KioskKey& key : KioskKeys)
+        pressWithWindowInFront("options window", key, isOptions, [this] { return openOptions(); });
+    for (const KioskKey& key : KioskKeys)
+        pressWithWindowInFront("parent notice", key, isNotice, [this] { return openNotice(); });
+    // Cancel on the notice, then on the options window.
+    for (int i = 0; i < 4 && !isCanvas(desktop->activeWindow()); ++i) {
+        if (!screen->isProgramWindow(desktop->activeWindow()))
+            recover({});
+        desktop->key(QStringLiteral("Escape"));
+        XDesktop::pause(SettleMs);
+    }
+    ASSERT_TRUE(screen->waitForMainWindow().isValid()) << log();
 
     for (const KioskKey& key : KioskKeys)
         pressWithWindowInFront("quit prompt", key, TintalooScreen::isPrompt,

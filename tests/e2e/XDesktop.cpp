@@ -48,8 +48,7 @@ QStringList XDesktop::missingTools()
 
 QString XDesktop::installHint()
 {
-    return QStringLiteral("the real-window tests need Xvfb, openbox, xdotool, xprop, xwininfo and xmessage; "
-                          "install them with: apt-get install xvfb openbox xdotool x11-utils "
+    return QStringLiteral("install them with: apt-get install xvfb openbox xdotool x11-utils "
                           "(scripts/setup-debian.sh does)");
 }
 
