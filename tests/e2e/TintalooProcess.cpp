@@ -7,8 +7,9 @@
 TintalooProcess::TintalooProcess(const XDesktop& desktop, const QString& dataFolder)
     : m_desktop(desktop)
     , m_dataFolder(dataFolder)
-    , m_logPath(dataFolder + QStringLiteral(".log"))
 {
+    static int runs = 0;
+    m_logPath = desktop.scratchFolder() + QStringLiteral("/tintaloo-%1.log").arg(++runs);
 }
 
 TintalooProcess::~TintalooProcess()
