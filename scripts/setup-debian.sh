@@ -12,11 +12,13 @@ packages=(
   qt6-qpa-plugins libgl-dev
   clang libclang-rt-14-dev
   dpkg-dev desktop-file-utils appstream shared-mime-info
-  xvfb openbox xdotool
   # the printing test runs its own print server with a PDF queue
   cups-daemon cups-client cups-filters
+  # The real-window tests (tests/e2e): a virtual X server, a window manager,
+  # input and window queries (xprop, xwininfo, xmessage come with x11-utils).
+  xvfb openbox xdotool x11-utils
 )
-# Only for looking at the running program under a virtual X server.
+# Only for taking screenshots of the running program by hand.
 if [ "${TINTALOO_WITH_X:-0}" = 1 ]; then
   packages+=(imagemagick)
 fi

@@ -229,7 +229,7 @@ bool FrmMain::Form_Load()
     Loaded = true;
     coverScreen();
     m_pointer.start();
-    m_keyboard.install(this);
+    m_keyboard.install();
     importPendingPack();
     c_Click(0);
     return !m_ended;

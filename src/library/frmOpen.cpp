@@ -17,6 +17,7 @@
 #include "ui/pButton.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -30,7 +31,7 @@ namespace {
 
 constexpr int WindowWidth = 640;
 constexpr int WindowHeight = 568;
-constexpr QPoint ViewportPos(30, 60);
+constexpr QPoint ViewportPos(frmOpen::ViewportLeft, frmOpen::ViewportTop);
 constexpr int ScrollStep = 160;
 
 int roundEven(double value)
@@ -154,6 +155,14 @@ void frmOpen::centreOnScreen()
     QScreen* screen = parentWidget() ? parentWidget()->screen() : QGuiApplication::primaryScreen();
     if (screen)
         move(screen->availableGeometry().center() - rect().center());
+}
+
+void frmOpen::closeEvent(QCloseEvent* event)
+{
+    if (event->spontaneous())
+        event->ignore();
+    else
+        BorderedDialog::closeEvent(event);
 }
 
 int frmOpen::exec()

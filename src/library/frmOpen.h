@@ -32,7 +32,10 @@ class frmOpen : public BorderedDialog
 {
     Q_OBJECT
 public:
-    // The viewport PB; the strip is as wide as PB minus the scroll buttons.
+    // The viewport PB, at (ViewportLeft, ViewportTop) of the window; the
+    // strip is as wide as PB minus the scroll buttons.
+    static constexpr int ViewportLeft = 30;
+    static constexpr int ViewportTop = 60;
     static constexpr int ViewportWidth = 580;
     static constexpr int ViewportHeight = 426;
     // The blank page of a new own picture.
@@ -64,6 +67,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // The window manager cannot close the browser: leaving it is the
+    // child's choice, through a thumbnail or "nevermind".
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildWindow();

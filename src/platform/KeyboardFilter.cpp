@@ -5,11 +5,29 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QKeyEvent>
-#include <QWidget>
+#include <QWindow>
+
+namespace {
+
+// A grab fails while another client holds the keyboard for a moment (the
+// window manager while it maps a window); it is tried again for two seconds.
+constexpr int RetryIntervalMs = 50;
+constexpr int RetryCount = 40;
+
+bool windowSystemGrab(QWindow* window, bool grab)
+{
+    return window->setKeyboardGrabEnabled(grab);
+}
+
+} // namespace
 
 KeyboardFilter::KeyboardFilter(QObject* parent)
     : QObject(parent)
+    , m_grabber(windowSystemGrab)
 {
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(RetryIntervalMs);
+    connect(&m_retry, &QTimer::timeout, this, &KeyboardFilter::takeGrab);
 }
 
 KeyboardFilter::~KeyboardFilter()
@@ -17,42 +35,85 @@ KeyboardFilter::~KeyboardFilter()
     remove();
 }
 
-void KeyboardFilter::install(QWidget* guardedWindow)
+void KeyboardFilter::setGrabber(Grabber grabber)
+{
+    m_grabber = std::move(grabber);
+}
+
+void KeyboardFilter::install()
 {
     if (m_installed)
         return;
-    m_window = guardedWindow;
-    QCoreApplication::instance()->installEventFilter(this);
+    QCoreApplication* app = QCoreApplication::instance();
+    app->installEventFilter(this);
+    if (auto* gui = qobject_cast<QGuiApplication*>(app)) {
+        connect(gui, &QGuiApplication::focusWindowChanged, this, &KeyboardFilter::onFocusWindowChanged);
+        connect(gui, &QGuiApplication::applicationStateChanged, this, [this](Qt::ApplicationState state) {
+            if (state == Qt::ApplicationActive)
+                onFocusWindowChanged();
+        });
+    }
     m_installed = true;
-    updateGrab();
+    onFocusWindowChanged();
 }
 
 void KeyboardFilter::remove()
 {
     if (!m_installed)
         return;
-    if (QCoreApplication::instance())
-        QCoreApplication::instance()->removeEventFilter(this);
-    if (m_grabbing && m_window)
-        m_window->releaseKeyboard();
-    m_grabbing = false;
     m_installed = false;
+    m_retry.stop();
+    if (QCoreApplication* app = QCoreApplication::instance()) {
+        app->removeEventFilter(this);
+        disconnect(app, nullptr, this, nullptr);
+    }
+    if (m_grabbing)
+        m_grabber(m_grabbing, false);
+    m_grabbing = nullptr;
 }
 
-void KeyboardFilter::updateGrab()
+void KeyboardFilter::onFocusWindowChanged()
 {
-    if (!m_window)
-        return;
-    // A modal window needs the keyboard for itself (a password, a hint), so
-    // the grab is held only while the guarded window is active.
-    const bool active = m_window->isActiveWindow();
-    if (active && !m_grabbing) {
-        m_window->grabKeyboard();
-        m_grabbing = true;
-    } else if (!active && m_grabbing) {
-        m_window->releaseKeyboard();
-        m_grabbing = false;
+    m_retriesLeft = RetryCount;
+    takeGrab();
+}
+
+QWindow* KeyboardFilter::windowToHold()
+{
+    // With no window of the program active there is nothing to hold. A menu
+    // holds the keyboard for itself while it shows; once it is gone, the
+    // window it belonged to takes the keyboard back.
+    QWindow* window = QGuiApplication::focusWindow();
+    while (window && window->type() == Qt::Popup) {
+        if (window->isVisible())
+            return nullptr;
+        window = window->transientParent();
     }
+    return window;
+}
+
+void KeyboardFilter::takeGrab()
+{
+    if (!m_installed)
+        return;
+    QWindow* window = windowToHold();
+    if (!window)
+        return;
+    // Taken again even for the same window: the window system drops a grab
+    // when its window is hidden, and a closing menu gives the keyboard back.
+    if (m_grabber(window, true)) {
+        m_grabbing = window;
+        m_retry.stop();
+        return;
+    }
+    m_grabbing = nullptr;
+    retryLater();
+}
+
+void KeyboardFilter::retryLater()
+{
+    if (m_retriesLeft-- > 0)
+        m_retry.start();
 }
 
 bool KeyboardFilter::eventFilter(QObject* watched, QEvent* event)
@@ -64,10 +125,12 @@ bool KeyboardFilter::eventFilter(QObject* watched, QEvent* event)
         if (KeyboardRule::swallows(*static_cast<QKeyEvent*>(event)))
             return true;
         break;
-    case QEvent::WindowActivate:
-    case QEvent::WindowDeactivate:
-        if (watched == m_window)
-            updateGrab();
+    case QEvent::Hide:
+        // A menu that closes releases the whole keyboard, not just its own grab.
+        if (auto* window = qobject_cast<QWindow*>(watched); window && window->type() == Qt::Popup) {
+            m_retriesLeft = RetryCount;
+            QMetaObject::invokeMethod(this, &KeyboardFilter::takeGrab, Qt::QueuedConnection);
+        }
         break;
     default:
         break;

@@ -6,6 +6,7 @@
 #include "ui/SoundBoard.h"
 #include "ui/pButton.h"
 
+#include <QCloseEvent>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -272,6 +273,18 @@ void frmMessage::keyPressEvent(QKeyEvent* event)
     default:
         BorderedDialog::keyPressEvent(event);
     }
+}
+
+void frmMessage::closeEvent(QCloseEvent* event)
+{
+    if (!event->spontaneous()) {
+        BorderedDialog::closeEvent(event);
+        return;
+    }
+    // The window manager's close answers like Escape.
+    if (isVisible() && !cOut2->isHidden())
+        cOut2_click();
+    event->setAccepted(!isVisible());
 }
 
 void frmMessage::showEvent(QShowEvent* event)

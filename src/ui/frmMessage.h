@@ -18,7 +18,8 @@ class pButton;
 // Keys: Enter in the password box is "OK"; Escape is "nevermind" when that
 // button is shown and does nothing otherwise, so a notice closes only
 // through "OK". Enter elsewhere closes a plain notice (no "nevermind", no
-// password) with "OK" and is ignored by a permission request.
+// password) with "OK" and is ignored by a permission request. The window
+// manager's close is "nevermind" too, and is ignored by a notice.
 class frmMessage : public BorderedDialog
 {
     Q_OBJECT
@@ -52,6 +53,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
     void done(int result) override;
 
 private:

@@ -3,6 +3,7 @@
 #include "ui/AppFonts.h"
 #include "ui/LinkLabel.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 
@@ -84,6 +85,21 @@ void frmParentMessage::keyPressEvent(QKeyEvent* event)
         return;
     }
     event->accept();
+}
+
+void frmParentMessage::closeEvent(QCloseEvent* event)
+{
+    if (!event->spontaneous()) {
+        BorderedDialog::closeEvent(event);
+        return;
+    }
+    if (isVisible()) {
+        if (lCancel->isHidden())
+            lContinue_click();
+        else
+            lCancel_click();
+    }
+    event->setAccepted(!isVisible());
 }
 
 void frmParentMessage::showEvent(QShowEvent* event)

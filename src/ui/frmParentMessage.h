@@ -11,7 +11,7 @@ class LinkLabel;
 // asked, a "Cancel" link. Read CancelPressed after exec().
 //
 // Keys: Enter is "Continue"; Escape is "Cancel" when that link is shown,
-// otherwise "Continue".
+// otherwise "Continue". The window manager's close answers like Escape.
 class frmParentMessage : public BorderedDialog
 {
     Q_OBJECT
@@ -34,6 +34,7 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void lContinue_click();

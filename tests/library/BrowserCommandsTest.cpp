@@ -80,6 +80,17 @@ TEST_F(Browser, CloseHandsBackNothingWithACancelSound)
     EXPECT_TRUE(QStringList({"CANCEL0", "CANCEL1", "CANCEL2", "CANCEL3"}).contains(sounds.lastPlayed()));
 }
 
+TEST_F(Browser, TheWindowManagerCannotCloseIt)
+{
+    data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
+    open([](QWidget* w) {
+        EXPECT_FALSE(ModalDriver::closeByWindowManager(w));
+        EXPECT_TRUE(w->isVisible());
+        clickButton(w, "cClose");
+    });
+    EXPECT_TRUE(browser().Filename.isEmpty());
+}
+
 TEST_F(Browser, ANewPictureIsABlankOwnPage)
 {
     data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));

@@ -1,7 +1,9 @@
 #include "support/ModalDriver.h"
 
 #include <QApplication>
+#include <QCloseEvent>
 #include <QElapsedTimer>
+#include <QWindow>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
@@ -66,6 +68,13 @@ void ModalDriver::type(QWidget* widget, const QString& text)
 void ModalDriver::pressKey(QWidget* widget, int key)
 {
     QTest::keyClick(widget, Qt::Key(key));
+}
+
+bool ModalDriver::closeByWindowManager(QWidget* window)
+{
+    QCloseEvent close;
+    QCoreApplication::sendEvent(window->windowHandle(), &close);
+    return !window->isVisible();
 }
 
 QString ModalDriver::visibleText(QWidget* window)

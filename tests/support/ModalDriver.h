@@ -25,6 +25,9 @@ public:
     static void click(QWidget* widget, QPoint at = QPoint(-1, -1));
     static void type(QWidget* widget, const QString& text);
     static void pressKey(QWidget* widget, int key);
+    // The window manager's close (Alt+F4, a close button): delivered to the
+    // window as the window system delivers it. True when the window closed.
+    static bool closeByWindowManager(QWidget* window);
     // The visible text of every QLabel in the window, joined by newlines.
     static QString visibleText(QWidget* window);
 };

@@ -313,3 +313,26 @@ TEST_F(PermissionPrompt, CentredOverItsParent)
 }
 
 } // namespace
+
+TEST_F(PermissionPrompt, TheWindowManagersCloseIsNevermind)
+{
+    frmMessage ask(settings, sounds);
+    askPermission(ask, true);
+    const int result = run(ask, [](QWidget* modal) { EXPECT_TRUE(ModalDriver::closeByWindowManager(modal)); });
+    EXPECT_EQ(result, QDialog::Rejected);
+    EXPECT_EQ(ask.ButtonPressed, QStringLiteral("Cancel"));
+}
+
+TEST_F(PermissionPrompt, TheWindowManagerCannotCloseANotice)
+{
+    frmMessage notice(settings, sounds);
+    notice.setExtendedInformation(QStringLiteral("The pictures could not be loaded."));
+    notice.setMessage(QStringLiteral("Oh no!"));
+    notice.setShowCancel(false);
+    notice.setPasswordVisible(false);
+    run(notice, [](QWidget* modal) {
+        EXPECT_FALSE(ModalDriver::closeByWindowManager(modal));
+        ModalDriver::click(prompt(modal)->cOut1);
+    });
+    EXPECT_EQ(notice.ButtonPressed, QStringLiteral("Ok"));
+}

@@ -96,3 +96,15 @@ TEST(ParentNotice, BeforeItsOwnerShowsItIsCentredOnTheScreen)
     EXPECT_LE((centre - screen.center()).manhattanLength(), 2)
         << centre.x() << "," << centre.y() << " on " << screen.width() << "x" << screen.height();
 }
+
+TEST(ParentNotice, TheWindowManagersCloseAnswersLikeEscape)
+{
+    frmParentMessage question;
+    question.setCancelVisible(true);
+    run(question, [](QWidget* modal) { EXPECT_TRUE(ModalDriver::closeByWindowManager(modal)); });
+    EXPECT_TRUE(question.CancelPressed);
+
+    frmParentMessage plain;
+    run(plain, [](QWidget* modal) { EXPECT_TRUE(ModalDriver::closeByWindowManager(modal)); });
+    EXPECT_FALSE(plain.CancelPressed);
+}

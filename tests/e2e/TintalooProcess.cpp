@@ -1,0 +1,75 @@
+#include "e2e/TintalooProcess.h"
+
+#include "e2e/XDesktop.h"
+
+#include <QFile>
+
+TintalooProcess::TintalooProcess(const XDesktop& desktop, const QString& dataFolder)
+    : m_desktop(desktop)
+    , m_dataFolder(dataFolder)
+{
+    static int runs = 0;
+    m_logPath = desktop.scratchFolder() + QStringLiteral("/tintaloo-%1.log").arg(++runs);
+}
+
+TintalooProcess::~TintalooProcess()
+{
+    if (m_process && m_process->state() != QProcess::NotRunning) {
+        m_process->kill();
+        m_process->waitForFinished(3000);
+    }
+}
+
+bool TintalooProcess::start()
+{
+    m_process = std::make_unique<QProcess>();
+    QProcessEnvironment env = m_desktop.environment();
+    // The program should look and behave as it does for a family, not pick
+    // up a desktop's theme or scaling from the test machine.
+    env.remove(QStringLiteral("QT_SCALE_FACTOR"));
+    env.remove(QStringLiteral("QT_SCREEN_SCALE_FACTORS"));
+    env.insert(QStringLiteral("QT_AUTO_SCREEN_SCALE_FACTOR"), QStringLiteral("0"));
+    m_process->setProcessEnvironment(env);
+    m_process->setProcessChannelMode(QProcess::MergedChannels);
+    m_process->setStandardOutputFile(m_logPath);
+    m_process->start(QStringLiteral(TINTALOO_PROGRAM), {QStringLiteral("--data-dir"), m_dataFolder});
+    return m_process->waitForStarted(10000);
+}
+
+qint64 TintalooProcess::pid() const
+{
+    return m_process ? m_process->processId() : 0;
+}
+
+bool TintalooProcess::isRunning()
+{
+    if (!m_process)
+        return false;
+    m_process->waitForFinished(0); // notices an exit without an event loop
+    return m_process->state() == QProcess::Running;
+}
+
+bool TintalooProcess::waitForExit(int timeoutMs)
+{
+    if (!m_process)
+        return false;
+    return m_process->state() == QProcess::NotRunning || m_process->waitForFinished(timeoutMs);
+}
+
+bool TintalooProcess::exitedNormally() const
+{
+    return m_process && m_process->state() == QProcess::NotRunning && m_process->exitStatus() == QProcess::NormalExit;
+}
+
+int TintalooProcess::exitCode() const
+{
+    return m_process ? m_process->exitCode() : -1;
+}
+
+QString TintalooProcess::log() const
+{
+    QFile file(m_logPath);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QString::fromLocal8Bit(file.readAll().right(4000));
+}

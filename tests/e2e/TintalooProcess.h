@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QProcess>
+#include <QString>
+#include <memory>
+
+class XDesktop;
+
+// The real, built tintaloo program running on a test desktop with its own
+// data folder. Whatever it prints goes to a log kept for failure messages.
+class TintalooProcess
+{
+public:
+    TintalooProcess(const XDesktop& desktop, const QString& dataFolder);
+    ~TintalooProcess();
+    TintalooProcess(const TintalooProcess&) = delete;
+    TintalooProcess& operator=(const TintalooProcess&) = delete;
+
+    bool start();
+    qint64 pid() const;
+    bool isRunning();
+    // Waits for the program to end by itself; true when it did in time.
+    bool waitForExit(int timeoutMs);
+    bool exitedNormally() const;
+    int exitCode() const;
+    QString log() const;
+
+private:
+    const XDesktop& m_desktop;
+    QString m_dataFolder;
+    QString m_logPath;
+    std::unique_ptr<QProcess> m_process;
+};
