@@ -12,7 +12,7 @@
 #include "paint/Palette.h"
 #include "platform/PictureSurface.h"
 #include "platform/Random.h"
-#include "platform/SurfaceView.h"
+#include "ui/SurfaceView.h"
 #include "ui/Resources.h"
 
 #include "BenchReport.h"

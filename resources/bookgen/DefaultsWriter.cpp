@@ -46,11 +46,13 @@ bool DefaultsWriter::writeBooks()
 {
     const QString booksDir = m_sourceDir + QStringLiteral("/books");
     const QStringList books = sortedEntries(booksDir, QDir::Dirs);
+    m_inputs.append(booksDir);
     if (books.isEmpty())
         problem(QStringLiteral("no books under %1").arg(booksDir));
     bool ok = !books.isEmpty();
     for (const QString& book : books) {
         const QString bookDir = booksDir + QLatin1Char('/') + book;
+        m_inputs.append(bookDir);
         for (const QString& svg : sortedEntries(bookDir, QDir::Files, {QStringLiteral("*.svg")})) {
             const QString picture = svg.chopped(4);
             ok = writePicture(bookDir + QLatin1Char('/') + svg,
@@ -64,6 +66,7 @@ bool DefaultsWriter::writeBooks()
 bool DefaultsWriter::writePicture(const QString& svgPath, const QString& relativeTarget)
 {
     QString error;
+    m_inputs.append(svgPath);
     const QImage drawing = LineArt::render(svgPath, &error);
     if (drawing.isNull()) {
         problem(QStringLiteral("%1: %2").arg(svgPath, error));
@@ -133,9 +136,11 @@ bool DefaultsWriter::writeHelp()
     bool ok = QFileInfo(helpDir).isDir();
     if (!ok)
         problem(QStringLiteral("no help folder at %1").arg(helpDir));
+    m_inputs.append(helpDir);
     QDirIterator it(helpDir, QDir::Files, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString source = it.next();
+        m_inputs.append(source);
         QFile file(source);
         if (!file.open(QIODevice::ReadOnly)) {
             problem(QStringLiteral("%1: cannot be read").arg(source));

@@ -32,6 +32,10 @@ public:
 
     const QStringList& problems() const { return m_problems; }
 
+    // Every source file and folder read so far, for the build's depfile: a
+    // folder is there so that a file added to it counts as a change.
+    const QStringList& inputs() const { return m_inputs; }
+
 private:
     bool writePicture(const QString& svgPath, const QString& relativeTarget);
     bool writeBytes(const QString& relativeTarget, const QByteArray& bytes);
@@ -41,5 +45,6 @@ private:
     QString m_outDir;
     QString m_sourceDir;
     QStringList m_problems;
+    QStringList m_inputs;
     QList<Picture> m_pictures;
 };

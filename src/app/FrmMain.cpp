@@ -11,7 +11,7 @@
 #include "platform/KeyboardFilter.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
-#include "platform/SurfaceView.h"
+#include "ui/SurfaceView.h"
 #include "ui/Resources.h"
 #include "ui/SoundBoard.h"
 #include "ui/pButton.h"

@@ -11,7 +11,7 @@
 #include "ui/frmParentMessage.h"
 #include "platform/AppError.h"
 #include "platform/ProgramFolder.h"
-#include "platform/SurfaceView.h"
+#include "ui/SurfaceView.h"
 #include "ui/SoundBoard.h"
 #include "ui/pButton.h"
 

@@ -9,7 +9,8 @@
 #include "ui/frmParentMessage.h"
 #include "parental/frmParentalOptions.h"
 #include "platform/AppError.h"
-#include "platform/SurfaceView.h"
+#include "ui/PicturePrinting.h"
+#include "ui/SurfaceView.h"
 #include "ui/pButton.h"
 
 #include <QPrintDialog>
@@ -153,7 +154,7 @@ void FrmMain::printCommand()
     }
     bool printed = false;
     try {
-        printed = PictureSaver::printChosenCopies(printer, canvas.P.image());
+        printed = PicturePrinting::printChosenCopies(printer, canvas.P.image());
     } catch (const AppError&) {
         printed = false;
     }

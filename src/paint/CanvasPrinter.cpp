@@ -2,8 +2,8 @@
 
 #include "paint/Rounding.h"
 
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPrinter>
 
 namespace PictureSaver {
 
@@ -34,36 +34,27 @@ PrintPlacement printPlacement(int PW, int PH, int W, int H)
     return p;
 }
 
-bool printCanvas(QPrinter& printer, const QImage& picture, int copies)
+bool printCanvas(QPagedPaintDevice& device, const QImage& picture, int copies)
 {
     if (picture.isNull() || copies < 1)
         return false;
-    // Every copy is a page of its own here; a copy count left on the printer
-    // would make the print server repeat the whole document as well.
-    printer.setCopyCount(1);
-    printer.setCollateCopies(false);
     QPainter painter;
-    if (!painter.begin(&printer))
+    if (!painter.begin(&device))
         return false;
     painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
     // The painter's origin is the top-left of the drawable area, whose size
     // the device reports in the same units.
-    const PrintPlacement place = printPlacement(printer.width(), printer.height(), picture.width(), picture.height());
+    const PrintPlacement place = printPlacement(device.width(), device.height(), picture.width(), picture.height());
     const QRect target(place.left, place.top, place.width, place.height);
     for (int copy = 1; copy <= copies; ++copy) {
         painter.drawImage(target, picture);
         // A new page between copies, not after the last: no blank sheet.
-        if (copy < copies && !printer.newPage()) {
+        if (copy < copies && !device.newPage()) {
             painter.end();
             return false;
         }
     }
     return painter.end();
-}
-
-bool printChosenCopies(QPrinter& printer, const QImage& picture)
-{
-    return printCanvas(printer, picture, printer.copyCount());
 }
 
 }

@@ -7,7 +7,7 @@
 
 class Canvas;
 class PictureSurface;
-class QPrinter;
+class QPagedPaintDevice;
 
 // Saving and printing the coloured picture.
 //
@@ -67,13 +67,8 @@ struct PrintPlacement
 PrintPlacement printPlacement(int PW, int PH, int W, int H);
 
 // Prints copies pages of the picture in one document, placed on the
-// printer's drawable area. Returns false when there is nothing to print, the
-// printer cannot be opened or a page cannot be started.
-// The printer's own copy count is set to 1 first, so that N copies make N
-// sheets on a print server too.
-bool printCanvas(QPrinter& printer, const QImage& picture, int copies);
-// What the print command does after its dialog: as many pages as copies
-// were chosen in it (the printer's copy count), one copy per page.
-bool printChosenCopies(QPrinter& printer, const QImage& picture);
+// device's drawable area. Returns false when there is nothing to print, the
+// device cannot be opened or a page cannot be started.
+bool printCanvas(QPagedPaintDevice& device, const QImage& picture, int copies);
 
 }

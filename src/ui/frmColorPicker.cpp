@@ -1,6 +1,6 @@
 #include "ui/frmColorPicker.h"
 
-#include "platform/SurfaceView.h"
+#include "ui/SurfaceView.h"
 #include "ui/Resources.h"
 #include "ui/SoundBoard.h"
 

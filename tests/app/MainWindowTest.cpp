@@ -9,7 +9,7 @@
 #include "ui/frmParentMessage.h"
 #include "platform/KeyboardFilter.h"
 #include "platform/Random.h"
-#include "platform/SurfaceView.h"
+#include "ui/SurfaceView.h"
 #include "support/DiskTricks.h"
 #include "support/ModalDriver.h"
 #include "support/TempDataFolder.h"

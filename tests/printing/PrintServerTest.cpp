@@ -3,7 +3,7 @@
 // turns every job into a PDF file through the same filters a real printer
 // queue uses, copies included. The picture is printed with 3 copies through
 // the print command's own step, and the pages that come out are counted.
-#include "paint/PictureSaver.h"
+#include "ui/PicturePrinting.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -173,7 +173,7 @@ TEST(PrintServer, ThreeCopiesMakeThreeSheets)
     ASSERT_EQ(printer.outputFormat(), QPrinter::NativeFormat);
     // As the print dialog leaves it when the parent asks for 3 copies.
     printer.setCopyCount(3);
-    ASSERT_TRUE(PictureSaver::printChosenCopies(printer, picture()));
+    ASSERT_TRUE(PicturePrinting::printChosenCopies(printer, picture()));
 
     ASSERT_TRUE(server.waitForOutput(15000)) << server.log().toStdString();
     EXPECT_EQ(pagesIn(server.output()), 3);

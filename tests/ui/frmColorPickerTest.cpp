@@ -1,6 +1,6 @@
 #include "ui/frmColorPicker.h"
 #include "platform/Random.h"
-#include "platform/SurfaceView.h"
+#include "ui/SurfaceView.h"
 #include "ui/SoundBoard.h"
 
 #include <QTest>

@@ -1,4 +1,4 @@
-#include "platform/SurfaceView.h"
+#include "ui/SurfaceView.h"
 
 #include "platform/PictureSurface.h"
 

@@ -1,0 +1,14 @@
+#pragma once
+
+class QImage;
+class QPrinter;
+
+namespace PicturePrinting {
+
+// What the print command does after its dialog: as many pages as copies
+// were chosen in it (the printer's copy count), one copy per page. The
+// printer's own copy count is set to 1 first, so that N copies make N sheets
+// on a print server too, not N times N.
+bool printChosenCopies(QPrinter& printer, const QImage& picture);
+
+}
