@@ -3,7 +3,6 @@
 #include "platform/ProgramFolder.h"
 #include "ui/BorderedDialog.h"
 
-#include <QPointer>
 
 class LinkLabel;
 class QLabel;
