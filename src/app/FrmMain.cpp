@@ -15,6 +15,7 @@
 #include "ui/Resources.h"
 #include "ui/SoundBoard.h"
 #include "ui/pButton.h"
+#include "platform/Log.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -69,11 +70,14 @@ constexpr ParentalLook ParentalLooks[5] = {
 // A failing start-up step is skipped: a missing picture or control must
 // never stop the program from starting.
 template <typename Step>
-void skipOnFailure(Step&& step)
+void skipOnFailure(const char* what, Step&& step)
 {
     try {
         step();
+    } catch (const std::exception& e) {
+        qCWarning(Log::windows) << "Skipped" << what << "after a failure:" << e.what();
     } catch (...) {
+        qCWarning(Log::windows) << "Skipped" << what << "after an unknown failure";
     }
 }
 
@@ -90,17 +94,12 @@ FrmMain::FrmMain(const Services& services, QWidget* parent)
 {
     setWindowTitle(QStringLiteral("The Tintaloo"));
     setObjectName(QStringLiteral("FrmMain"));
-    // onTimer1() counts the steps by the clock, so the bubbles keep 64 steps
-    // a second on average however often the timer wakes.
-    Timer1.setTimerType(Qt::PreciseTimer);
-    Timer1.setInterval(TickPacer::WakeMilliseconds);
-    connect(&Timer1, &QTimer::timeout, this, &FrmMain::onTimer1);
+    connect(&Timer1, &AnimationTimer::step, this, &FrmMain::Timer1_Timer);
     createControls();
 }
 
 FrmMain::~FrmMain()
 {
-    Timer1.stop();
     m_browser.reset();
     m_keyboard.remove();
     m_toolCursor.Destroy();
@@ -183,22 +182,22 @@ bool FrmMain::Form_Load()
 
     if (!reload) {
         // Temporary files of writes that a crash or power cut interrupted.
-        skipOnFailure([this] { BookStore(m_folder).removeStaleTemporaries(); });
+        skipOnFailure("removing stale temporary files", [this] { BookStore(m_folder).removeStaleTemporaries(); });
     }
     if (!readSettings())
         return false;
     m_sounds.setEnabled(settings.Play_Sound);
     palette.setBubbleSpeed(settings.Bubble_speed);
 
-    skipOnFailure([this] { ensureColoredFolder(); });
-    skipOnFailure([this] {
+    skipOnFailure("making the coloured pictures folder", [this] { ensureColoredFolder(); });
+    skipOnFailure("showing the parental buttons", [this] {
         for (pButton* button : pFunc)
             button->setVisible(!settings.Auto_hide);
     });
-    skipOnFailure([this] { giveButtonsTheirPictures(); });
+    skipOnFailure("giving the buttons their pictures", [this] { giveButtonsTheirPictures(); });
     // Masks and sprites are rebuilt on a reload too; the bubbles keep
     // their places.
-    skipOnFailure([this] {
+    skipOnFailure("preparing the bubbles", [this] {
         Palette::Pictures pictures;
         for (int i = 0; i < Palette::BubbleCount; ++i)
             pictures[size_t(i)] = Resources::bubble(i);
@@ -207,10 +206,10 @@ bool FrmMain::Form_Load()
     if (!m_screenOverridden)
         m_screenSize = screen() ? screen()->geometry().size() : QSize(1024, 768);
     resize(m_screenSize);
-    skipOnFailure([this] { layOutBar(); });
-    skipOnFailure([this] { setInitialToolState(); });
-    skipOnFailure([this] { sizeRegions(); });
-    skipOnFailure([this] { placeParentalButtons(); });
+    skipOnFailure("laying out the bar", [this] { layOutBar(); });
+    skipOnFailure("setting up the tools", [this] { setInitialToolState(); });
+    skipOnFailure("sizing the canvas and palette", [this] { sizeRegions(); });
+    skipOnFailure("placing the parental buttons", [this] { placeParentalButtons(); });
 
     if (reload) {
         Loaded = true;
@@ -220,7 +219,7 @@ bool FrmMain::Form_Load()
         return true;
     }
 
-    skipOnFailure([this] {
+    skipOnFailure("drawing the backdrop and the bubbles", [this] {
         m_backdropSurface.clear();
         PaintGradient(m_backdropSurface.image(), 0, 0, m_backdropSurface.width(), 10, 0xFF000000,
                       m_backdropSurface.backColor());
@@ -270,8 +269,9 @@ bool FrmMain::readSettings()
 void FrmMain::ensureColoredFolder()
 {
     const QString folder = m_folder.path(QStringLiteral("/colored pictures"));
-    if (!QFileInfo(folder).isDir())
-        QDir().mkpath(folder);
+    // Saving makes it too, and says so when it cannot.
+    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder))
+        qCWarning(Log::files) << "Could not make the folder" << folder;
 }
 
 void FrmMain::giveButtonsTheirPictures()
@@ -304,7 +304,6 @@ void FrmMain::giveButtonsTheirPictures()
     c[3]->setPressed(false);
     c[3]->setEnabled(false);
     canvas.setCrazyColors(false);
-    Timer1.stop();
 }
 
 void FrmMain::layOutBar()
@@ -376,13 +375,14 @@ void FrmMain::endProgram()
     if (m_ended)
         return;
     m_ended = true;
-    // Every step runs whatever failed before it.
+    // Every step runs whatever failed before it. The palette stops for good:
+    // no pause that ends later starts it again.
     Timer1.stop();
-    skipOnFailure([this] { m_browser.reset(); });
-    skipOnFailure([this] { m_loadProgress.reset(); });
+    skipOnFailure("closing the picture browser", [this] { m_browser.reset(); });
+    skipOnFailure("closing the splash", [this] { m_loadProgress.reset(); });
     m_keyboard.remove();
     if (Loaded && !m_fontSmoothingWasOn)
-        skipOnFailure([] { mMain::FontSmoothingOff(); });
+        skipOnFailure("switching font smoothing off", [] { mMain::FontSmoothingOff(); });
     m_toolCursor.Destroy();
     m_closingAllowed = true;
     close();

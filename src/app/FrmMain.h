@@ -5,14 +5,15 @@
 #include "paint/Palette.h"
 #include "platform/PictureSurface.h"
 #include "platform/PointerTracker.h"
-#include "platform/TickPacer.h"
+#include "ui/AnimationPause.h"
+#include "ui/AnimationTimer.h"
 #include "ui/cAniCursor.h"
 
-#include <QTimer>
 #include <QWidget>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class KeyboardFilter;
 class ProgramFolder;
@@ -111,7 +112,10 @@ public:
     int Hot_corner_width = 0;
     Canvas canvas;
     Palette palette;
-    QTimer Timer1;
+    // The palette's clock. Every command that opens a window holds it with an
+    // AnimationPause for as long as it runs, and a stroke holds it from press
+    // to release; see AnimationTimer for the rest.
+    AnimationTimer Timer1{this};
 
     // Controls, public like a window's controls.
     QWidget* pT = nullptr;
@@ -165,7 +169,6 @@ private:
     void showPictureError(int kind, const QString& path = {});
     void showParentNotice(const QString& text);
     void setToolCursor(bool on);
-    void onTimer1();
 
     // Parental commands.
     void quitCommand();
@@ -191,9 +194,9 @@ private:
     int m_screenDepth = 32;
     bool m_screenOverridden = false;
     bool m_ended = false;
-    bool m_stroking = false;
+    // Held from the press that begins a stroke to its release.
+    std::optional<AnimationPause> m_strokePause;
     bool m_closingAllowed = false;
     bool m_fontSmoothingWasOn = true;
-    TickPacer m_tickPacer;
     PointerTracker m_pointer;
 };

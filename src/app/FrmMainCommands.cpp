@@ -14,6 +14,7 @@
 #include "ui/SurfaceView.h"
 #include "ui/SoundBoard.h"
 #include "ui/pButton.h"
+#include "platform/Log.h"
 
 #include <QFileInfo>
 
@@ -36,12 +37,17 @@ void FrmMain::c_Click(int index)
     case 0: {
         if (!autoSave())
             return;
-        Timer1.stop();
-        setToolCursor(false);
-        const QString chosen = pictureChooser ? pictureChooser() : choosePictureWithBrowser();
-        if (m_ended)
-            return;
+        QString chosen;
+        {
+            const AnimationPause pause(Timer1);
+            setToolCursor(false);
+            chosen = pictureChooser ? pictureChooser() : choosePictureWithBrowser();
+            if (m_ended)
+                return;
+        }
         setToolCursor(true);
+        // Start-up ends with this command: the palette comes alive here the
+        // first time, and stays on after every later opening.
         Timer1.start();
         if (canvas.Tool() != Canvas::Marker)
             Pc->show();
@@ -68,9 +74,8 @@ QString FrmMain::choosePictureWithBrowser()
 {
     if (!m_browser) {
         m_browser = std::make_unique<frmOpen>(m_folder, settings, m_sounds, this);
-        m_browser->setMainTimer(&Timer1);
         if (!m_loadProgress)
-            m_loadProgress = std::make_unique<SplashProgress>(m_folder, this, &Timer1);
+            m_loadProgress = std::make_unique<SplashProgress>(m_folder, this);
         m_browser->setProgress(m_loadProgress.get());
     }
     m_browser->Filename.clear();
@@ -78,6 +83,8 @@ QString FrmMain::choosePictureWithBrowser()
     m_browser->exec();
     const QString chosen = m_browser->Filename;
     if (m_browser->LoadFailed) {
+        // The books could not be loaded: the palette stops for good and the
+        // program ends.
         endProgram();
         return {};
     }
@@ -90,7 +97,8 @@ void FrmMain::openChosenPicture(const QString& path)
 {
     try {
         canvas.openPicture(path, PictureSaver::coloredPathFor(m_folder, path));
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
+        qCWarning(Log::files) << "The picture" << path << "could not be opened:" << e.description();
         showPictureError(0, path);
         return;
     }
@@ -136,7 +144,7 @@ void FrmMain::redrawBackdrop()
 
 void FrmMain::clearPicture()
 {
-    Timer1.stop();
+    const AnimationPause pause(Timer1);
     const bool allowed = askPermission(
         QStringLiteral("There was an attempt to clear out all the colors in the picture. If you click OK, "
                        "all changes to the picture will be lost and you will be left with a black and "
@@ -149,7 +157,6 @@ void FrmMain::clearPicture()
         c[2]->setEnabled(false);
     }
     setEnabled(true);
-    Timer1.start();
 }
 
 void FrmMain::undoStroke()
@@ -204,15 +211,14 @@ void FrmMain::onCanvasPressed(int x, int y)
 {
     if (!canvas.beginStroke(x, y))
         return;
-    m_stroking = true;
-    Timer1.stop();
+    m_strokePause.emplace(Timer1);
     if (canvas.canUndo() && !c[2]->isEnabled())
         c[2]->setEnabled(true);
 }
 
 void FrmMain::onCanvasMoved(Qt::MouseButtons buttons, int x, int y)
 {
-    if (!m_stroking || buttons == Qt::NoButton)
+    if (!m_strokePause || buttons == Qt::NoButton)
         return;
     const int before = canvas.Undo_index();
     canvas.moveStroke(x, y);
@@ -222,17 +228,10 @@ void FrmMain::onCanvasMoved(Qt::MouseButtons buttons, int x, int y)
 
 void FrmMain::onCanvasReleased()
 {
-    if (!m_stroking)
+    if (!m_strokePause)
         return;
-    m_stroking = false;
     canvas.endStroke();
-    Timer1.start();
-}
-
-void FrmMain::onTimer1()
-{
-    for (int steps = m_tickPacer.stepsDue(); steps > 0; --steps)
-        Timer1_Timer();
+    m_strokePause.reset();
 }
 
 void FrmMain::Timer1_Timer()
@@ -274,15 +273,12 @@ void FrmMain::chooseColorWithPicker()
 {
     // The bubble just clicked is already on its way back from below.
     Timer1_Timer();
-    const bool wasRunning = Timer1.isActive();
-    Timer1.stop();
+    const AnimationPause pause(Timer1);
     frmColorPicker picker(m_random, m_sounds, this);
     picker.setColorSelected(qint32(canvas.currentColor()));
     picker.exec();
     if (picker.ButtonPressed == QLatin1String("Ok"))
         setColor(quint32(picker.ColorSelected()));
-    if (wasRunning)
-        Timer1.start();
 }
 
 void FrmMain::setColor(quint32 colour)
@@ -313,8 +309,7 @@ bool FrmMain::autoSave()
     }
     // The painting is still on the canvas: the parent decides whether to
     // stay with it (and make room, or use Save as) or to go on without it.
-    const bool wasRunning = Timer1.isActive();
-    Timer1.stop();
+    const AnimationPause pause(Timer1);
     frmParentMessage notice(this);
     notice.setMessage(QStringLiteral("The picture could not be saved because ") + why
                       + QStringLiteral(". Press Cancel to keep it on the screen, then make room on the disk or "
@@ -322,8 +317,6 @@ bool FrmMain::autoSave()
                                        "saving it."));
     notice.setCancelVisible(true);
     notice.exec();
-    if (wasRunning)
-        Timer1.start();
     return !notice.CancelPressed;
 }
 
@@ -354,7 +347,6 @@ void FrmMain::showPictureError(int kind, const QString& path)
                                    "space in the disk and that the disk is not write protected.");
         forChild = QStringLiteral("Oh no! Your picture could not be printed. Call someone for help!");
     }
-    Timer1.stop();
+    const AnimationPause pause(Timer1);
     askPermission(forParent, forChild, false, false);
-    Timer1.start();
 }

@@ -20,13 +20,10 @@ void FrmMain::importPendingPack()
     if (m_pendingPack.isEmpty() || !packImport || m_ended || !Loaded)
         return;
     const QString pack = std::exchange(m_pendingPack, QString());
-    const bool timerWasRunning = Timer1.isActive();
-    Timer1.stop();
+    const AnimationPause pause(Timer1);
     if (askPermission(QString::fromLatin1(PackForParent), QString::fromLatin1(PackForChild), true,
                       settings.Use_Parental_password))
         packImport(pack);
-    if (timerWasRunning)
-        Timer1.start();
 }
 
 void FrmMain::bringToFront()

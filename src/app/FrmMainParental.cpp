@@ -12,6 +12,7 @@
 #include "ui/PicturePrinting.h"
 #include "ui/SurfaceView.h"
 #include "ui/pButton.h"
+#include "platform/Log.h"
 
 #include <QPrintDialog>
 #include <QPrinter>
@@ -72,9 +73,9 @@ void FrmMain::pFunc_Click(int index)
     }
 }
 
+// The palette starts again when the command's pause ends, just after this.
 void FrmMain::closingStep()
 {
-    Timer1.start();
     if (canvas.Tool() != Canvas::Marker)
         Pc->show();
 }
@@ -83,13 +84,12 @@ void FrmMain::quitCommand()
 {
     const PermissionTexts& texts = settings.Quit_Needs_Permission ? QuitNeedsPermission : QuitWithConfirmation;
     const bool password = settings.Quit_Needs_Permission && settings.Use_Parental_password;
-    Timer1.stop();
-    if (!askPermission(QString::fromLatin1(texts.forParent), QString::fromLatin1(texts.forChild), true,
-                       password)) {
-        Timer1.start();
-        return;
+    {
+        const AnimationPause pause(Timer1);
+        if (!askPermission(QString::fromLatin1(texts.forParent), QString::fromLatin1(texts.forChild), true,
+                           password))
+            return;
     }
-    Timer1.start();
     if (!autoSave())
         return;
     endProgram();
@@ -97,12 +97,10 @@ void FrmMain::quitCommand()
 
 void FrmMain::saveAsCommand()
 {
-    Timer1.stop();
+    const AnimationPause pause(Timer1);
     if (!askPermission(QString::fromLatin1(SaveAsTexts.forParent), QString::fromLatin1(SaveAsTexts.forChild),
-                       true, settings.Use_Parental_password)) {
-        Timer1.start();
+                       true, settings.Use_Parental_password))
         return;
-    }
     QString target, title;
     QString filter = QStringLiteral("Jpeg file (*.jpg)|*.jpg");
     int filterIndex = 1;
@@ -119,13 +117,12 @@ void FrmMain::saveAsCommand()
     bool saved = false;
     try {
         saved = PictureSaver::canvasToJpeg(canvas.P, target);
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
+        qCWarning(Log::files) << "Save as" << target << "failed:" << e.description();
         saved = false;
     }
-    if (saved) {
-        Timer1.start();
+    if (saved)
         return;
-    }
     frmParentMessage notice(this);
     notice.setCancelVisible(false);
     notice.setMessage(QStringLiteral("Unfortunately, because of an unknown error, the picture could not be "
@@ -137,12 +134,10 @@ void FrmMain::saveAsCommand()
 
 void FrmMain::printCommand()
 {
-    Timer1.stop();
+    const AnimationPause pause(Timer1);
     if (!askPermission(QString::fromLatin1(PrintTexts.forParent), QString::fromLatin1(PrintTexts.forChild), true,
-                       settings.Use_Parental_password)) {
-        Timer1.start();
+                       settings.Use_Parental_password))
         return;
-    }
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
@@ -155,10 +150,10 @@ void FrmMain::printCommand()
     bool printed = false;
     try {
         printed = PicturePrinting::printChosenCopies(printer, canvas.P.image());
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
+        qCWarning(Log::files) << "Printing failed:" << e.description() << e.source();
         printed = false;
     }
-    Timer1.start();
     if (!printed)
         showPictureError(2);
     closingStep();
@@ -166,10 +161,9 @@ void FrmMain::printCommand()
 
 void FrmMain::aboutCommand()
 {
-    Timer1.stop();
+    const AnimationPause pause(Timer1);
     if (!askPermission(QString::fromLatin1(AboutTexts.forParent), QString::fromLatin1(AboutTexts.forChild), true,
                        settings.Use_Parental_password)) {
-        Timer1.start();
         closingStep();
         return;
     }
@@ -177,7 +171,6 @@ void FrmMain::aboutCommand()
     {
         frmSplash about(m_folder, this);
         about.setForm_style(0);
-        about.setMainTimer(&Timer1);
         about.exec();
     }
     setToolCursor(true);
@@ -186,15 +179,13 @@ void FrmMain::aboutCommand()
 
 void FrmMain::settingsCommand()
 {
-    Timer1.stop();
+    const AnimationPause pause(Timer1);
     if (!askPermission(QString::fromLatin1(SettingsTexts.forParent), QString::fromLatin1(SettingsTexts.forChild),
                        true, settings.Use_Parental_password)) {
-        Timer1.start();
         closingStep();
         return;
     }
     if (!autoSave()) {
-        Timer1.start();
         closingStep();
         return;
     }
@@ -233,7 +224,6 @@ void FrmMain::settingsCommand()
         }
         setUpdatesEnabled(true);
     }
-    Timer1.start();
     setToolCursor(true);
     closingStep();
 }

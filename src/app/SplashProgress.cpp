@@ -4,10 +4,9 @@
 
 #include <QCoreApplication>
 
-SplashProgress::SplashProgress(const ProgramFolder& folder, QWidget* parent, QTimer* mainTimer)
+SplashProgress::SplashProgress(const ProgramFolder& folder, QWidget* parent)
     : m_folder(folder)
     , m_parent(parent)
-    , m_mainTimer(mainTimer)
 {
 }
 
@@ -17,11 +16,12 @@ void SplashProgress::begin()
 {
     m_splash = std::make_unique<frmSplash>(m_folder, m_parent);
     m_splash->setForm_style(1);
-    m_splash->setMainTimer(m_mainTimer);
     m_splash->setModal(false);
     m_splash->show();
     m_splash->raise();
-    QCoreApplication::processEvents();
+    // Shown before the loading starts. The child's clicks wait: nothing
+    // may start another command while the books are being loaded.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void SplashProgress::setText(const QString& text)

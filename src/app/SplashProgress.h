@@ -5,7 +5,6 @@
 #include <memory>
 
 class ProgramFolder;
-class QTimer;
 class QWidget;
 class frmSplash;
 
@@ -14,7 +13,7 @@ class frmSplash;
 class SplashProgress : public LoadProgress
 {
 public:
-    SplashProgress(const ProgramFolder& folder, QWidget* parent, QTimer* mainTimer);
+    SplashProgress(const ProgramFolder& folder, QWidget* parent);
     ~SplashProgress() override;
 
     void begin() override;
@@ -24,6 +23,5 @@ public:
 private:
     const ProgramFolder& m_folder;
     QWidget* m_parent;
-    QTimer* m_mainTimer;
     std::unique_ptr<frmSplash> m_splash;
 };

@@ -116,48 +116,6 @@ void frmSplash::setProgressText(const QString& text)
     lProgress->setText(text);
 }
 
-void frmSplash::setMainTimer(QTimer* timer)
-{
-    releaseMainTimer();
-    m_mainTimer = timer;
-    if (isVisible())
-        holdMainTimer();
-}
-
-void frmSplash::holdMainTimer()
-{
-    if (m_holdingTimer || !m_mainTimer)
-        return;
-    m_holdingTimer = true;
-    m_timerWasActive = m_mainTimer->isActive();
-    m_mainTimer->stop();
-}
-
-void frmSplash::releaseMainTimer()
-{
-    if (!m_holdingTimer)
-        return;
-    m_holdingTimer = false;
-    if (!m_mainTimer)
-        return;
-    if (m_timerWasActive)
-        m_mainTimer->start();
-    else
-        m_mainTimer->stop();
-}
-
-void frmSplash::showEvent(QShowEvent* event)
-{
-    BorderedDialog::showEvent(event);
-    holdMainTimer();
-}
-
-void frmSplash::hideEvent(QHideEvent* event)
-{
-    releaseMainTimer();
-    BorderedDialog::hideEvent(event);
-}
-
 void frmSplash::helpClicked()
 {
     if (mMain::OpenHelpTopic(this, m_folder, QStringLiteral("index.htm"))) {

@@ -3,17 +3,15 @@
 #include "platform/ProgramFolder.h"
 #include "ui/BorderedDialog.h"
 
-#include <QPointer>
 
 class LinkLabel;
 class QLabel;
-class QTimer;
 
 // The splash picture with the version line. Style 1 is the loading splash
 // with a progress line (shown without waiting, closed by its opener);
 // style 0 is the about box with links to the help, the web page and the
-// licence agreement. While it shows, the main window's animation timer is
-// held and afterwards put back as it was.
+// licence agreement. The main window's palette stands still while it shows:
+// its opener holds the palette (AnimationPause) until it has closed.
 class frmSplash : public BorderedDialog
 {
     Q_OBJECT
@@ -25,20 +23,12 @@ public:
     void setForm_style(int style);
     void setProgressText(const QString& text);
 
-    // The main window's Timer1: stopped while this window shows.
-    void setMainTimer(QTimer* timer);
-
     // "The Tintaloo Version 6.0"
 
 protected:
-    void showEvent(QShowEvent* event) override;
-    void hideEvent(QHideEvent* event) override;
-
 private:
     LinkLabel* addLink(const char* name, const QString& caption);
     void layOut();
-    void holdMainTimer();
-    void releaseMainTimer();
 
     void helpClicked();
     void visitWebsiteClicked();
@@ -47,9 +37,6 @@ private:
 
     ProgramFolder m_folder;
     int m_style = 0;
-    QPointer<QTimer> m_mainTimer;
-    bool m_holdingTimer = false;
-    bool m_timerWasActive = false;
 
     QLabel* pM = nullptr;
     QLabel* Label2 = nullptr;

@@ -83,6 +83,20 @@ bool asksForPackImport(int argc, char** argv)
     return false;
 }
 
+// Parses the arguments and checks the data folder they name (or the
+// default one) into location; an exit code when the program ends here.
+std::optional<int> readCommandLine(CommandLine& commandLine, QString& location)
+{
+    if (const auto exitCode = answerCommandLine(commandLine, commandLine.parse(QCoreApplication::arguments())))
+        return exitCode;
+    location = commandLine.dataDirGiven() ? commandLine.dataDir() : ProgramFolder::defaultLocation();
+    if (const QString problem = DataFolderCheck::problemWith(location); !problem.isEmpty()) {
+        complain(problem);
+        return 1;
+    }
+    return std::nullopt;
+}
+
 // "--import-pack FILE" installs a pack for a script or a file manager: no
 // window opens, so no display is needed.
 int importPackWithoutWindows(int argc, char** argv)
@@ -91,13 +105,9 @@ int importPackWithoutWindows(int argc, char** argv)
     QCoreApplication::setApplicationName(QStringLiteral("Tintaloo"));
     QCoreApplication::setApplicationVersion(CommandLine::versionText());
     CommandLine commandLine;
-    if (const auto exitCode = answerCommandLine(commandLine, commandLine.parse(QCoreApplication::arguments())))
+    QString location;
+    if (const auto exitCode = readCommandLine(commandLine, location))
         return *exitCode;
-    const QString location = commandLine.dataDirGiven() ? commandLine.dataDir() : ProgramFolder::defaultLocation();
-    if (const QString problem = DataFolderCheck::problemWith(location); !problem.isEmpty()) {
-        complain(problem);
-        return 1;
-    }
     ProgramFolder folder(location);
     seedFromInstalledDefaults(folder);
     QTextStream out(stdout);
@@ -120,14 +130,9 @@ int main(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false);
 
     CommandLine commandLine;
-    if (const auto exitCode = answerCommandLine(commandLine, commandLine.parse(QApplication::arguments())))
+    QString location;
+    if (const auto exitCode = readCommandLine(commandLine, location))
         return *exitCode;
-
-    const QString location = commandLine.dataDirGiven() ? commandLine.dataDir() : ProgramFolder::defaultLocation();
-    if (const QString problem = DataFolderCheck::problemWith(location); !problem.isEmpty()) {
-        complain(problem);
-        return 1;
-    }
     ProgramFolder folder(location);
 
     SingleInstance instance(folder.root());

@@ -5,6 +5,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/ImageFile.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Log.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -181,8 +182,9 @@ QImage BookStore::makeThumbnail(const QString& source, const QString& thumbPath,
     bool ok = true;
     try {
         AtomicFile::write(thumbPath, ImageFile::encodeBmp24(thumbnail));
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
         ok = false; // shown from memory; written the next time it is needed
+        qCWarning(Log::files) << "Could not write the thumbnail" << thumbPath << ":" << e.description();
     }
     if (written)
         *written = ok;

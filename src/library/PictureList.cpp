@@ -4,6 +4,7 @@
 #include "library/FolderListing.h"
 #include "platform/AppError.h"
 #include "platform/ImageFile.h"
+#include "platform/Log.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -43,21 +44,25 @@ std::optional<QImage> thumbnailFor(const FolderListing& listing, const QString& 
     if (!existing.isEmpty()) {
         try {
             return ImageFile::read(listing.pathOf(existing));
-        } catch (const AppError&) {
+        } catch (const AppError& e) {
             // A damaged thumbnail is replaced below like a missing one.
+            qCWarning(Log::files) << "The thumbnail" << existing << "is damaged, made again:" << e.description();
         }
     }
     const QString thumbPath = listing.pathOf(name + BookStore::ThumbnailSuffix);
     try {
         return BookStore::makeThumbnail(picture, thumbPath);
     } catch (const AppError& error) {
-        if (error.number() != ErrorNumber::PathFileAccess)
+        if (error.number() != ErrorNumber::PathFileAccess) {
+            qCWarning(Log::files) << "The picture" << picture << "cannot be read:" << error.description();
             return std::nullopt;
+        }
     }
     // The folder is read-only or full: the list still shows the picture.
     try {
         return BookStore::thumbnailOf(ImageFile::read(picture));
-    } catch (const AppError&) {
+    } catch (const AppError& error) {
+        qCWarning(Log::files) << "The picture" << picture << "cannot be read:" << error.description();
         return std::nullopt;
     }
 }

@@ -2,6 +2,7 @@
 
 #include "platform/AtomicFile.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Log.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -13,6 +14,7 @@
 #include <cerrno>
 #include <new>
 #include <cstdio>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -58,7 +60,9 @@ bool moveWithoutReplacing(const QString& from, const QString& to, bool isFolder)
     }
     if (::link(source.constData(), target.constData()) != 0)
         return false;
-    ::unlink(source.constData());
+    // The temporary folder with the source goes as a whole afterwards.
+    if (::unlink(source.constData()) != 0)
+        qCWarning(Log::files) << "Could not remove" << from << ":" << std::strerror(errno);
     return true;
 }
 
@@ -117,8 +121,9 @@ void sweepAbandonedTemporaryFolders(const QString& books)
                                                             QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
     const QDateTime hourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
     for (const QFileInfo& entry : entries)
-        if (!entry.isSymLink() && entry.lastModified().toUTC() < hourAgo)
-            QDir(entry.absoluteFilePath()).removeRecursively();
+        if (!entry.isSymLink() && entry.lastModified().toUTC() < hourAgo
+            && !QDir(entry.absoluteFilePath()).removeRecursively())
+            qCWarning(Log::files) << "Could not remove the abandoned import" << entry.absoluteFilePath();
 }
 
 mode_t folderMode()
@@ -138,7 +143,8 @@ bool moveIntoBook(const QString& temp, const QString& book, const QStringList& n
             reason = QStringLiteral("Could not add the file '") + name + QStringLiteral("' to the folder '") + book
                 + QStringLiteral("'. Please make sure that it is not write protected.");
             for (const QString& done : std::as_const(moved))
-                QFile::remove(book + QLatin1Char('/') + done);
+                if (!QFile::remove(book + QLatin1Char('/') + done))
+                    qCWarning(Log::files) << "Could not take" << done << "out of" << book << "again";
             return false;
         }
         moved << name;

@@ -7,23 +7,6 @@
 #include <QLabel>
 #include <QLineEdit>
 
-namespace {
-
-LinkLabel* makeLink(const QString& caption, QWidget* parent)
-{
-    auto* link = new LinkLabel(caption, parent);
-    QFont font = AppFonts::playful(12, true);
-    font.setUnderline(true);
-    link->setFont(font);
-    QPalette pal = link->palette();
-    pal.setColor(QPalette::WindowText, QColor(0x1E, 0x5A, 0xC8));
-    link->setPalette(pal);
-    link->adjustSize();
-    return link;
-}
-
-} // namespace
-
 frmBookTitle::frmBookTitle(QWidget* parent)
     : BorderedDialog(parent)
 {
@@ -52,12 +35,12 @@ frmBookTitle::frmBookTitle(QWidget* parent)
     Text1->setMaxLength(200);
     connect(Text1, &QLineEdit::returnPressed, this, &frmBookTitle::lContinue_click);
 
-    lContinue = makeLink(QStringLiteral("Continue"), this);
+    lContinue = LinkLabel::noticeLink(QStringLiteral("Continue"), this);
     lContinue->setObjectName(QStringLiteral("lContinue"));
     lContinue->move(344, 150);
     connect(lContinue, &LinkLabel::clicked, this, &frmBookTitle::lContinue_click);
 
-    lCancel = makeLink(QStringLiteral("Cancel"), this);
+    lCancel = LinkLabel::noticeLink(QStringLiteral("Cancel"), this);
     lCancel->setObjectName(QStringLiteral("lCancel"));
     lCancel->move(280, 150);
     connect(lCancel, &LinkLabel::clicked, this, &frmBookTitle::lCancel_click);

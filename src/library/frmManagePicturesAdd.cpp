@@ -12,6 +12,7 @@
 #include "platform/ImageFile.h"
 #include "ui/cFileDialog.h"
 #include "ui/mMain.h"
+#include "platform/Log.h"
 
 #include <QDir>
 #include <QFile>
@@ -134,7 +135,8 @@ frmManagePictures::AddOutcome frmManagePictures::addPicture(const QString& sourc
     QImage picture;
     try {
         picture = ImageFile::read(source);
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
+        qCWarning(Log::files) << "The picture" << source << "cannot be added:" << e.description();
         return faulty();
     }
     if (!BlackAndWhite::isPure(picture)) {

@@ -15,6 +15,7 @@
 #include "ui/Resources.h"
 #include "ui/SoundBoard.h"
 #include "ui/pButton.h"
+#include "platform/Log.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,6 +27,7 @@
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -180,7 +182,12 @@ int frmOpen::exec()
         comingBack();
     }
     centreOnScreen();
-    return BorderedDialog::exec();
+    const int result = BorderedDialog::exec();
+    // The manager opens once the browser's own loop has ended, never
+    // inside it.
+    if (std::exchange(m_managerAsked, false))
+        openManagerInsteadOfBrowser();
+    return result;
 }
 
 // ---------------------------------------------------------------- loading
@@ -193,9 +200,11 @@ bool frmOpen::loadBooks()
     int count = 0;
     try {
         count = fillStrip();
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
+        qCWarning(Log::files) << "The books could not be loaded:" << e.description() << e.source();
         count = 0;
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        qCWarning(Log::files) << "The books could not be loaded:" << e.what();
         count = 0;
     }
     if (count == 0)
@@ -271,15 +280,15 @@ void frmOpen::showProgress(int position, int count, const QString& title)
         const int percent = count > 0 ? (position + 1) * 100 / count : 100;
         m_progress->setText(QStringLiteral("Loading(%1%)... %2.").arg(percent).arg(title));
     }
-    QCoreApplication::processEvents();
+    // The progress line is repainted between books. The child's clicks wait
+    // until the strip is ready: none may start another command meanwhile.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
 void frmOpen::failLoad()
 {
     if (m_progress)
         m_progress->end();
-    if (m_mainTimer)
-        m_mainTimer->stop();
     frmMessage notice(m_settings, m_sounds, parentWidget());
     notice.setExtendedInformation(
         QStringLiteral("There was a problem loading the pictures. Make sure that none of them are "
@@ -305,15 +314,19 @@ void frmOpen::comingBack()
         return;
     try {
         const QString thumbPath = BookStore::thumbnailPath(colored);
-        if (QFileInfo::exists(thumbPath) || QFileInfo(thumbPath).isSymLink())
-            QFile::remove(thumbPath);
+        if (QFileInfo::exists(thumbPath) || QFileInfo(thumbPath).isSymLink()) {
+            QFile stale(thumbPath);
+            if (!stale.remove())
+                qCWarning(Log::files) << "Could not remove the old thumbnail" << thumbPath << ":" << stale.errorString();
+        }
         cNDib thumbnail;
         if (!thumbnail.Make_From_Image(BookStore::makeThumbnail(colored, thumbPath)))
             return;
         Pmb->drawThumbnail(thumbnail, entry.left, entry.top);
         Pmb->update();
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
         // The coloured file cannot be read: the old thumbnail stays.
+        qCWarning(Log::files) << "The thumbnail of" << colored << "could not be made again:" << e.description();
     }
 }
 
@@ -434,7 +447,8 @@ void frmOpen::newPicture()
         Filename = path;
         UnloadRequested = true;
         done(Accepted);
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
+        qCWarning(Log::files) << "A new own picture could not be started:" << e.description() << e.source();
         frmMessage notice(m_settings, m_sounds, this);
         notice.setExtendedInformation(
             QStringLiteral("An unknown error occurred when there was an attempt to start drawing a "
@@ -462,11 +476,13 @@ void frmOpen::morePictures()
     prompt.exec();
     if (prompt.ButtonPressed != QLatin1String("Ok"))
         return;
-
-    QCoreApplication::processEvents();
     UnloadRequested = true;
+    m_managerAsked = true;
     done(Rejected);
-    QCoreApplication::processEvents();
+}
+
+void frmOpen::openManagerInsteadOfBrowser()
+{
     if (m_store.booksExist()) {
         openPictureManager();
     } else {

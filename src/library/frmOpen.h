@@ -9,7 +9,6 @@
 
 class LoadProgress;
 class ProgramFolder;
-class QTimer;
 class SoundBoard;
 class ThumbnailStrip;
 class pButton;
@@ -46,8 +45,6 @@ public:
             QWidget* parent = nullptr);
     ~frmOpen() override;
 
-    // The main window's palette timer, stopped when loading fails.
-    void setMainTimer(QTimer* timer) { m_mainTimer = timer; }
     // Where loading shows its progress (the splash window); may be null.
     void setProgress(LoadProgress* progress) { m_progress = progress; }
     // The picture on the canvas ("" for none), which the picture manager
@@ -96,6 +93,7 @@ private:
 
     void newPicture();
     void morePictures();
+    void openManagerInsteadOfBrowser();
     void openPictureManager();
     void closeBrowser();
     void playCancelSound();
@@ -103,7 +101,6 @@ private:
     BookStore m_store;
     const Settings& m_settings;
     SoundBoard& m_sounds;
-    QTimer* m_mainTimer = nullptr;
     LoadProgress* m_progress = nullptr;
     QString m_currentPicture;
 
@@ -120,4 +117,5 @@ private:
     int m_grabOffset = 0;
     bool m_loaded = false;
     bool m_handShown = false;
+    bool m_managerAsked = false;
 };

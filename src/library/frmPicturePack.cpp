@@ -13,19 +13,11 @@
 
 namespace {
 
-const QColor LinkColor(0x1F, 0x4F, 0xB0);
-
+// The parent's links, named for the window's tests.
 LinkLabel* makeLink(const QString& caption, const QString& name, QWidget* parent)
 {
-    auto* link = new LinkLabel(caption, parent);
+    LinkLabel* link = LinkLabel::noticeLink(caption, parent);
     link->setObjectName(name);
-    QFont font = AppFonts::playful(12, true);
-    font.setUnderline(true);
-    link->setFont(font);
-    QPalette pal = link->palette();
-    pal.setColor(QPalette::WindowText, LinkColor);
-    link->setPalette(pal);
-    link->adjustSize();
     return link;
 }
 

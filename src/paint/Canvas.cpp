@@ -4,6 +4,7 @@
 #include "platform/FloodFill.h"
 #include "platform/ImageFile.h"
 #include "platform/Random.h"
+#include "platform/Log.h"
 
 #include <QFileInfo>
 #include <algorithm>
@@ -189,8 +190,9 @@ void Canvas::openPicture(const QString& path, const QString& coloredPath)
             P.loadFile(coloredPath, true);
             m_canvasBuffer.Make_From_Picture(P);
             coloured = true;
-        } catch (const AppError&) {
+        } catch (const AppError& e) {
             // A damaged coloured picture falls back to black and white.
+            qCWarning(Log::files) << "The coloured picture" << coloredPath << "could not be read:" << e.description();
         }
     }
     if (!coloured)

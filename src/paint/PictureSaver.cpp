@@ -6,6 +6,7 @@
 #include "platform/AppError.h"
 #include "platform/AtomicFile.h"
 #include "platform/PictureSurface.h"
+#include "platform/Log.h"
 
 #include <QDir>
 #include <QFile>
@@ -37,8 +38,12 @@ bool splitPicturePath(const QString& picture, PicturePath& out)
 void removeIfThere(const QString& path)
 {
     // A link is removed itself, never what it points to.
-    if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
-        QFile::remove(path);
+    if (!QFileInfo::exists(path) && !QFileInfo(path).isSymLink())
+        return;
+    // A stale thumbnail that stays is only rebuilt later than it should be.
+    QFile file(path);
+    if (!file.remove())
+        qCWarning(Log::files) << "Could not remove the stale thumbnail" << path << ":" << file.errorString();
 }
 
 PictureSaver::SaveResult resultOfNumber(int number)
@@ -124,6 +129,7 @@ SaveResult autoSave(Canvas& canvas, const ProgramFolder& programFolder)
                 else
                     failed(SaveResult::Failed);
             } catch (const AppError& e) {
+                qCWarning(Log::files) << "Could not save the coloured picture" << jpeg << ":" << e.description();
                 failed(resultOf(e));
             }
         }
@@ -137,10 +143,12 @@ SaveResult autoSave(Canvas& canvas, const ProgramFolder& programFolder)
             try {
                 canvas.tP.saveBmp(picture);
             } catch (const AppError& e) {
+                qCWarning(Log::files) << "Could not save the own picture" << picture << ":" << e.description();
                 failed(resultOf(e));
             }
         }
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        qCWarning(Log::files) << "Could not save" << picture << ":" << e.what();
         failed(SaveResult::Failed);
     }
     return result;

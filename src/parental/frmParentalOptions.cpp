@@ -1,6 +1,7 @@
 #include "parental/frmParentalOptions.h"
 
 #include "ui/LinkLabel.h"
+#include "platform/Settings.h"
 #include "platform/SettingsFile.h"
 #include "parental/frmFirstTime.h"
 #include "library/frmColoredPictures.h"
@@ -10,6 +11,7 @@
 #include "platform/AppError.h"
 #include "ui/AppFonts.h"
 #include "ui/ProductInfo.h"
+#include "platform/Log.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -206,33 +208,38 @@ void frmParentalOptions::loadSettings()
 
 bool frmParentalOptions::readSettingsInto()
 {
-    SettingsFile::LineReader lines(SettingsFile::pathIn(m_folder));
-    double number = 0;
-    if (!lines.nextNumber(number))
-        return false;
-    Check1->setChecked(number != 0);
-    if (!lines.nextNumber(number))
-        return false;
-    // Ticked exactly when the main window lets the child quit without permission.
-    O2->setChecked(number == 1);
-    if (!lines.nextNumber(number))
-        return false;
-    Check2->setChecked(number != 0);
-    if (!lines.nextNumber(number))
-        return false;
-    Check3->setChecked(number != 0);
-    if (!lines.nextNumber(number))
-        return false;
-    selectBubbleSpeed(int(number));
-    QString text;
-    if (!lines.nextText(text))
-        return false;
-    Text1->setText(text);
-    if (!lines.nextText(text))
-        return false;
-    Text2->setText(text);
-    m_autoHideAtLoad = Check2->isChecked();
-    return true;
+    // The lines read before a failure are shown; the others keep what the
+    // controls show.
+    Settings values = shownSettings();
+    const bool read = SettingsFile::read(SettingsFile::pathIn(m_folder), values);
+    showSettings(values);
+    if (read)
+        m_autoHideAtLoad = Check2->isChecked();
+    return read;
+}
+
+void frmParentalOptions::showSettings(const Settings& values)
+{
+    Check1->setChecked(values.Play_Sound);
+    O2->setChecked(!values.Quit_Needs_Permission);
+    Check2->setChecked(values.Auto_hide);
+    Check3->setChecked(values.Use_Parental_password);
+    selectBubbleSpeed(int(values.Bubble_speed));
+    Text1->setText(values.Parental_Password);
+    Text2->setText(values.Parental_Password_Hint);
+}
+
+Settings frmParentalOptions::shownSettings() const
+{
+    Settings values;
+    values.Play_Sound = Check1->isChecked();
+    values.Quit_Needs_Permission = !O2->isChecked();
+    values.Auto_hide = Check2->isChecked();
+    values.Use_Parental_password = Check3->isChecked();
+    values.Bubble_speed = float(selectedBubbleSpeed());
+    values.Parental_Password = Text1->text();
+    values.Parental_Password_Hint = Text2->text();
+    return values;
 }
 
 void frmParentalOptions::selectBubbleSpeed(int speed)
@@ -360,18 +367,11 @@ bool frmParentalOptions::validate()
 
 bool frmParentalOptions::saveSettings()
 {
-    SettingsFile::Values values;
-    values.playSound = Check1->isChecked();
-    values.allowQuittingWithoutPermission = O2->isChecked();
-    values.autoHide = Check2->isChecked();
-    values.useParentalPassword = Check3->isChecked();
-    values.bubbleSpeed = selectedBubbleSpeed();
-    values.password = Text1->text();
-    values.hint = Text2->text();
     try {
-        SettingsFile::write(SettingsFile::pathIn(m_folder), values);
+        SettingsFile::write(SettingsFile::pathIn(m_folder), shownSettings());
         return true;
-    } catch (const std::exception&) {
+    } catch (const std::exception& e) {
+        qCWarning(Log::files) << "The settings could not be written:" << e.what();
         notify(QStringLiteral("There was an error while trying to save the settings.") + CRLF + CRLF
                + QStringLiteral("Make sure the disk is not write protected and there is enough space."));
         return false;

@@ -11,6 +11,7 @@ class QCheckBox;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+struct Settings;
 
 // The options window: sound, quitting, auto-hide, bubble speed, the parental
 // password and its hint, kept in Settings.ini; links to the coloured
@@ -57,6 +58,8 @@ private:
 
     void loadSettings();
     bool readSettingsInto();
+    void showSettings(const Settings& values);
+    Settings shownSettings() const;
     void selectBubbleSpeed(int speed);
     int selectedBubbleSpeed() const;
     void applyPasswordRule();

@@ -1,6 +1,7 @@
 #include "platform/AtomicFile.h"
 
 #include "platform/AppError.h"
+#include "platform/Log.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -191,7 +192,9 @@ void AtomicFile::write(const QString& path, const QByteArray& bytes, const Optio
         // Linux cannot set a creation time; access and modification times
         // are what is carried over.
         const struct timespec times[2] = {old.st_atim, old.st_mtim};
-        ::futimens(temp.fd, times);
+        // The new contents matter more than the old dates.
+        if (::futimens(temp.fd, times) != 0)
+            qCWarning(Log::files) << "Could not carry the dates over to" << path << ":" << std::strerror(errno);
     }
     // On the disk before the rename, so that a crash leaves the old file or
     // the whole new one, never an empty one.
@@ -267,7 +270,9 @@ bool AtomicFile::tryWrite(const QString& path, const QByteArray& bytes)
     try {
         write(path, bytes);
         return true;
-    } catch (const AppError&) {
+    } catch (const AppError& e) {
+        // The caller tells the parent in its own words; the cause stays here.
+        qCWarning(Log::files) << "Could not write" << path << ":" << e.description();
         return false;
     }
 }

@@ -2,9 +2,12 @@
 
 #include <QString>
 
-// The parent's choices as the main window keeps them in memory. The settings
-// file stores the permission to quit; in memory it is whether quitting needs
-// permission.
+// The parent's choices: what SettingsFile reads and writes, what the main
+// window runs with and what the options window shows and changes. Line 2 of
+// the file stores the permission to quit; here it is whether quitting needs
+// permission (SettingsFile turns one into the other both ways). A bubble
+// speed of 0 means none is chosen: the file then holds an empty line 5,
+// which a later read refuses.
 struct Settings
 {
     bool Play_Sound = false;

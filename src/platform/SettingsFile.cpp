@@ -34,9 +34,30 @@ QByteArray flagLine(bool on)
     throw AppError(ErrorNumber::PathFileAccess, why, path);
 }
 
-} // namespace
+// Reads the file line by line, refusing anything that is not a regular file
+// of a sane size.
+class LineReader
+{
+public:
+    explicit LineReader(const QString& path);
 
-SettingsFile::LineReader::LineReader(const QString& path)
+    bool isOpen() const { return m_open; }
+    // The next line without its line end; false at the end of the file.
+    bool nextText(QString& line);
+    // The next line as a number: blanks around it allowed, a decimal
+    // fraction accepted, the integer part (rounded down) returned. False at
+    // the end of the file and for an empty or non-numeric line.
+    bool nextNumber(double& value);
+
+private:
+    static bool toNumber(const QString& line, double& value);
+
+    QByteArray m_bytes;
+    qsizetype m_pos = 0;
+    bool m_open = false;
+};
+
+LineReader::LineReader(const QString& path)
 {
     // Only a regular file of a sane size: opened without blocking, so a FIFO
     // cannot hold the program, and never read past MaxBytes.
@@ -49,13 +70,13 @@ SettingsFile::LineReader::LineReader(const QString& path)
         return;
     }
     struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size >= MaxBytes)
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size >= SettingsFile::MaxBytes)
         return;
-    m_bytes = file.read(MaxBytes);
-    m_open = file.error() == QFileDevice::NoError && m_bytes.size() < MaxBytes;
+    m_bytes = file.read(SettingsFile::MaxBytes);
+    m_open = file.error() == QFileDevice::NoError && m_bytes.size() < SettingsFile::MaxBytes;
 }
 
-bool SettingsFile::LineReader::nextText(QString& line)
+bool LineReader::nextText(QString& line)
 {
     if (!m_open || m_pos >= m_bytes.size())
         return false;
@@ -71,13 +92,13 @@ bool SettingsFile::LineReader::nextText(QString& line)
     return true;
 }
 
-bool SettingsFile::LineReader::nextNumber(double& value)
+bool LineReader::nextNumber(double& value)
 {
     QString line;
     return nextText(line) && toNumber(line, value);
 }
 
-bool SettingsFile::LineReader::toNumber(const QString& line, double& value)
+bool LineReader::toNumber(const QString& line, double& value)
 {
     const QString text = line.trimmed();
     if (text.isEmpty())
@@ -89,6 +110,8 @@ bool SettingsFile::LineReader::toNumber(const QString& line, double& value)
     value = std::floor(number);
     return true;
 }
+
+} // namespace
 
 QString SettingsFile::pathIn(const ProgramFolder& folder)
 {
@@ -138,24 +161,25 @@ bool SettingsFile::isStorable(const QString& text)
     return true;
 }
 
-QByteArray SettingsFile::encode(const Values& values)
+QByteArray SettingsFile::encode(const Settings& values)
 {
     const QByteArray crlf("\r\n");
     QByteArray bytes;
-    bytes += flagLine(values.playSound) + crlf;
-    bytes += flagLine(values.allowQuittingWithoutPermission) + crlf;
-    bytes += flagLine(values.autoHide) + crlf;
-    bytes += flagLine(values.useParentalPassword) + crlf;
-    bytes += (values.bubbleSpeed != 0 ? numberLine(values.bubbleSpeed) : QByteArray()) + crlf;
-    bytes += values.password.toLatin1() + crlf;
-    bytes += values.hint.toLatin1() + crlf;
+    const int speed = int(values.Bubble_speed);
+    bytes += flagLine(values.Play_Sound) + crlf;
+    bytes += flagLine(!values.Quit_Needs_Permission) + crlf;
+    bytes += flagLine(values.Auto_hide) + crlf;
+    bytes += flagLine(values.Use_Parental_password) + crlf;
+    bytes += (speed != 0 ? numberLine(speed) : QByteArray()) + crlf;
+    bytes += values.Parental_Password.toLatin1() + crlf;
+    bytes += values.Parental_Password_Hint.toLatin1() + crlf;
     return bytes;
 }
 
-void SettingsFile::write(const QString& path, const Values& values,
+void SettingsFile::write(const QString& path, const Settings& values,
                          const std::function<void()>& beforeCommit)
 {
-    if (!isStorable(values.password) || !isStorable(values.hint))
+    if (!isStorable(values.Parental_Password) || !isStorable(values.Parental_Password_Hint))
         failWrite(path, QStringLiteral("The password or hint holds characters the settings file cannot keep"));
     const QByteArray bytes = encode(values);
 

@@ -14,19 +14,6 @@ struct Settings;
 class SettingsFile
 {
 public:
-    // The choices as the options window writes them. Line 2 stores the
-    // permission to quit, the opposite of Settings::Quit_Needs_Permission.
-    struct Values
-    {
-        bool playSound = false;
-        bool allowQuittingWithoutPermission = false;
-        bool autoHide = false;
-        bool useParentalPassword = false;
-        int bubbleSpeed = 0; // 2, 4 or 10; 0 when none is chosen (an empty line)
-        QString password;
-        QString hint;
-    };
-
     static inline const QString FileName = QStringLiteral("Settings.ini");
     // Anything this large is not a settings file.
     static constexpr qint64 MaxBytes = 64 * 1024;
@@ -36,52 +23,31 @@ public:
     // writer both get the same one.
     static QString pathIn(const ProgramFolder& folder);
 
-    // Reads the seven lines into `into`, storing each value as soon as its
-    // line is read, so a failure part way leaves the earlier values changed.
+    // The one reader of the file, for the main window and the options
+    // window alike. Reads the seven lines into `into`, storing each value as
+    // soon as its line is read, so a failure part way leaves the earlier
+    // values changed.
     // False for a missing file, fewer than seven lines, or an empty or
     // non-numeric value on lines 1 to 5, and for anything that is not a
     // regular file under MaxBytes (a FIFO, a device, a huge file). Lines
     // after the seventh are ignored.
     static bool read(const QString& path, Settings& into);
 
-    // Replaces the file with the seven lines of `values`, through a temporary
-    // file in the same folder and a rename (AtomicFile), readable by its
-    // owner only; a link at path is replaced, never its target.
+    // Replaces the file with the seven lines of `values` (the options window
+    // is the only writer), through a temporary file in the same folder and a
+    // rename (AtomicFile), readable by its owner only; a link at path is
+    // replaced, never its target.
     // Throws AppError when the text cannot be stored (see isStorable) or the
     // file cannot be written; the old file is then left as it was.
     // beforeCommit runs when the new text is complete in the temporary file,
     // just before it replaces the old one (tests interrupt the write there).
-    static void write(const QString& path, const Values& values,
+    static void write(const QString& path, const Settings& values,
                       const std::function<void()>& beforeCommit = {});
 
     // The bytes write() puts in the file.
-    static QByteArray encode(const Values& values);
+    static QByteArray encode(const Settings& values);
 
     // Whether a password or hint can be kept in the file: every character in
     // Latin-1 and no line break (which would shift the lines after it).
     static bool isStorable(const QString& text);
-
-    // Reads the file line by line: shared by the main window's reader and the
-    // options window, which fills its controls from the same lines.
-    class LineReader
-    {
-    public:
-        explicit LineReader(const QString& path);
-
-        bool isOpen() const { return m_open; }
-        // The next line without its line end; false at the end of the file.
-        bool nextText(QString& line);
-        // The next line as a number: blanks around it allowed, a decimal
-        // fraction accepted, the integer part (rounded down) returned. False
-        // at the end of the file and for an empty or non-numeric line.
-        bool nextNumber(double& value);
-
-        // The integer part of a line as the settings readers take it.
-        static bool toNumber(const QString& line, double& value);
-
-    private:
-        QByteArray m_bytes;
-        qsizetype m_pos = 0;
-        bool m_open = false;
-    };
 };

@@ -1,5 +1,6 @@
 #include "ui/LinkLabel.h"
 
+#include "ui/AppFonts.h"
 #include "ui/Resources.h"
 
 #include <QMouseEvent>
@@ -39,4 +40,17 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
         return;
     }
     QLabel::mouseReleaseEvent(event);
+}
+
+LinkLabel* LinkLabel::noticeLink(const QString& caption, QWidget* parent)
+{
+    auto* link = new LinkLabel(caption, parent);
+    QFont font = AppFonts::playful(12, true);
+    font.setUnderline(true);
+    link->setFont(font);
+    QPalette pal = link->palette();
+    pal.setColor(QPalette::WindowText, QColor(0x1E, 0x5A, 0xC8));
+    link->setPalette(pal);
+    link->adjustSize();
+    return link;
 }

@@ -10,6 +10,10 @@ class LinkLabel : public QLabel
 public:
     explicit LinkLabel(const QString& text, QWidget* parent = nullptr);
 
+    // "Continue" and "Cancel" of the parent's windows: underlined, bold,
+    // in the link blue, sized to the caption.
+    static LinkLabel* noticeLink(const QString& caption, QWidget* parent);
+
     // Whether a click does anything; an inactive link shows the arrow.
     void setActive(bool active);
     bool isActive() const { return m_active; }

@@ -40,10 +40,7 @@ frmColorPicker::frmColorPicker(Random& random, SoundBoard& sounds, QWidget* pare
     });
     connect(Pc, &SurfaceView::mouseReleased, this, [this](Qt::MouseButton, int, int) { Pc_MouseUp(); });
 
-    // Steps are counted by the clock (see TickPacer).
-    Timer1.setTimerType(Qt::PreciseTimer);
-    Timer1.setInterval(TickPacer::WakeMilliseconds);
-    connect(&Timer1, &QTimer::timeout, this, &frmColorPicker::onTimer1);
+    connect(&Timer1, &AnimationTimer::step, this, &frmColorPicker::Timer1_Timer);
 
     PickerBubbles::Pictures pictures;
     for (int k = 0; k < PickerBubbles::Count; ++k)
@@ -51,10 +48,7 @@ frmColorPicker::frmColorPicker(Random& random, SoundBoard& sounds, QWidget* pare
     m_bubbles.setPictures(pictures);
 }
 
-frmColorPicker::~frmColorPicker()
-{
-    Timer1.stop();
-}
+frmColorPicker::~frmColorPicker() = default;
 
 void frmColorPicker::showEvent(QShowEvent* event)
 {
@@ -69,21 +63,17 @@ void frmColorPicker::Form_Load()
     m_lock = true;
     m_picked = false;
     ButtonPressed.clear();
-    Timer1.stop();
     m_area.clear();
     m_bubbles.place(m_area.size());
-    m_pacer.restart();
+    // The bubbles float from the moment the window opens, also while their
+    // shades are being made: the events processed between two bubbles
+    // repaint the window. Clicks wait (and the window is locked until the
+    // shades are made); tint() refuses to run inside itself.
     Timer1.start();
     m_bubbles.tint(m_colorSelected, [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     // The bubbles are on screen from the first frame, not one step later.
     Timer1_Timer();
     m_lock = false;
-}
-
-void frmColorPicker::onTimer1()
-{
-    for (int steps = m_pacer.stepsDue(); steps > 0; --steps)
-        Timer1_Timer();
 }
 
 void frmColorPicker::Timer1_Timer()
@@ -113,6 +103,7 @@ void frmColorPicker::Pc_MouseUp()
     if (!m_lock || !m_picked)
         return;
     ButtonPressed = QStringLiteral("Ok");
+    // The picked bubble stays where it was while the window closes.
     Timer1.stop();
     accept();
 }

@@ -2,11 +2,10 @@
 
 #include "paint/PickerBubbles.h"
 #include "platform/PictureSurface.h"
-#include "platform/TickPacer.h"
+#include "ui/AnimationTimer.h"
 #include "ui/BorderedDialog.h"
 
 #include <QString>
-#include <QTimer>
 
 class Random;
 class SoundBoard;
@@ -39,7 +38,7 @@ public:
     PickerBubbles& bubbles() { return m_bubbles; }
     PictureSurface& area() { return m_area; }
     bool isLocked() const { return m_lock; }
-    QTimer Timer1;
+    AnimationTimer Timer1{this};
 
     // One animation step (bubbles, pops).
     void Timer1_Timer();
@@ -53,13 +52,11 @@ protected:
 
 private:
     void Form_Load();
-    void onTimer1();
 
     Random& m_random;
     SoundBoard& m_sounds;
     PickerBubbles m_bubbles;
     PictureSurface m_area;
-    TickPacer m_pacer;
     qint32 m_colorSelected = 0;
     bool m_lock = true;
     bool m_picked = false;

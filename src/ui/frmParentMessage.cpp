@@ -7,23 +7,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 
-namespace {
-
-LinkLabel* makeLink(const QString& caption, QWidget* parent)
-{
-    auto* link = new LinkLabel(caption, parent);
-    QFont font = AppFonts::playful(12, true);
-    font.setUnderline(true);
-    link->setFont(font);
-    QPalette pal = link->palette();
-    pal.setColor(QPalette::WindowText, QColor(0x1E, 0x5A, 0xC8));
-    link->setPalette(pal);
-    link->adjustSize();
-    return link;
-}
-
-} // namespace
-
 frmParentMessage::frmParentMessage(QWidget* parent)
     : BorderedDialog(parent)
 {
@@ -36,11 +19,11 @@ frmParentMessage::frmParentMessage(QWidget* parent)
     lMessage->setTextFormat(Qt::PlainText);
     lMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lContinue = makeLink(QStringLiteral("Continue"), this);
+    lContinue = LinkLabel::noticeLink(QStringLiteral("Continue"), this);
     lContinue->move(344, 160);
     connect(lContinue, &LinkLabel::clicked, this, &frmParentMessage::lContinue_click);
 
-    lCancel = makeLink(QStringLiteral("Cancel"), this);
+    lCancel = LinkLabel::noticeLink(QStringLiteral("Cancel"), this);
     lCancel->move(280, 160);
     lCancel->hide();
     connect(lCancel, &LinkLabel::clicked, this, &frmParentMessage::lCancel_click);

@@ -6,6 +6,7 @@
 #include "platform/AppError.h"
 #include "platform/PictureSurface.h"
 #include "platform/ProgramFolder.h"
+#include "platform/Log.h"
 
 #include <QDesktopServices>
 #include <QDir>
@@ -83,7 +84,9 @@ bool RemoveFile(const QString& path)
     const QFileInfo info(path);
     if (!existsOrDangles(info) || info.isDir() || isReadOnly(info))
         return false;
-    QFile::remove(path);
+    QFile file(path);
+    if (!file.remove())
+        qCWarning(Log::files) << "Could not remove" << path << ":" << file.errorString();
     return !existsOrDangles(QFileInfo(path));
 }
 
@@ -98,7 +101,8 @@ bool RemoveFolder(const QString& path)
     // Checked first so that a refusal deletes nothing rather than half the folder.
     if (isReadOnly(info) || containsReadOnly(folder))
         return false;
-    QDir(folder).removeRecursively();
+    if (!QDir(folder).removeRecursively())
+        qCWarning(Log::files) << "Could not remove all of the folder" << folder;
     return !existsOrDangles(QFileInfo(folder));
 }
 

@@ -1,4 +1,5 @@
 #include "ui/pButton.h"
+#include "platform/Log.h"
 
 #include <QEvent>
 #include <QMouseEvent>
@@ -35,8 +36,10 @@ int pButton::SetPicture(const QImage& pUP, const QImage& pDOWN, const QImage& pP
             m_disabled.Make_From_Image(pDISABLED);
         drawForEnabledState();
     } catch (const AppError& error) {
+        qCWarning(Log::windows) << "Button" << objectName() << "keeps its old look:" << error.description();
         return error.number();
     } catch (const std::bad_alloc&) {
+        qCWarning(Log::windows) << "Button" << objectName() << "keeps its old look: out of memory";
         return 7; // out of memory
     }
     return 0;

@@ -367,8 +367,10 @@ TEST_F(MainWindowTest, ConfirmedSettingsAreAppliedAtOnce)
     ASSERT_TRUE(window->pFunc[0]->isVisible());
     QTest::mouseClick(window->pTool[3], Qt::LeftButton); // the marker, to see the reload pick the crayon
 
-    ModalDriver::answerNext([](QWidget* prompt) {
-        ModalDriver::answerNext([](QWidget* options) {
+    ModalDriver::answerNext([this](QWidget* prompt) {
+        EXPECT_FALSE(window->Timer1.isActive()); // the bubbles stand still from the prompt on
+        ModalDriver::answerNext([this](QWidget* options) {
+            EXPECT_FALSE(window->Timer1.isActive());
             auto* autoHide = options->findChild<QCheckBox*>(QStringLiteral("Check2"));
             ASSERT_NE(autoHide, nullptr);
             autoHide->setChecked(true);

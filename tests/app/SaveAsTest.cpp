@@ -22,12 +22,6 @@ const QPoint OkButtonAt(300, 125);
 // Sound off, quitting needs permission, buttons shown, no password, medium bubbles.
 const QByteArray PlainSettings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
 
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 TEST(SaveAs, TheOverwriteQuestionIsAboutTheNameReallyWritten)
 {
     TempDataFolder data;

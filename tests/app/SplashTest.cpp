@@ -7,7 +7,6 @@
 
 #include <QDesktopServices>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QUrl>
 #include <gtest/gtest.h>
 
@@ -75,30 +74,6 @@ TEST(Splash, AboutStyleShowsLinksAndNoProgress)
     EXPECT_LT(label(&splash, "Command3")->x(), label(&splash, "Command1")->x());
     clickChild(&splash, "Command1");
     EXPECT_FALSE(splash.isVisible());
-}
-
-TEST(Splash, MainTimerIsHeldAndPutBackAsItWas)
-{
-    TempDataFolder data;
-    QTimer timer;
-    timer.setInterval(1000);
-    {
-        frmSplash splash(data.folder());
-        splash.setMainTimer(&timer);
-        splash.show();
-        EXPECT_FALSE(timer.isActive());
-        splash.close();
-        EXPECT_FALSE(timer.isActive()) << "off stays off";
-    }
-    timer.start();
-    {
-        frmSplash splash(data.folder());
-        splash.setMainTimer(&timer);
-        splash.show();
-        EXPECT_FALSE(timer.isActive()) << "held while the splash shows";
-        splash.close();
-        EXPECT_TRUE(timer.isActive()) << "on is put back";
-    }
 }
 
 TEST(Splash, HelpWithoutHelpFolderTellsTheParentAndStaysOpen)

@@ -152,11 +152,11 @@ TEST(KilledWrite, AThumbnailIsAlwaysWhole)
 TEST(KilledWrite, TheSettingsFileIsAlwaysWhole)
 {
     TempDataFolder data;
-    SettingsFile::Values values[2];
-    values[0].bubbleSpeed = 2;
-    values[0].password = QStringLiteral("first");
-    values[1].bubbleSpeed = 10;
-    values[1].password = QStringLiteral("second, longer");
+    Settings values[2];
+    values[0].Bubble_speed = 2;
+    values[0].Parental_Password = QStringLiteral("first");
+    values[1].Bubble_speed = 10;
+    values[1].Parental_Password = QStringLiteral("second, longer");
     const QString path = SettingsFile::pathIn(data.folder());
     const QByteArray versions[2] = {SettingsFile::encode(values[0]), SettingsFile::encode(values[1])};
     SettingsFile::write(path, values[0]);
