@@ -113,15 +113,6 @@ public:
     Palette palette;
     QTimer Timer1;
 
-    // Controls, public like a window's controls.
-    QWidget* pT = nullptr;
-    std::array<pButton*, 4> c{};
-    std::array<pButton*, 4> pTool{};
-    SurfaceView* Pc = nullptr;
-    SurfaceView* PB = nullptr;
-    SurfaceView* P = nullptr;
-    std::array<pButton*, 5> pFunc{};
-
     PictureSurface& paletteSurface() { return m_paletteSurface; }
     PictureSurface& backdropSurface() { return m_backdropSurface; }
     QSize screenSize() const { return m_screenSize; }
@@ -174,6 +165,15 @@ private:
     void aboutCommand();
     void settingsCommand();
     void closingStep();
+
+    // Controls, by their design names (also their object names).
+    QWidget* pT = nullptr;
+    std::array<pButton*, 4> c{};
+    std::array<pButton*, 4> pTool{};
+    SurfaceView* Pc = nullptr;
+    SurfaceView* PB = nullptr;
+    SurfaceView* P = nullptr;
+    std::array<pButton*, 5> pFunc{};
 
     const ProgramFolder& m_folder;
     Random& m_random;

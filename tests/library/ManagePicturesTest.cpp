@@ -198,16 +198,16 @@ TEST_F(ManagePictures, ANewBookNeedsAUsableTitleThatIsNotTaken)
         for (const QString& title : titles) {
             WindowWatch::answer<frmBookTitle>([title](frmBookTitle* prompt) {
                 EXPECT_EQ(prompt->windowTitle(), QStringLiteral("Book title"));
-                EXPECT_EQ(prompt->lMessage->text(), QStringLiteral("Please enter a title for the new book."));
+                EXPECT_EQ(ModalDriver::childText(prompt, "lMessage"), QStringLiteral("Please enter a title for the new book."));
                 ModalDriver::type(prompt->Text1, title);
-                ModalDriver::click(prompt->lContinue);
+                ModalDriver::clickChild(prompt, "lContinue");
             });
             command(win, 3);
         }
         // Cancel makes nothing.
         WindowWatch::answer<frmBookTitle>([](frmBookTitle* prompt) {
             ModalDriver::type(prompt->Text1, QStringLiteral("Fish"));
-            ModalDriver::click(prompt->lCancel);
+            ModalDriver::clickChild(prompt, "lCancel");
         });
         command(win, 3);
         EXPECT_EQ(books(win), QStringList({"Animals", "Birds", "The Tintaloo", "Zoo"}));
@@ -232,7 +232,7 @@ TEST_F(ManagePictures, AnImportedPackShowsItsBookAndPacksAreMadeInTheirOwnWindow
     QTemporaryDir downloads;
     const QString pack = downloads.path() + QStringLiteral("/birds.tpk");
     data.writePicture(QStringLiteral("/drawn/owl.bmp"));
-    const QByteArray owl = WindowWatch::readBytes(file(QStringLiteral("/drawn/owl.bmp")));
+    const QByteArray owl = fileBytes(file(QStringLiteral("/drawn/owl.bmp")));
     QFile out(pack);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(PicturePack::encode(QStringLiteral("Birds"), {{QStringLiteral("owl.bmp"), owl}}));
@@ -244,11 +244,11 @@ TEST_F(ManagePictures, AnImportedPackShowsItsBookAndPacksAreMadeInTheirOwnWindow
         WindowWatch::answer<frmParentMessage>([&](frmParentMessage* intro) {
             chooseFiles({pack}, [&outcome]() {
                 WindowWatch::answer<frmParentMessage>([&outcome](frmParentMessage* notice) {
-                    outcome << notice->lMessage->text();
-                    ModalDriver::click(notice->lContinue);
+                    outcome << ModalDriver::childText(notice, "lMessage");
+                    ModalDriver::clickChild(notice, "lContinue");
                 });
             });
-            ModalDriver::click(intro->lContinue);
+            ModalDriver::clickChild(intro, "lContinue");
         });
         command(win, 5);
         EXPECT_EQ(outcome.size(), 1);
@@ -265,7 +265,7 @@ TEST_F(ManagePictures, AnImportedPackShowsItsBookAndPacksAreMadeInTheirOwnWindow
         EXPECT_TRUE(packWindowShown);
         command(win, 4);
     });
-    EXPECT_EQ(WindowWatch::readBytes(file(QStringLiteral("/books/Birds/owl.bmp"))), owl);
+    EXPECT_EQ(fileBytes(file(QStringLiteral("/books/Birds/owl.bmp"))), owl);
 }
 
 } // namespace

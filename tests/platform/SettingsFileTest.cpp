@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -16,12 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QByteArray GoodFile(" 1 \r\n 0 \r\n 1 \r\n 1 \r\n 10 \r\nsecret\r\nmy hint\r\n");
 
@@ -66,7 +62,7 @@ TEST_F(SettingsFileTest, WriteThenReadGivesTheSameBytesAndValues)
     SettingsFile::write(path(), values);
 
     const QByteArray expected = QByteArray(" 1 \r\n 1 \r\n 0 \r\n 1 \r\n 2 \r\n  Gr\xf6\xdf" "e \r\nthe usual\r\n");
-    EXPECT_EQ(readAll(path()), expected);
+    EXPECT_EQ(fileBytes(path()), expected);
 
     ASSERT_TRUE(SettingsFile::read(path(), settings));
     EXPECT_TRUE(settings.Play_Sound);
@@ -92,7 +88,7 @@ TEST_F(SettingsFileTest, NoSpeedIsWrittenAsAnEmptyLineThatTheReaderRefuses)
     SettingsFile::Values values;
     values.bubbleSpeed = 0;
     SettingsFile::write(path(), values);
-    EXPECT_EQ(readAll(path()), QByteArray(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n\r\n\r\n"));
+    EXPECT_EQ(fileBytes(path()), QByteArray(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n\r\n\r\n"));
     EXPECT_FALSE(SettingsFile::read(path(), settings));
 }
 
@@ -182,7 +178,7 @@ TEST_F(SettingsFileTest, TextOutsideTheCodePageIsRefusedAndTheOldFileKept)
     EXPECT_THROW(SettingsFile::write(path(), values), AppError);
     values.password = QStringLiteral("two\r\nlines");
     EXPECT_THROW(SettingsFile::write(path(), values), AppError);
-    EXPECT_EQ(readAll(path()), GoodFile);
+    EXPECT_EQ(fileBytes(path()), GoodFile);
 }
 
 TEST_F(SettingsFileTest, WriteIntoAMissingFolderThrows)
@@ -211,7 +207,7 @@ TEST_F(SettingsFileTest, AWriteKilledBeforeItsRenameLeavesTheOldFileWhole)
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(WTERMSIG(status), SIGKILL);
 
-    EXPECT_EQ(readAll(target), GoodFile);
+    EXPECT_EQ(fileBytes(target), GoodFile);
     ASSERT_TRUE(SettingsFile::read(target, settings));
     EXPECT_EQ(settings.Parental_Password, QStringLiteral("secret"));
     // The half-done temporary file, if any, sits beside it under another name.
@@ -244,7 +240,7 @@ TEST_F(SettingsFileTest, AWriteCutShortByAFullDiskLeavesTheOldFileWhole)
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the failure must be reported";
-    EXPECT_EQ(readAll(target), GoodFile);
+    EXPECT_EQ(fileBytes(target), GoodFile);
     EXPECT_EQ(QDir(data.root()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("settings.ini")});
 }
 
@@ -302,6 +298,6 @@ TEST_F(SettingsFileTest, ALinkedFileIsReplacedAndItsTargetLeftAlone)
     ASSERT_TRUE(QFile::link(target, path()));
     SettingsFile::write(path(), SettingsFile::Values{});
     EXPECT_FALSE(QFileInfo(path()).isSymLink());
-    EXPECT_EQ(readAll(target), QByteArray("precious"));
+    EXPECT_EQ(fileBytes(target), QByteArray("precious"));
     EXPECT_EQ(QFile::permissions(target) & QFile::ReadOther, QFile::ReadOther);
 }

@@ -10,7 +10,7 @@
 #include "support/ModalDriver.h"
 
 #include <QApplication>
-#include <QFile>
+#include "support/TestTools.h"
 #include <QLabel>
 #include <QPointer>
 #include <QStringList>
@@ -42,11 +42,21 @@ void answer(std::function<void(Window*)> action, int timeoutMs = 10000)
     poll->start();
 }
 
-// Clicks a link or any other widget found by object name in window.
-template <class Widget = QWidget>
-void clickChild(QWidget* window, const char* name)
+// Answers the next parent notice: records its text, runs then (the place to
+// expect the window that follows) and presses "Cancel" or "Continue".
+inline void answerNotice(QStringList& texts, bool cancel = false, std::function<void()> then = {})
 {
-    ModalDriver::click(window->findChild<Widget*>(QLatin1String(name)));
+    ModalDriver::answerNext([&texts, cancel, then](QWidget* modal) {
+        if (!qobject_cast<frmParentMessage*>(modal)) {
+            ADD_FAILURE() << "expected a parent notice, got " << modal->metaObject()->className();
+            modal->close();
+            return;
+        }
+        texts << ModalDriver::childText(modal, "lMessage");
+        if (then)
+            then();
+        ModalDriver::clickChild(modal, cancel ? "lCancel" : "lContinue");
+    });
 }
 
 // While it lives, answers every parent notice that opens: records its text
@@ -66,9 +76,9 @@ public:
             auto* notice = qobject_cast<frmParentMessage*>(QApplication::activeModalWidget());
             if (!notice || !notice->isVisible())
                 return;
-            texts->append(notice->lMessage->text());
-            const bool cancel = *cancelWanted && notice->lCancel->isVisible();
-            ModalDriver::click(cancel ? notice->lCancel : notice->lContinue);
+            texts->append(ModalDriver::childText(notice, "lMessage"));
+            const bool cancel = *cancelWanted && ModalDriver::child(notice, "lCancel")->isVisible();
+            ModalDriver::clickChild(notice, cancel ? "lCancel" : "lContinue");
         });
         m_poll->start();
     }
@@ -81,11 +91,5 @@ private:
     std::shared_ptr<QStringList> m_texts;
     std::shared_ptr<bool> m_pressCancel;
 };
-
-inline QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace WindowWatch
