@@ -244,9 +244,9 @@ TEST_F(MainWindowTest, ThePickerBubbleOpensThePickerAndThePickedColourIsTakenEve
         for (int k = PickerBubbles::Count - 1; k >= 0; --k) {
             const Bubble& b = picker->bubbles().bubble(k);
             const QPoint at(int(b.x), int(b.y));
-            if (picker->Pc->rect().contains(at) && picker->bubbles().hitTest(at.x(), at.y()) == k) {
+            if (ModalDriver::child<SurfaceView>(picker, "Pc")->rect().contains(at) && picker->bubbles().hitTest(at.x(), at.y()) == k) {
                 picked = picker->bubbles().centreColour(k);
-                ModalDriver::click(picker->Pc, at);
+                ModalDriver::click(ModalDriver::child<SurfaceView>(picker, "Pc"), at);
                 return;
             }
         }

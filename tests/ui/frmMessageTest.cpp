@@ -212,15 +212,8 @@ TEST_F(PermissionPrompt, DetailsToggleWithoutPasswordShowsTheParentText)
         EXPECT_FALSE(details(w)->Pressed());
         ModalDriver::click(nevermind(w));
     });
-}
-
-TEST_F(PermissionPrompt, EmptyParentTextKeepsTheToggleHidden)
-{
-    frmMessage ask(settings, sounds);
+    // Without a parent text there is nothing to show: no toggle.
     ask.setExtendedInformation(QString());
-    ask.setMessage(QStringLiteral("Hello"));
-    ask.setShowCancel(true);
-    ask.setPasswordVisible(false);
     run(ask, [](QWidget* modal) {
         EXPECT_TRUE(details(modal)->isHidden());
         ModalDriver::click(nevermind(modal));

@@ -1,17 +1,10 @@
-#include "ui/LinkLabel.h"
 #include "ui/frmParentMessage.h"
 #include "support/ModalDriver.h"
 
-#include <QLabel>
 #include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
-
-frmParentMessage* notice(QWidget* modal)
-{
-    return qobject_cast<frmParentMessage*>(modal);
-}
 
 int run(frmParentMessage& window, ModalDriver::Action action)
 {
@@ -26,8 +19,7 @@ TEST(ParentNotice, WithoutCancelOnlyContinues)
     frmParentMessage window;
     window.setMessage(QStringLiteral("Please choose a book first."));
     window.CancelPressed = true; // showing resets the result
-    run(window, [](QWidget* modal) {
-        frmParentMessage* w = notice(modal);
+    run(window, [](QWidget* w) {
         EXPECT_TRUE(ModalDriver::child(w, "lCancel")->isHidden());
         const QString text = ModalDriver::visibleText(w);
         EXPECT_TRUE(text.contains(QStringLiteral("Please choose a book first.")));
