@@ -18,9 +18,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
@@ -422,12 +420,12 @@ TEST_F(MainWindowTest, TheBrowserIsBuiltAgainAfterTheLibraryWindows)
             ModalDriver::answerNext([options](QWidget* modal) {
                 auto* manager = qobject_cast<frmManagePictures*>(modal);
                 ASSERT_NE(manager, nullptr);
-                QTest::keyClick(manager->cBooks, Qt::Key_Down);
-                ASSERT_EQ(manager->cBooks->currentText(), QStringLiteral("Zoo"));
-                const auto zebra = manager->LV->findItems(QStringLiteral("zebra.bmp"), Qt::MatchExactly);
+                QTest::keyClick(WindowWatch::cBooks(manager), Qt::Key_Down);
+                ASSERT_EQ(WindowWatch::cBooks(manager)->currentText(), QStringLiteral("Zoo"));
+                const auto zebra = WindowWatch::LV(manager)->findItems(QStringLiteral("zebra.bmp"), Qt::MatchExactly);
                 ASSERT_EQ(zebra.size(), 1);
-                QTest::mouseClick(manager->LV->viewport(), Qt::LeftButton, Qt::NoModifier,
-                                  manager->LV->visualItemRect(zebra.first()).center());
+                QTest::mouseClick(WindowWatch::LV(manager)->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                  WindowWatch::LV(manager)->visualItemRect(zebra.first()).center());
                 ModalDriver::click(manager->cFunc(1));
                 ModalDriver::click(manager->cFunc(4));
                 ModalDriver::click(options->findChild<QWidget*>(QStringLiteral("cFunc0")));

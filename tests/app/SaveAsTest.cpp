@@ -6,13 +6,10 @@
 #include "support/WindowWatch.h"
 #include "support/TempDataFolder.h"
 #include "ui/SoundBoard.h"
-#include "ui/LinkLabel.h"
-#include "ui/frmParentMessage.h"
 #include "ui/pButton.h"
 
 #include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QTest>
 #include "support/TestTools.h"
 

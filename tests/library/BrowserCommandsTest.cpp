@@ -1,10 +1,10 @@
 #include "BrowserFixture.h"
+#include "support/WindowWatch.h"
 #include "ui/frmMessage.h"
 #include "ui/frmParentMessage.h"
 #include "ui/LinkLabel.h"
 #include "library/frmManagePictures.h"
 
-#include <QComboBox>
 
 #include <QDir>
 #include <QLabel>
@@ -179,7 +179,7 @@ TEST_F(Browser, MorePicturesAllowedOpensThePictureManager)
                 // The browser is already out of sight, and the canvas's picture is known.
                 EXPECT_FALSE(w->isVisible());
                 EXPECT_EQ(manager->CurrentPicture(), open);
-                EXPECT_EQ(manager->cBooks->count(), 2);
+                EXPECT_EQ(WindowWatch::cBooks(manager)->count(), 2);
                 ModalDriver::click(manager->cFunc(4));
             });
             ModalDriver::clickChild(modal, "cOut1");

@@ -83,7 +83,7 @@ TEST_F(ManagePictures, TheDefaultBookTheOpenPicturesBookAndTheLastBookStay)
         command(win, 0);
         // After removing a book the chooser shows the first remaining one.
         EXPECT_EQ(books(win), QStringList({"Animals", "The Tintaloo"}));
-        EXPECT_EQ(win->cBooks->currentText(), QStringLiteral("Animals"));
+        EXPECT_EQ(WindowWatch::cBooks(win)->currentText(), QStringLiteral("Animals"));
         EXPECT_EQ(shown(win), QStringList({"cat.bmp", "dog.bmp", "emu.gif"}));
         command(win, 4);
     });
@@ -127,7 +127,7 @@ TEST_F(ManagePictures, ABookThatCannotBeRemovedStaysWhole)
     run<frmManagePictures>(w, [](frmManagePictures* win) {
         chooseBook(win, QStringLiteral("Zoo"));
         command(win, 0);
-        EXPECT_EQ(win->cBooks->currentText(), QStringLiteral("Zoo"));
+        EXPECT_EQ(WindowWatch::cBooks(win)->currentText(), QStringLiteral("Zoo"));
         EXPECT_EQ(shown(win), QStringList({"lion.bmp"}));
         command(win, 4);
     });
@@ -159,7 +159,7 @@ TEST_F(ManagePictures, DeletingPicturesSparesTheOpenOneAndTakesColouredVersionsA
         command(win, 1);
         EXPECT_EQ(shown(win), QStringList({"cat.bmp", "dog.bmp", "emu.gif"}));
 
-        win->LV->clearSelection();
+        WindowWatch::LV(win)->clearSelection();
         select(win, {QStringLiteral("dog.bmp"), QStringLiteral("emu.gif")});
         command(win, 1);
         EXPECT_EQ(shown(win), QStringList({"cat.bmp"}));
@@ -211,8 +211,8 @@ TEST_F(ManagePictures, ANewBookNeedsAUsableTitleThatIsNotTaken)
         });
         command(win, 3);
         EXPECT_EQ(books(win), QStringList({"Animals", "Birds", "The Tintaloo", "Zoo"}));
-        EXPECT_EQ(win->cBooks->currentText(), QStringLiteral("Birds"));
-        EXPECT_EQ(win->LV->count(), 0);
+        EXPECT_EQ(WindowWatch::cBooks(win)->currentText(), QStringLiteral("Birds"));
+        EXPECT_EQ(WindowWatch::LV(win)->count(), 0);
         command(win, 4);
     });
     QStringList expected(8, cannotCreate);
@@ -253,13 +253,13 @@ TEST_F(ManagePictures, AnImportedPackShowsItsBookAndPacksAreMadeInTheirOwnWindow
         command(win, 5);
         EXPECT_EQ(outcome.size(), 1);
         EXPECT_EQ(books(win), QStringList({"Animals", "Birds", "The Tintaloo", "Zoo"}));
-        EXPECT_EQ(win->cBooks->currentText(), QStringLiteral("Birds"));
+        EXPECT_EQ(WindowWatch::cBooks(win)->currentText(), QStringLiteral("Birds"));
         EXPECT_EQ(shown(win), QStringList({"owl.bmp"}));
 
         bool packWindowShown = false;
         WindowWatch::answer<frmPicturePack>([&packWindowShown](frmPicturePack* packWindow) {
             packWindowShown = true;
-            ModalDriver::click(packWindow->Label1);
+            ModalDriver::clickChild(packWindow, "Label1");
         });
         command(win, 6);
         EXPECT_TRUE(packWindowShown);

@@ -57,7 +57,7 @@ protected:
         FileDialogDriver::choose(picturePaths(names), [this, typedName, afterSave]() {
             FileDialogDriver::type(packs, typedName, afterSave ? afterSave : [this]() { answerNotice(notices); });
         });
-        ModalDriver::click(window.lJoin);
+        ModalDriver::clickChild(&window, "lJoin");
         EXPECT_TRUE(ModalDriver::allAnswered());
     }
 
@@ -74,19 +74,19 @@ TEST_F(PackWindows, TheWindowShowsItsTextsAndCloses)
 {
     frmPicturePack window(folder);
     window.show();
-    EXPECT_EQ(window.Label6->text(),
+    EXPECT_EQ(ModalDriver::child<QLabel>(&window, "Label6")->text(),
               QStringLiteral("This window allows you to create Picture Packs for The Tintaloo. Picture Packs are "
                              "special files that contain several pictures within them.  The advantage of a Picture "
                              "Pack is that distributing pictures will be easier (only one file needs to be "
                              "distributed) and it will ease the process of installing new pictures (only one file "
                              "needs to be installed.)"));
-    EXPECT_EQ(window.lJoin->text(), QStringLiteral("Select files to put into the Picture Pack"));
-    EXPECT_EQ(window.Label1->text(), QStringLiteral("Close"));
-    EXPECT_TRUE(window.lJoin->testAttribute(Qt::WA_SetCursor));
-    EXPECT_TRUE(window.Label1->testAttribute(Qt::WA_SetCursor));
-    EXPECT_TRUE(window.rect().contains(window.Label6->geometry()));
-    EXPECT_FALSE(window.lJoin->geometry().intersects(window.Label6->geometry()));
-    ModalDriver::click(window.Label1);
+    EXPECT_EQ(ModalDriver::child<LinkLabel>(&window, "lJoin")->text(), QStringLiteral("Select files to put into the Picture Pack"));
+    EXPECT_EQ(ModalDriver::child<LinkLabel>(&window, "Label1")->text(), QStringLiteral("Close"));
+    EXPECT_TRUE(ModalDriver::child<LinkLabel>(&window, "lJoin")->testAttribute(Qt::WA_SetCursor));
+    EXPECT_TRUE(ModalDriver::child<LinkLabel>(&window, "Label1")->testAttribute(Qt::WA_SetCursor));
+    EXPECT_TRUE(window.rect().contains(ModalDriver::child<QLabel>(&window, "Label6")->geometry()));
+    EXPECT_FALSE(ModalDriver::child<LinkLabel>(&window, "lJoin")->geometry().intersects(ModalDriver::child<QLabel>(&window, "Label6")->geometry()));
+    ModalDriver::clickChild(&window, "Label1");
     EXPECT_FALSE(window.isVisible());
 }
 
@@ -98,7 +98,7 @@ TEST_F(PackWindows, ThreePicturesMakeTheExactFile)
     const auto open = FileDialogDriver::choose(picturePaths({"cat.bmp", "dog.gif", "sun.jpg"}), [&]() {
         save = FileDialogDriver::type(packs, QStringLiteral("animals"), [this]() { answerNotice(notices); });
     });
-    ModalDriver::click(window.lJoin);
+    ModalDriver::clickChild(&window, "lJoin");
     ASSERT_TRUE(ModalDriver::allAnswered());
     EXPECT_EQ(open->shownFilters, QStringList{QStringLiteral("Pictures (*.bmp,*.gif,*.jpg)")});
     EXPECT_TRUE(open->multipleSelection);
@@ -145,9 +145,9 @@ TEST_F(PackWindows, CancellingEitherDialogMakesNothingAndSaysNothing)
     window.show();
     const auto before = snapshot(outer.path());
     FileDialogDriver::cancel();
-    ModalDriver::click(window.lJoin);
+    ModalDriver::clickChild(&window, "lJoin");
     FileDialogDriver::choose(picturePaths({"cat.bmp"}), []() { FileDialogDriver::cancel(); });
-    ModalDriver::click(window.lJoin);
+    ModalDriver::clickChild(&window, "lJoin");
     EXPECT_TRUE(ModalDriver::allAnswered());
     EXPECT_TRUE(notices.isEmpty());
     EXPECT_EQ(snapshot(outer.path()), before);
@@ -162,7 +162,7 @@ TEST_F(PackWindows, APictureThatCannotBeReadStopsBeforeWriting)
         QFile::remove(pictures + "/dog.gif");
         answerNotice(notices);
     });
-    ModalDriver::click(window.lJoin);
+    ModalDriver::clickChild(&window, "lJoin");
     EXPECT_TRUE(ModalDriver::allAnswered());
     ASSERT_EQ(notices.size(), 1);
     EXPECT_TRUE(notices[0].contains(pictures + "/dog.gif"));

@@ -291,7 +291,7 @@ TEST_F(ParentalOptionsTest, LibraryLinksOpenTheLibraryWindowsAndThenTheLibraryCh
 
     WindowWatch::answer<frmColoredPictures>([&changes](frmColoredPictures* colored) {
         changes << colored->windowTitle();
-        EXPECT_EQ(colored->LV->count(), 1);
+        EXPECT_EQ(WindowWatch::LV(colored)->count(), 1);
         ModalDriver::click(colored->cFunc(2));
     });
     ModalDriver::clickChild(&w, "cFunc2");

@@ -10,6 +10,8 @@
 #include "support/ModalDriver.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
 #include "support/TestTools.h"
 #include <QLabel>
 #include <QPointer>
@@ -41,6 +43,10 @@ void answer(std::function<void(Window*)> action, int timeoutMs = 10000)
     });
     poll->start();
 }
+
+// A library window's book chooser and picture list.
+inline QComboBox* cBooks(const QWidget* window) { return ModalDriver::child<QComboBox>(window, "cBooks"); }
+inline QListWidget* LV(const QWidget* window) { return ModalDriver::child<QListWidget>(window, "LV"); }
 
 // Answers the next parent notice: records its text, runs then (the place to
 // expect the window that follows) and presses "Cancel" or "Continue".
