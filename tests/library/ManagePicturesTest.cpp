@@ -199,14 +199,14 @@ TEST_F(ManagePictures, ANewBookNeedsAUsableTitleThatIsNotTaken)
             WindowWatch::answer<frmBookTitle>([title](frmBookTitle* prompt) {
                 EXPECT_EQ(prompt->windowTitle(), QStringLiteral("Book title"));
                 EXPECT_EQ(ModalDriver::childText(prompt, "lMessage"), QStringLiteral("Please enter a title for the new book."));
-                ModalDriver::type(prompt->Text1, title);
+                ModalDriver::type(ModalDriver::child<QLineEdit>(prompt, "Text1"), title);
                 ModalDriver::clickChild(prompt, "lContinue");
             });
             command(win, 3);
         }
         // Cancel makes nothing.
         WindowWatch::answer<frmBookTitle>([](frmBookTitle* prompt) {
-            ModalDriver::type(prompt->Text1, QStringLiteral("Fish"));
+            ModalDriver::type(ModalDriver::child<QLineEdit>(prompt, "Text1"), QStringLiteral("Fish"));
             ModalDriver::clickChild(prompt, "lCancel");
         });
         command(win, 3);
