@@ -117,15 +117,6 @@ public:
     // to release; see AnimationTimer for the rest.
     AnimationTimer Timer1{this};
 
-    // Controls, public like a window's controls.
-    QWidget* pT = nullptr;
-    std::array<pButton*, 4> c{};
-    std::array<pButton*, 4> pTool{};
-    SurfaceView* Pc = nullptr;
-    SurfaceView* PB = nullptr;
-    SurfaceView* P = nullptr;
-    std::array<pButton*, 5> pFunc{};
-
     PictureSurface& paletteSurface() { return m_paletteSurface; }
     PictureSurface& backdropSurface() { return m_backdropSurface; }
     QSize screenSize() const { return m_screenSize; }
@@ -177,6 +168,15 @@ private:
     void aboutCommand();
     void settingsCommand();
     void closingStep();
+
+    // Controls, by their design names (also their object names).
+    QWidget* pT = nullptr;
+    std::array<pButton*, 4> c{};
+    std::array<pButton*, 4> pTool{};
+    SurfaceView* Pc = nullptr;
+    SurfaceView* PB = nullptr;
+    SurfaceView* P = nullptr;
+    std::array<pButton*, 5> pFunc{};
 
     const ProgramFolder& m_folder;
     Random& m_random;

@@ -24,14 +24,15 @@ public:
     static constexpr int WindowWidth = 760;
     static constexpr int WindowHeight = 520;
 
-    QLabel* Label1 = nullptr;
-    QComboBox* cBooks = nullptr;
-    QListWidget* LV = nullptr;
-
     // The link of a command by its index in the window design.
     LinkLabel* cFunc(int index) const { return m_commands.value(index); }
 
 protected:
+    // The controls, by their design names (also their object names).
+    QLabel* Label1 = nullptr;
+    QComboBox* cBooks = nullptr;
+    QListWidget* LV = nullptr;
+
     // topTail is "/books" or "/colored pictures"; extensions are the picture
     // names listed (".jpg").
     LibraryWindow(const ProgramFolder& folder, const QString& caption, const QString& topTail,

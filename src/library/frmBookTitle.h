@@ -25,16 +25,17 @@ public:
     bool CancelPressed = true;
     QString Title;
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    // The controls, by their design names (also their object names).
     QLabel* lCaption = nullptr;
     QLabel* lMessage = nullptr;
     QLineEdit* Text1 = nullptr;
     LinkLabel* lContinue = nullptr;
     LinkLabel* lCancel = nullptr;
 
-protected:
-    void keyPressEvent(QKeyEvent* event) override;
-
-private:
     void lContinue_click();
     void lCancel_click();
 };

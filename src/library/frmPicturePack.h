@@ -17,12 +17,12 @@ public:
 
     frmPicturePack(const ProgramFolder& folder, QWidget* parent = nullptr);
 
-    // The controls, by their design names (for the window's tests).
+private:
+    // The controls, by their design names (also their object names).
     QLabel* Label6 = nullptr;
     LinkLabel* lJoin = nullptr;
     LinkLabel* Label1 = nullptr;
 
-private:
     void lJoin_Click();
     void Label1_Click();
     void notify(const QString& text);

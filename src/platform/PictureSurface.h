@@ -8,7 +8,7 @@
 // A drawing surface that keeps what is drawn into it: a stored picture plus a
 // drawable image. clear() puts the stored picture back over the back colour;
 // commit() makes the current image the stored picture. Windows show the
-// drawable image (SurfaceView) and are told to repaint through refresh().
+// drawable image (the GUI's SurfaceView) and are told to repaint through refresh().
 class PictureSurface
 {
 public:

@@ -33,8 +33,7 @@ public:
     // "Ok" once a bubble was picked.
     QString ButtonPressed;
 
-    // The picture area the bubbles float in, and the bubbles themselves.
-    SurfaceView* Pc = nullptr;
+    // The bubbles and the picture they float in (the control "Pc" shows it).
     PickerBubbles& bubbles() { return m_bubbles; }
     PictureSurface& area() { return m_area; }
     bool isLocked() const { return m_lock; }
@@ -53,6 +52,8 @@ protected:
 private:
     void Form_Load();
 
+    // The picture area the bubbles float in.
+    SurfaceView* Pc = nullptr;
     Random& m_random;
     SoundBoard& m_sounds;
     PickerBubbles m_bubbles;

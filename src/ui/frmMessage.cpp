@@ -144,6 +144,16 @@ void frmMessage::buildControls()
                        bitmapOr(129, QStringLiteral("details"), QColor(0x40, 0x58, 0x98)));
     Check1->setMouseIcon(hand);
     connect(Check1, &pButton::click, this, &frmMessage::Check1_click);
+
+    // The design's names, by which tests and tools find the controls.
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label2->setObjectName(QStringLiteral("Label2"));
+    ll->setObjectName(QStringLiteral("ll"));
+    Shape1->setObjectName(QStringLiteral("Shape1"));
+    Text1->setObjectName(QStringLiteral("Text1"));
+    cOut1->setObjectName(QStringLiteral("cOut1"));
+    cOut2->setObjectName(QStringLiteral("cOut2"));
+    Check1->setObjectName(QStringLiteral("Check1"));
 }
 
 // Each use starts from the same state, whatever an earlier use left: the

@@ -40,16 +40,6 @@ public:
     // "Ok" when closed by OK with the password passed, "Cancel" otherwise.
     QString ButtonPressed = QStringLiteral("Cancel");
 
-    // The controls, by their design names (for the windows' tests).
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    QLabel* ll = nullptr;
-    QLineEdit* Text1 = nullptr;
-    QFrame* Shape1 = nullptr;
-    pButton* cOut1 = nullptr; // OK
-    pButton* cOut2 = nullptr; // nevermind
-    pButton* Check1 = nullptr; // details toggle
-
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -64,6 +54,16 @@ private:
     void cOut1_click();
     void cOut2_click();
     bool isPlainNotice() const;
+
+    // The controls, by their design names (also their object names).
+    QLabel* Label1 = nullptr;
+    QLabel* Label2 = nullptr;
+    QLabel* ll = nullptr;
+    QLineEdit* Text1 = nullptr;
+    QFrame* Shape1 = nullptr;
+    pButton* cOut1 = nullptr; // OK
+    pButton* cOut2 = nullptr; // nevermind
+    pButton* Check1 = nullptr; // details toggle
 
     const Settings& m_settings;
     SoundBoard& m_sounds;

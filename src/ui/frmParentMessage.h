@@ -26,11 +26,6 @@ public:
 
     bool CancelPressed = false;
 
-    // The controls, by their design names (for the windows' tests).
-    QLabel* lMessage = nullptr;
-    LinkLabel* lContinue = nullptr;
-    LinkLabel* lCancel = nullptr;
-
 protected:
     void showEvent(QShowEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
@@ -39,4 +34,9 @@ protected:
 private:
     void lContinue_click();
     void lCancel_click();
+
+    // The controls, by their design names (also their object names).
+    QLabel* lMessage = nullptr;
+    LinkLabel* lContinue = nullptr;
+    LinkLabel* lCancel = nullptr;
 };

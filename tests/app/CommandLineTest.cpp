@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -15,13 +17,6 @@ CommandLine::Outcome parse(CommandLine& line, QStringList arguments)
 {
     arguments.prepend(QStringLiteral("tintaloo"));
     return line.parse(arguments);
-}
-
-void touch(const QString& path)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
 }
 
 } // namespace
@@ -103,7 +98,7 @@ TEST(DataFolderCheck, FilesAndUnwritablePlacesAreRefusedWithAReason)
 {
     TempDataFolder data;
     const QString file = data.root() + QStringLiteral("/a file");
-    touch(file);
+    writeBytes(file);
     EXPECT_TRUE(DataFolderCheck::problemWith(file).contains(QStringLiteral("is a file, not a folder")));
     const QString below = DataFolderCheck::problemWith(file + QStringLiteral("/inside"));
     EXPECT_TRUE(below.contains(QStringLiteral("cannot be created"))) << below.toStdString();

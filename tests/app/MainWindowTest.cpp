@@ -18,19 +18,13 @@
 
 #include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
-
-// Where the prompt's "OK" button and the parent notice's "Cancel" link sit.
-const QPoint OkButtonAt(300, 125);
-const QPoint CancelLinkAt(284, 166);
 
 // Sound off, quitting needs permission, buttons shown, no password, medium bubbles.
 const QByteArray PlainSettings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
@@ -66,6 +60,12 @@ protected:
     }
 
     QRgb canvasPixel(int x, int y) const { return window->canvas.P.image().pixel(x, y) & 0xFFFFFF; }
+    // The window's controls, by name.
+    pButton* button(const QString& name) const { return window->findChild<pButton*>(name); }
+    pButton* c(int i) const { return button(QStringLiteral("c%1").arg(i)); }
+    pButton* pTool(int i) const { return button(QStringLiteral("pTool%1").arg(i)); }
+    pButton* pFunc(int i) const { return button(QStringLiteral("pFunc%1").arg(i)); }
+    SurfaceView* view(const char* name) const { return ModalDriver::child<SurfaceView>(window.get(), name); }
 
     TempDataFolder data;
     Random random{7};
@@ -85,63 +85,57 @@ TEST_F(MainWindowTest, StartsFullScreenWithItsBarLaidOut)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("The Tintaloo"));
 
     int x = 0;
-    for (pButton* button : window->c) {
+    for (pButton* button : {c(0), c(1), c(2), c(3)}) {
         EXPECT_EQ(button->x(), x);
         EXPECT_EQ(button->y(), FrmMain::BarHeight / 2 - button->height() / 2);
         x += button->width();
     }
-    for (pButton* tool : window->pTool) {
+    for (pButton* tool : {pTool(0), pTool(1), pTool(2), pTool(3)}) {
         EXPECT_EQ(tool->x(), x);
         x += tool->width();
     }
-    EXPECT_EQ(window->Pc->geometry(), QRect(x, 0, 1024 - x, FrmMain::BarHeight));
-    EXPECT_EQ(window->PB->geometry(), QRect(0, FrmMain::BarHeight, 1024, 768 - FrmMain::BarHeight));
-    EXPECT_EQ(window->Hot_corner_width, window->pFunc[4]->x() + window->pFunc[4]->width());
-    EXPECT_EQ(window->pFunc[0]->pos(), QPoint(0, 0));
+    EXPECT_EQ(view("Pc")->geometry(), QRect(x, 0, 1024 - x, FrmMain::BarHeight));
+    EXPECT_EQ(view("PB")->geometry(), QRect(0, FrmMain::BarHeight, 1024, 768 - FrmMain::BarHeight));
+    EXPECT_EQ(window->Hot_corner_width, pFunc(4)->x() + pFunc(4)->width());
+    EXPECT_EQ(pFunc(0)->pos(), QPoint(0, 0));
 
     // The first picture is open and centred in the backdrop.
-    EXPECT_TRUE(window->P->isVisible());
-    EXPECT_EQ(window->P->size(), QSize(200, 120));
-    EXPECT_EQ(window->P->pos(), QPoint(512 - 100, (768 - FrmMain::BarHeight) / 2 - 60));
-    EXPECT_TRUE(window->c[1]->isEnabled());
-    EXPECT_FALSE(window->c[2]->isEnabled());
-    EXPECT_TRUE(window->pFunc[1]->isEnabled());
+    EXPECT_TRUE(view("P")->isVisible());
+    EXPECT_EQ(view("P")->size(), QSize(200, 120));
+    EXPECT_EQ(view("P")->pos(), QPoint(512 - 100, (768 - FrmMain::BarHeight) / 2 - 60));
+    EXPECT_TRUE(c(1)->isEnabled());
+    EXPECT_FALSE(c(2)->isEnabled());
+    EXPECT_TRUE(pFunc(1)->isEnabled());
     // The canvas shows the crayon, its tip at the hot spot.
-    EXPECT_EQ(window->P->cursor().shape(), Qt::BitmapCursor);
-    EXPECT_EQ(window->P->cursor().hotSpot(), QPoint(3, 52));
+    EXPECT_EQ(view("P")->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(view("P")->cursor().hotSpot(), QPoint(3, 52));
 }
 
-TEST_F(MainWindowTest, AnInvisibleCommandButtonTakesNoRoom)
+TEST_F(MainWindowTest, TheReloadLaysTheWindowOutAgain)
 {
     ASSERT_TRUE(window->Form_Load());
-    window->c[1]->hide();
-    ASSERT_TRUE(window->Form_Load()); // the reload lays the bar out again
-    EXPECT_EQ(window->c[2]->x(), window->c[0]->width());
-    EXPECT_EQ(window->pTool[0]->x(), window->c[3]->x() + window->c[3]->width());
-}
-
-TEST_F(MainWindowTest, ALowWindowGivesTheBackdropNoHeight)
-{
-    window->setScreenOverride(QSize(1024, 768), 32);
-    ASSERT_TRUE(window->Form_Load());
+    c(1)->hide();
+    ASSERT_TRUE(window->Form_Load()); // an invisible command button takes no room
+    EXPECT_EQ(c(2)->x(), c(0)->width());
+    EXPECT_EQ(pTool(0)->x(), c(3)->x() + c(3)->width());
+    // The reload covers the screen again; a low window never gives the
+    // backdrop a negative height.
     window->resize(1024, 60);
     ASSERT_TRUE(window->Form_Load());
-    // The reload covers the screen again; the rule itself never gives a
-    // negative height.
-    EXPECT_GE(window->PB->height(), 0);
+    EXPECT_GE(view("PB")->height(), 0);
 }
 
 TEST_F(MainWindowTest, ColourStaysInsideTheOutlines)
 {
     ASSERT_TRUE(window->Form_Load());
     window->setColor(0x0000FF); // red
-    stroke(window->P, QPoint(30, 60), QPoint(95, 60)); // ends right beside the middle bar
+    stroke(view("P"), QPoint(30, 60), QPoint(95, 60)); // ends right beside the middle bar
 
     EXPECT_NE(canvasPixel(40, 60), 0xFFFFFFu);         // the left room took colour
     EXPECT_EQ(canvasPixel(100, 60), 0x000000u);        // the bar is still black
     EXPECT_EQ(canvasPixel(110, 60), 0xFFFFFFu);        // the right room is untouched
     EXPECT_EQ(canvasPixel(0, 60), 0x000000u);          // and so is the frame
-    EXPECT_TRUE(window->c[2]->isEnabled());
+    EXPECT_TRUE(c(2)->isEnabled());
     EXPECT_TRUE(window->Timer1.isActive());            // restarted after the stroke
 }
 
@@ -150,12 +144,12 @@ TEST_F(MainWindowTest, UndoesTheLastThreeStrokesOnly)
     ASSERT_TRUE(window->Form_Load());
     window->setColor(0x00FF00);
     for (int i = 0; i < 4; ++i)
-        stroke(window->P, QPoint(20 + 15 * i, 30), QPoint(20 + 15 * i, 90));
+        stroke(view("P"), QPoint(20 + 15 * i, 30), QPoint(20 + 15 * i, 90));
     for (int i = 0; i < 3; ++i) {
-        ASSERT_TRUE(window->c[2]->isEnabled());
-        QTest::mouseClick(window->c[2], Qt::LeftButton);
+        ASSERT_TRUE(c(2)->isEnabled());
+        QTest::mouseClick(c(2), Qt::LeftButton);
     }
-    EXPECT_FALSE(window->c[2]->isEnabled());
+    EXPECT_FALSE(c(2)->isEnabled());
     // The first stroke is older than the three snapshots and stays.
     EXPECT_NE(canvasPixel(20, 60), 0xFFFFFFu);
     EXPECT_EQ(canvasPixel(65, 60), 0xFFFFFFu);
@@ -165,7 +159,7 @@ TEST_F(MainWindowTest, ClearAsksTheChildAndCannotBeUndone)
 {
     ASSERT_TRUE(window->Form_Load());
     window->setColor(0x00FF00);
-    stroke(window->P, QPoint(30, 60), QPoint(60, 60));
+    stroke(view("P"), QPoint(30, 60), QPoint(60, 60));
     ASSERT_NE(canvasPixel(40, 60), 0xFFFFFFu);
 
     QString asked;
@@ -173,38 +167,35 @@ TEST_F(MainWindowTest, ClearAsksTheChildAndCannotBeUndone)
         asked = ModalDriver::visibleText(modal);
         auto* prompt = qobject_cast<frmMessage*>(modal);
         ASSERT_NE(prompt, nullptr);
-        ModalDriver::click(modal->childAt(OkButtonAt));
+        ModalDriver::clickChild(modal, "cOut1");
     });
-    QTest::mouseClick(window->c[1], Qt::LeftButton);
+    QTest::mouseClick(c(1), Qt::LeftButton);
     EXPECT_TRUE(ModalDriver::allAnswered());
     EXPECT_TRUE(asked.contains(QStringLiteral("Would you like to get rid of all the colors?")));
     EXPECT_EQ(canvasPixel(40, 60), 0xFFFFFFu);
     EXPECT_EQ(canvasPixel(100, 60), 0x000000u);
-    EXPECT_FALSE(window->c[2]->isEnabled());
+    EXPECT_FALSE(c(2)->isEnabled());
 }
 
-TEST_F(MainWindowTest, ChoosingTheMarkerSwitchesCrazyColoursOff)
+TEST_F(MainWindowTest, CrazyColoursLatchAndTheMarkerSwitchesThemOff)
 {
     ASSERT_TRUE(window->Form_Load());
-    ASSERT_TRUE(window->c[3]->isEnabled());
-    QTest::mouseClick(window->pTool[3], Qt::LeftButton);
+    ASSERT_TRUE(c(3)->isEnabled());
+    QTest::mouseClick(pTool(3), Qt::LeftButton);
     EXPECT_EQ(window->canvas.Tool(), 3);
-    EXPECT_TRUE(window->pTool[3]->Pressed());
-    EXPECT_FALSE(window->pTool[0]->Pressed());
-    EXPECT_FALSE(window->c[3]->isEnabled());
-    EXPECT_EQ(window->P->cursor().hotSpot(), QPoint(2, 82)); // the marker pen's tip
-    QTest::mouseClick(window->pTool[1], Qt::LeftButton);
-    EXPECT_TRUE(window->c[3]->isEnabled());
-}
+    EXPECT_TRUE(pTool(3)->Pressed());
+    EXPECT_FALSE(pTool(0)->Pressed());
+    EXPECT_FALSE(c(3)->isEnabled());
+    EXPECT_EQ(view("P")->cursor().hotSpot(), QPoint(2, 82)); // the marker pen's tip
+    QTest::mouseClick(pTool(1), Qt::LeftButton);
+    EXPECT_TRUE(c(3)->isEnabled());
 
-TEST_F(MainWindowTest, CrazyColoursLatchOnRelease)
-{
-    ASSERT_TRUE(window->Form_Load());
-    QTest::mouseClick(window->c[3], Qt::LeftButton);
-    EXPECT_TRUE(window->c[3]->Pressed());
+    // Crazy colours latch on release.
+    QTest::mouseClick(c(3), Qt::LeftButton);
+    EXPECT_TRUE(c(3)->Pressed());
     EXPECT_EQ(window->canvas.Color_jitter(), 120);
-    QTest::mouseClick(window->c[3], Qt::LeftButton);
-    EXPECT_FALSE(window->c[3]->Pressed());
+    QTest::mouseClick(c(3), Qt::LeftButton);
+    EXPECT_FALSE(c(3)->Pressed());
     EXPECT_EQ(window->canvas.Color_jitter(), 10);
 }
 
@@ -229,7 +220,7 @@ TEST_F(MainWindowTest, BubblesRiseAndAClickPicksTheirColour)
     window->Pc_MouseDown(int(bubble.x), int(bubble.y));
     EXPECT_EQ(window->canvas.currentColor(), colour);
     // The clicked bubble starts again below the palette.
-    EXPECT_GT(window->palette.bubble(picked).y, window->Pc->height());
+    EXPECT_GT(window->palette.bubble(picked).y, view("Pc")->height());
     // The backdrop follows the colour (far from the halo and the shadow).
     const QImage& backdrop = window->backdropSurface().image();
     const QRgb expected = qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
@@ -251,9 +242,9 @@ TEST_F(MainWindowTest, ThePickerBubbleOpensThePickerAndThePickedColourIsTakenEve
         for (int k = PickerBubbles::Count - 1; k >= 0; --k) {
             const Bubble& b = picker->bubbles().bubble(k);
             const QPoint at(int(b.x), int(b.y));
-            if (picker->Pc->rect().contains(at) && picker->bubbles().hitTest(at.x(), at.y()) == k) {
+            if (ModalDriver::child<SurfaceView>(picker, "Pc")->rect().contains(at) && picker->bubbles().hitTest(at.x(), at.y()) == k) {
                 picked = picker->bubbles().centreColour(k);
-                ModalDriver::click(picker->Pc, at);
+                ModalDriver::click(ModalDriver::child<SurfaceView>(picker, "Pc"), at);
                 return;
             }
         }
@@ -270,7 +261,7 @@ TEST_F(MainWindowTest, ThePickerBubbleOpensThePickerAndThePickedColourIsTakenEve
     // The backdrop and the halo around the picture take the new colour.
     const QRgb rgb = qRgb(modHSL::red(picked), modHSL::green(picked), modHSL::blue(picked));
     QImage expected(window->backdropSurface().size(), QImage::Format_RGB32);
-    Backdrop::paint(expected, rgb, QRect(window->P->pos(), window->canvas.P.size()));
+    Backdrop::paint(expected, rgb, QRect(view("P")->pos(), window->canvas.P.size()));
     EXPECT_TRUE(window->backdropSurface().image() == expected);
 }
 
@@ -281,7 +272,7 @@ TEST_F(MainWindowTest, ADamagedPictureKeepsTheCurrentOne)
     QString told;
     ModalDriver::answerNext([&told](QWidget* modal) {
         told = ModalDriver::visibleText(modal);
-        ModalDriver::click(modal->childAt(OkButtonAt));
+        ModalDriver::clickChild(modal, "cOut1");
     });
     window->openChosenPicture(data.path(QStringLiteral("/books/Animals/broken.bmp")));
     EXPECT_TRUE(told.contains(QStringLiteral("Oops, the picture you choose appears to be have something wrong")));
@@ -289,38 +280,28 @@ TEST_F(MainWindowTest, ADamagedPictureKeepsTheCurrentOne)
     EXPECT_EQ(window->canvas.tP.size(), QSize(200, 120));
 }
 
-TEST(MainWindowScreen, RefusesATooSmallScreen)
+TEST_F(MainWindowTest, RefusesATooSmallScreen)
 {
-    TempDataFolder data;
-    Random random{1};
-    SoundBoard sounds{random};
-    KeyboardFilter keyboard;
-    FrmMain window({data.folder(), random, sounds, keyboard});
-    window.setScreenOverride(QSize(799, 600), 32);
+    window->setScreenOverride(QSize(799, 600), 32);
     QString told;
     ModalDriver::answerNext([&told](QWidget* modal) {
         told = ModalDriver::visibleText(modal);
         modal->close();
     });
-    EXPECT_FALSE(window.Form_Load());
+    EXPECT_FALSE(window->Form_Load());
     EXPECT_TRUE(told.contains(QStringLiteral("You must change the resolution")));
-    EXPECT_FALSE(window.Loaded);
+    EXPECT_FALSE(window->Loaded);
 }
 
-TEST(MainWindowScreen, EndsWhenTheWarningIsCancelled)
+TEST_F(MainWindowTest, EndsWhenTheWarningIsCancelled)
 {
-    TempDataFolder data;
-    Random random{1};
-    SoundBoard sounds{random};
-    KeyboardFilter keyboard;
-    FrmMain window({data.folder(), random, sounds, keyboard});
-    window.setScreenOverride(QSize(800, 600), 16);
+    window->setScreenOverride(QSize(800, 600), 16);
     ModalDriver::answerNext([](QWidget* modal) {
         auto* notice = qobject_cast<frmParentMessage*>(modal);
         ASSERT_NE(notice, nullptr);
-        ModalDriver::click(modal->childAt(CancelLinkAt));
+        ModalDriver::clickChild(modal, "lCancel");
     });
-    EXPECT_FALSE(window.Form_Load());
+    EXPECT_FALSE(window->Form_Load());
 }
 
 TEST_F(MainWindowTest, TheHotCornerRevealsHiddenParentalButtons)
@@ -328,7 +309,7 @@ TEST_F(MainWindowTest, TheHotCornerRevealsHiddenParentalButtons)
     data.writeFile(QStringLiteral("/Settings.ini"), QByteArray(" 0 \r\n 0 \r\n 1 \r\n 0 \r\n 4 \r\n\r\n\r\n"));
     ASSERT_TRUE(window->Form_Load());
     ASSERT_TRUE(window->settings.Auto_hide);
-    EXPECT_FALSE(window->pFunc[0]->isVisible());
+    EXPECT_FALSE(pFunc(0)->isVisible());
 
     // The pointer is learnt from the mouse events the window receives.
     QCursor::setPos(window->mapToGlobal(QPoint(3, 3)));
@@ -338,25 +319,25 @@ TEST_F(MainWindowTest, TheHotCornerRevealsHiddenParentalButtons)
     // 1500 corner steps, one per bubble per tick: 66 ticks of 23 bubbles.
     for (int tick = 0; tick < 65; ++tick)
         window->Timer1_Timer();
-    EXPECT_FALSE(window->pFunc[0]->isVisible());
+    EXPECT_FALSE(pFunc(0)->isVisible());
     window->Timer1_Timer();
-    EXPECT_TRUE(window->pFunc[0]->isVisible());
+    EXPECT_TRUE(pFunc(0)->isVisible());
 
     QCursor::setPos(window->mapToGlobal(QPoint(600, 400)));
     QCoreApplication::processEvents();
     window->Timer1_Timer();
-    EXPECT_FALSE(window->pFunc[0]->isVisible());
+    EXPECT_FALSE(pFunc(0)->isVisible());
 }
 
 TEST_F(MainWindowTest, ClicksPlayTheirSoundsOnlyWhenSoundIsOn)
 {
     ASSERT_TRUE(window->Form_Load());
-    QTest::mouseClick(window->pTool[1], Qt::LeftButton);
+    QTest::mouseClick(pTool(1), Qt::LeftButton);
     EXPECT_TRUE(sounds.lastPlayed().isEmpty());
 
     data.writeFile(QStringLiteral("/Settings.ini"), QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n"));
     ASSERT_TRUE(window->Form_Load()); // the reload applies the new settings
-    QTest::mouseClick(window->c[0], Qt::LeftButton); // a click, then the picture arrives
+    QTest::mouseClick(c(0), Qt::LeftButton); // a click, then the picture arrives
     EXPECT_TRUE(sounds.lastPlayed().startsWith(QLatin1String("NEW"))) << sounds.lastPlayed().toStdString();
     EXPECT_EQ(sounds.playCount(), 2);
 }
@@ -364,8 +345,8 @@ TEST_F(MainWindowTest, ClicksPlayTheirSoundsOnlyWhenSoundIsOn)
 TEST_F(MainWindowTest, ConfirmedSettingsAreAppliedAtOnce)
 {
     ASSERT_TRUE(window->Form_Load());
-    ASSERT_TRUE(window->pFunc[0]->isVisible());
-    QTest::mouseClick(window->pTool[3], Qt::LeftButton); // the marker, to see the reload pick the crayon
+    ASSERT_TRUE(pFunc(0)->isVisible());
+    QTest::mouseClick(pTool(3), Qt::LeftButton); // the marker, to see the reload pick the crayon
 
     ModalDriver::answerNext([this](QWidget* prompt) {
         EXPECT_FALSE(window->Timer1.isActive()); // the bubbles stand still from the prompt on
@@ -378,20 +359,20 @@ TEST_F(MainWindowTest, ConfirmedSettingsAreAppliedAtOnce)
             ModalDriver::answerNext([](QWidget* notice) {
                 auto* parent = qobject_cast<frmParentMessage*>(notice);
                 ASSERT_NE(parent, nullptr);
-                EXPECT_TRUE(parent->lMessage->text().contains(QStringLiteral("for one second")));
-                ModalDriver::click(parent->lContinue);
+                EXPECT_TRUE(ModalDriver::childText(parent, "lMessage").contains(QStringLiteral("for one second")));
+                ModalDriver::clickChild(parent, "lContinue");
             });
             ModalDriver::click(options->findChild<QWidget*>(QStringLiteral("cFunc1")));
         });
-        ModalDriver::click(prompt->childAt(OkButtonAt));
+        ModalDriver::clickChild(prompt, "cOut1");
     });
-    QTest::mouseClick(window->pFunc[4], Qt::LeftButton);
+    QTest::mouseClick(pFunc(4), Qt::LeftButton);
 
     EXPECT_TRUE(ModalDriver::allAnswered());
     EXPECT_TRUE(window->settings.Auto_hide);
-    EXPECT_FALSE(window->pFunc[0]->isVisible());
+    EXPECT_FALSE(pFunc(0)->isVisible());
     EXPECT_EQ(window->canvas.Tool(), 0);
-    EXPECT_TRUE(window->pTool[0]->Pressed());
+    EXPECT_TRUE(pTool(0)->Pressed());
     EXPECT_TRUE(window->Timer1.isActive());
 }
 
@@ -399,12 +380,12 @@ TEST_F(MainWindowTest, QuittingSavesThePictureAndEndsTheProgram)
 {
     ASSERT_TRUE(window->Form_Load());
     window->setColor(0x00FF00);
-    stroke(window->P, QPoint(30, 60), QPoint(60, 60));
+    stroke(view("P"), QPoint(30, 60), QPoint(60, 60));
     ModalDriver::answerNext([](QWidget* prompt) {
         EXPECT_TRUE(ModalDriver::visibleText(prompt).contains(QStringLiteral("Call someone who can help you!")));
-        ModalDriver::click(prompt->childAt(OkButtonAt));
+        ModalDriver::clickChild(prompt, "cOut1");
     });
-    QTest::mouseClick(window->pFunc[0], Qt::LeftButton);
+    QTest::mouseClick(pFunc(0), Qt::LeftButton);
     EXPECT_TRUE(window->hasEnded());
     const QImage saved(data.path(QStringLiteral("/colored pictures/Animals/cat.bmp.jpg")));
     ASSERT_FALSE(saved.isNull());
@@ -430,7 +411,7 @@ TEST_F(MainWindowTest, TheBrowserIsBuiltAgainAfterTheLibraryWindows)
             EXPECT_EQ(browser->pictureTable().size(), pictures);
             ModalDriver::click(browser->findChild<QWidget*>(QStringLiteral("cClose")));
         });
-        QTest::mouseClick(window->c[0], Qt::LeftButton);
+        QTest::mouseClick(c(0), Qt::LeftButton);
         EXPECT_TRUE(ModalDriver::allAnswered());
     };
     openBrowserExpecting(3);
@@ -441,21 +422,21 @@ TEST_F(MainWindowTest, TheBrowserIsBuiltAgainAfterTheLibraryWindows)
             ModalDriver::answerNext([options](QWidget* modal) {
                 auto* manager = qobject_cast<frmManagePictures*>(modal);
                 ASSERT_NE(manager, nullptr);
-                QTest::keyClick(manager->cBooks, Qt::Key_Down);
-                ASSERT_EQ(manager->cBooks->currentText(), QStringLiteral("Zoo"));
-                const auto zebra = manager->LV->findItems(QStringLiteral("zebra.bmp"), Qt::MatchExactly);
+                QTest::keyClick(WindowWatch::cBooks(manager), Qt::Key_Down);
+                ASSERT_EQ(WindowWatch::cBooks(manager)->currentText(), QStringLiteral("Zoo"));
+                const auto zebra = WindowWatch::LV(manager)->findItems(QStringLiteral("zebra.bmp"), Qt::MatchExactly);
                 ASSERT_EQ(zebra.size(), 1);
-                QTest::mouseClick(manager->LV->viewport(), Qt::LeftButton, Qt::NoModifier,
-                                  manager->LV->visualItemRect(zebra.first()).center());
+                QTest::mouseClick(WindowWatch::LV(manager)->viewport(), Qt::LeftButton, Qt::NoModifier,
+                                  WindowWatch::LV(manager)->visualItemRect(zebra.first()).center());
                 ModalDriver::click(manager->cFunc(1));
                 ModalDriver::click(manager->cFunc(4));
                 ModalDriver::click(options->findChild<QWidget*>(QStringLiteral("cFunc0")));
             });
             ModalDriver::click(options->findChild<QWidget*>(QStringLiteral("cFunc3")));
         });
-        ModalDriver::click(prompt->childAt(OkButtonAt));
+        ModalDriver::clickChild(prompt, "cOut1");
     });
-    QTest::mouseClick(window->pFunc[4], Qt::LeftButton);
+    QTest::mouseClick(pFunc(4), Qt::LeftButton);
     EXPECT_TRUE(ModalDriver::allAnswered());
     EXPECT_FALSE(QFileInfo::exists(data.path(QStringLiteral("/books/Zoo/zebra.bmp"))));
 
@@ -471,7 +452,7 @@ TEST_F(MainWindowTest, AFailedSaveIsToldToTheParentWhileThePaintingIsStillThere)
         return chosen;
     };
     window->setColor(0x0000FF);
-    stroke(window->P, QPoint(30, 60), QPoint(60, 60));
+    stroke(view("P"), QPoint(30, 60), QPoint(60, 60));
     const QRgb painted = canvasPixel(40, 60);
     ASSERT_NE(painted, 0xFFFFFFu);
 
@@ -481,11 +462,11 @@ TEST_F(MainWindowTest, AFailedSaveIsToldToTheParentWhileThePaintingIsStillThere)
     ModalDriver::answerNext([&](QWidget* modal) {
         auto* notice = qobject_cast<frmParentMessage*>(modal);
         ASSERT_NE(notice, nullptr);
-        told = notice->lMessage->text();
+        told = ModalDriver::childText(notice, "lMessage");
         stillPainted = canvasPixel(40, 60) == painted;
-        ModalDriver::click(notice->lCancel);
+        ModalDriver::clickChild(notice, "lCancel");
     });
-    QTest::mouseClick(window->c[0], Qt::LeftButton); // another picture, please
+    QTest::mouseClick(c(0), Qt::LeftButton); // another picture, please
     EXPECT_TRUE(told.startsWith(QStringLiteral("The picture could not be saved because the disk is full.")))
         << told.toStdString();
     EXPECT_TRUE(stillPainted);
@@ -498,12 +479,12 @@ TEST_F(MainWindowTest, AFailedSaveIsToldToTheParentWhileThePaintingIsStillThere)
         ModalDriver::answerNext([&](QWidget* modal) {
             auto* notice = qobject_cast<frmParentMessage*>(modal);
             ASSERT_NE(notice, nullptr);
-            toldAtQuit = notice->lMessage->text();
-            ModalDriver::click(notice->lContinue);
+            toldAtQuit = ModalDriver::childText(notice, "lMessage");
+            ModalDriver::clickChild(notice, "lContinue");
         });
-        ModalDriver::click(prompt->childAt(OkButtonAt));
+        ModalDriver::clickChild(prompt, "cOut1");
     });
-    QTest::mouseClick(window->pFunc[0], Qt::LeftButton);
+    QTest::mouseClick(pFunc(0), Qt::LeftButton);
     EXPECT_TRUE(ModalDriver::allAnswered());
     EXPECT_EQ(toldAtQuit, told);
     EXPECT_TRUE(window->hasEnded());
@@ -513,19 +494,19 @@ TEST_F(MainWindowTest, AFailedSaveBeforeTheOptionsWindowIsToldFirst)
 {
     ASSERT_TRUE(window->Form_Load());
     window->setColor(0x0000FF);
-    stroke(window->P, QPoint(30, 60), QPoint(60, 60));
+    stroke(view("P"), QPoint(30, 60), QPoint(60, 60));
     FullDisk full;
     QString told;
     ModalDriver::answerNext([&](QWidget* prompt) {
         ModalDriver::answerNext([&](QWidget* modal) {
             auto* notice = qobject_cast<frmParentMessage*>(modal);
             ASSERT_NE(notice, nullptr);
-            told = notice->lMessage->text();
-            ModalDriver::click(notice->lCancel);
+            told = ModalDriver::childText(notice, "lMessage");
+            ModalDriver::clickChild(notice, "lCancel");
         });
-        ModalDriver::click(prompt->childAt(OkButtonAt));
+        ModalDriver::clickChild(prompt, "cOut1");
     });
-    QTest::mouseClick(window->pFunc[4], Qt::LeftButton);
+    QTest::mouseClick(pFunc(4), Qt::LeftButton);
     EXPECT_TRUE(ModalDriver::allAnswered());
     EXPECT_TRUE(told.contains(QStringLiteral("the disk is full")));
     // Cancel stayed with the painting: no options window, the palette runs.

@@ -39,9 +39,9 @@ protected:
         ModalDriver::answerNext([this, allow](QWidget* modal) {
             auto* prompt = qobject_cast<frmMessage*>(modal);
             ASSERT_NE(prompt, nullptr);
-            asked = prompt->Label2->text();
+            asked = ModalDriver::childText(prompt, "Label2");
             events << QStringLiteral("asked");
-            ModalDriver::click(allow ? prompt->cOut1 : prompt->cOut2);
+            ModalDriver::clickChild(prompt, allow ? "cOut1" : "cOut2");
         });
     }
 

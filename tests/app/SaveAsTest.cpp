@@ -3,22 +3,20 @@
 #include "platform/Random.h"
 #include "support/FileDialogDriver.h"
 #include "support/ModalDriver.h"
+#include "support/WindowWatch.h"
 #include "support/TempDataFolder.h"
 #include "ui/SoundBoard.h"
-#include "ui/LinkLabel.h"
-#include "ui/frmParentMessage.h"
 #include "ui/pButton.h"
 
 #include <QFile>
 #include <QImage>
-#include <QLabel>
 #include <QTest>
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 namespace {
 
-// Where the permission prompt's "OK" button sits.
-const QPoint OkButtonAt(300, 125);
 // Sound off, quitting needs permission, buttons shown, no password, medium bubbles.
 const QByteArray PlainSettings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
 
@@ -41,26 +39,16 @@ TEST(SaveAs, TheOverwriteQuestionIsAboutTheNameReallyWritten)
     // about picture.jpg. "Cancel" goes back to the dialog; the second time
     // "Continue" replaces it.
     QStringList questions;
-    const auto answerQuestion = [&questions](bool cancel, FileDialogDriver::Then then) {
-        ModalDriver::answerNext([&questions, cancel, then](QWidget* modal) {
-            auto* question = qobject_cast<frmParentMessage*>(modal);
-            ASSERT_NE(question, nullptr);
-            questions << question->lMessage->text();
-            if (then)
-                then();
-            ModalDriver::click(cancel ? question->lCancel : question->lContinue);
-        });
-    };
     FileDialogDriver::SeenPtr seen;
     ModalDriver::answerNext([&](QWidget* prompt) {
         seen = FileDialogDriver::type(saved, QStringLiteral("picture"), [&]() {
-            answerQuestion(true, [&]() {
-                FileDialogDriver::type(saved, QStringLiteral("picture"), [&]() { answerQuestion(false, {}); });
+            WindowWatch::answerNotice(questions, true, [&]() {
+                FileDialogDriver::type(saved, QStringLiteral("picture"), [&]() { WindowWatch::answerNotice(questions, false, {}); });
             });
         });
-        ModalDriver::click(prompt->childAt(OkButtonAt));
+        ModalDriver::clickChild(prompt, "cOut1");
     });
-    QTest::mouseClick(window.pFunc[1], Qt::LeftButton);
+    QTest::mouseClick(ModalDriver::child<pButton>(&window, "pFunc1"), Qt::LeftButton);
     EXPECT_TRUE(ModalDriver::allAnswered());
     ASSERT_TRUE(seen);
     EXPECT_EQ(seen->title, QStringLiteral("Save current picture as..."));

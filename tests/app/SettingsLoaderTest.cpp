@@ -6,11 +6,11 @@
 #include "support/TempDataFolder.h"
 
 #include <QFileInfo>
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 namespace {
-
-using WindowWatch::clickChild;
 
 const QString CannotCreate = QStringLiteral(
     "The Tintaloo was unable to create a settings file. This is an serious error and program cannot continue. "
@@ -21,7 +21,7 @@ void welcomeThen(std::function<void(frmParentalOptions*)> options)
 {
     WindowWatch::answer<frmFirstTime>([options](frmFirstTime* first) {
         WindowWatch::answer<frmParentalOptions>(options);
-        clickChild(first, "Label1");
+        ModalDriver::clickChild(first, "Label1");
     });
 }
 
@@ -46,8 +46,8 @@ TEST(LoadSettingsWithFirstRun, FirstRunWelcomesAndContinueWritesTheFile)
     bool welcomed = false;
     WindowWatch::answer<frmFirstTime>([&welcomed](frmFirstTime* first) {
         welcomed = true;
-        WindowWatch::answer<frmParentalOptions>([](frmParentalOptions* w) { clickChild(w, "cFunc1"); });
-        clickChild(first, "Label1");
+        WindowWatch::answer<frmParentalOptions>([](frmParentalOptions* w) { ModalDriver::clickChild(w, "cFunc1"); });
+        ModalDriver::clickChild(first, "Label1");
     });
     WindowWatch::Notices notices;
     Settings settings;
@@ -66,7 +66,7 @@ TEST(LoadSettingsWithFirstRun, FirstRunWelcomesAndContinueWritesTheFile)
 TEST(LoadSettingsWithFirstRun, LeavingTheOptionsWithoutContinueEndsTheProgram)
 {
     TempDataFolder data;
-    welcomeThen([](frmParentalOptions* w) { clickChild(w, "cFunc0"); });
+    welcomeThen([](frmParentalOptions* w) { ModalDriver::clickChild(w, "cFunc0"); });
     WindowWatch::Notices notices;
     Settings settings;
     EXPECT_FALSE(loadSettingsWithFirstRun(data.folder(), settings));
@@ -84,7 +84,7 @@ TEST(LoadSettingsWithFirstRun, AFileStillUnreadableAfterContinueIsASeriousError)
     int optionsShown = 0;
     WindowWatch::answer<frmParentalOptions>([&optionsShown](frmParentalOptions* w) {
         ++optionsShown;
-        clickChild(w, "cFunc1");
+        ModalDriver::clickChild(w, "cFunc1");
     });
     WindowWatch::Notices notices;
     Settings settings;
@@ -93,7 +93,7 @@ TEST(LoadSettingsWithFirstRun, AFileStillUnreadableAfterContinueIsASeriousError)
     ASSERT_EQ(notices.texts().size(), 2);
     EXPECT_TRUE(notices.texts().at(0).startsWith(QStringLiteral("There was an error when trying to open")));
     EXPECT_EQ(notices.texts().at(1), CannotCreate);
-    EXPECT_EQ(WindowWatch::readBytes(data.path(QStringLiteral("/Settings.ini"))),
+    EXPECT_EQ(fileBytes(data.path(QStringLiteral("/Settings.ini"))),
               QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n\r\n\r\n"));
 }
 
@@ -101,7 +101,7 @@ TEST(LoadSettingsWithFirstRun, AnUnreadableFileIsRepairedThroughTheOptions)
 {
     TempDataFolder data;
     data.writeFile(QStringLiteral("/Settings.ini"), " 1 \r\n 0 \r\n\r\n");
-    WindowWatch::answer<frmParentalOptions>([](frmParentalOptions* w) { clickChild(w, "cFunc1"); });
+    WindowWatch::answer<frmParentalOptions>([](frmParentalOptions* w) { ModalDriver::clickChild(w, "cFunc1"); });
     WindowWatch::Notices notices;
     Settings settings;
     EXPECT_TRUE(loadSettingsWithFirstRun(data.folder(), settings));

@@ -28,8 +28,6 @@ public Q_SLOTS:
 
 namespace {
 
-using WindowWatch::clickChild;
-
 QLabel* label(QWidget* w, const char* name) { return w->findChild<QLabel*>(QLatin1String(name)); }
 
 void writeHelp(const TempDataFolder& data)
@@ -53,7 +51,7 @@ TEST(Splash, LoadingStyleShowsProgressAndNoLinks)
     for (const char* link : {"Command1", "Command2", "Command3"})
         EXPECT_FALSE(label(&splash, link)->isVisible()) << link;
     // The notice is plain text here: a click does nothing.
-    clickChild(&splash, "Label1");
+    ModalDriver::clickChild(&splash, "Label1");
     EXPECT_TRUE(splash.isVisible());
     splash.close();
 }
@@ -72,7 +70,7 @@ TEST(Splash, AboutStyleShowsLinksAndNoProgress)
     // Help, Visit website, Close from left to right.
     EXPECT_LT(label(&splash, "Command2")->x(), label(&splash, "Command3")->x());
     EXPECT_LT(label(&splash, "Command3")->x(), label(&splash, "Command1")->x());
-    clickChild(&splash, "Command1");
+    ModalDriver::clickChild(&splash, "Command1");
     EXPECT_FALSE(splash.isVisible());
 }
 
@@ -83,9 +81,9 @@ TEST(Splash, HelpWithoutHelpFolderTellsTheParentAndStaysOpen)
     bool stillOpen = false;
     WindowWatch::Notices notices;
     WindowWatch::answer<frmSplash>([&stillOpen](frmSplash* s) {
-        clickChild(s, "Command2");
+        ModalDriver::clickChild(s, "Command2");
         stillOpen = s->isVisible();
-        clickChild(s, "Command1");
+        ModalDriver::clickChild(s, "Command1");
     });
     splash.exec();
     EXPECT_TRUE(stillOpen);
@@ -105,9 +103,9 @@ static QString helpShownAfterClicking(const char* link)
     WindowWatch::answer<frmSplash>([&shown, link](frmSplash* s) {
         WindowWatch::answer<HelpWindow>([&shown](HelpWindow* help) {
             shown = help->browser()->toPlainText();
-            clickChild(help, "lClose");
+            ModalDriver::clickChild(help, "lClose");
         });
-        clickChild(s, link);
+        ModalDriver::clickChild(s, link);
     });
     splash.exec();
     EXPECT_FALSE(splash.isVisible());
@@ -131,7 +129,7 @@ TEST(Splash, VisitWebsiteClosesFirstThenOpensThePage)
     WebCatcher browser;
     browser.splash = &splash;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-    WindowWatch::answer<frmSplash>([](frmSplash* s) { clickChild(s, "Command3"); });
+    WindowWatch::answer<frmSplash>([](frmSplash* s) { ModalDriver::clickChild(s, "Command3"); });
     WindowWatch::Notices notices;
     splash.exec();
     EXPECT_EQ(browser.urls, QStringList{QStringLiteral("https://tintaloo.example.org/")});
@@ -140,7 +138,7 @@ TEST(Splash, VisitWebsiteClosesFirstThenOpensThePage)
 
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "noSuchSlot");
     frmSplash again(data.folder());
-    WindowWatch::answer<frmSplash>([](frmSplash* s) { clickChild(s, "Command3"); });
+    WindowWatch::answer<frmSplash>([](frmSplash* s) { ModalDriver::clickChild(s, "Command3"); });
     again.exec();
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     EXPECT_EQ(notices.texts(), QStringList{QStringLiteral("Could not load The Tintaloo webpage. Please make sure "
@@ -151,7 +149,7 @@ TEST(FirstTime, WelcomesAndContinueCloses)
 {
     frmFirstTime first;
     first.setForm_style(1);
-    WindowWatch::answer<frmFirstTime>([](frmFirstTime* w) { clickChild(w, "Label1"); });
+    WindowWatch::answer<frmFirstTime>([](frmFirstTime* w) { ModalDriver::clickChild(w, "Label1"); });
     first.exec();
     EXPECT_FALSE(first.isVisible());
     EXPECT_EQ(label(&first, "Label2")->text(), QStringLiteral("The Tintaloo Version 6.0"));

@@ -134,8 +134,9 @@ protected:
         EXPECT_TRUE(screen->isProgramWindow(after)) << what.toStdString() << "another window is in front: "
                                                     << after.name.toStdString();
         // Escape is the program's own: it may close the browser or the prompt.
-        if (QLatin1String(key.xdotool) != QLatin1String("Escape"))
+        if (QLatin1String(key.xdotool) != QLatin1String("Escape")) {
             EXPECT_EQ(after.id, before.id) << what.toStdString() << "the " << context << " left the front";
+        }
         EXPECT_TRUE(desktop->isViewable(mainWindow.id)) << what.toStdString() << "the program was hidden";
         EXPECT_TRUE(desktop->windowState(mainWindow.id).contains(QLatin1String("_NET_WM_STATE_FULLSCREEN")))
             << what.toStdString() << "the program is no longer full screen";

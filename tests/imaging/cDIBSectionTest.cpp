@@ -196,6 +196,14 @@ TEST(cDIBSection, ResampleInterpolatesBilinearly)
     EXPECT_EQ(got.pixel(1, 0), qRgb(50, 5, 0));   // 0.5 rounds to even: 0
     EXPECT_EQ(got.pixel(2, 0), qRgb(100, 10, 1));
     EXPECT_EQ(got.pixel(3, 0), qRgb(150, 15, 2)); // 2.5 rounds to even: 2
+    // 0 and 3 to width 4: xs = 0.25, so 0.75 rounds up to 1 and 1.5 to 2.
+    QImage pair(2, 1, QImage::Format_RGB32);
+    pair.setPixel(0, 0, qRgb(0, 0, 0));
+    pair.setPixel(1, 0, qRgb(3, 3, 3));
+    dib.CreateFromPicture(pair);
+    const QImage rounded = dib.Resample(1, 4)->toImage();
+    EXPECT_EQ(rounded.pixel(1, 0), qRgb(1, 1, 1));
+    EXPECT_EQ(rounded.pixel(2, 0), qRgb(2, 2, 2));
     // A constant picture stays constant at any size.
     QImage flat(9, 5, QImage::Format_RGB32);
     flat.fill(qRgb(12, 34, 56));

@@ -4,6 +4,8 @@
 #include "platform/AppError.h"
 #include "platform/PictureSurface.h"
 
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -21,23 +23,6 @@ cNDib gradient(int w, int h)
         for (int x = 0; x < w; ++x)
             dib.Set_Pixel(x, y, uint8_t(x), uint8_t(y), uint8_t(x + y));
     return dib;
-}
-
-QImage filled(int w, int h, QRgb colour)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-int errorNumber(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const AppError& e) {
-        return e.number();
-    }
-    return 0;
 }
 
 // The bounding box of the pixels of target that are no longer white.
@@ -155,7 +140,7 @@ TEST(cNDib, SetAndGetPixelOutsideAreSilent)
 TEST(cNDib, EveryOperationOnAnEmptyBufferFails)
 {
     cNDib dib;
-    QImage target = filled(4, 4, 0xFFFFFFFF);
+    QImage target = filledImage(4, 4, 0xFFFFFFFF);
     PictureSurface surface(QSize(4, 4));
     uint8_t r = 0, g = 0, b = 0;
     int x = 0, y = 0;
@@ -248,16 +233,21 @@ TEST(cNDib, SetDibFitWideImageIsCentredVertically)
 {
     cNDib dib;
     ASSERT_TRUE(dib.Create(100, 50)); // black
-    QImage target = filled(100, 100, 0xFFFFFFFF);
+    QImage target = filledImage(100, 100, 0xFFFFFFFF);
     dib.Set_dib_Fit(target, 0, 0, 80, 80);
     EXPECT_EQ(paintedBox(target), QRect(0, 20, 80, 40));
+    // 100 x 75 into 100 x 100: the offset 12.5 rounds half to even.
+    ASSERT_TRUE(dib.Create(100, 75));
+    target = filledImage(100, 100, 0xFFFFFFFF);
+    dib.Set_dib_Fit(target, 0, 0, 100, 100);
+    EXPECT_EQ(paintedBox(target), QRect(0, 12, 100, 75));
 }
 
 TEST(cNDib, SetDibFitTallImageIsCentredHorizontally)
 {
     cNDib dib;
     ASSERT_TRUE(dib.Create(50, 100));
-    QImage target = filled(100, 100, 0xFFFFFFFF);
+    QImage target = filledImage(100, 100, 0xFFFFFFFF);
     dib.Set_dib_Fit(target, 0, 0, 80, 80);
     EXPECT_EQ(paintedBox(target), QRect(20, 0, 40, 80));
 }
@@ -266,7 +256,7 @@ TEST(cNDib, SetDibFitEnlargesSmallImagesAndHonoursTheOffset)
 {
     cNDib dib;
     ASSERT_TRUE(dib.Create(10, 10));
-    QImage target = filled(200, 200, 0xFFFFFFFF);
+    QImage target = filledImage(200, 200, 0xFFFFFFFF);
     dib.Set_dib_Fit(target, 30, 40, 100, 60);
     // Square into 100 x 60: h = 60, w = 60, x = 50 + 30 - 30 = 50, y = 40.
     EXPECT_EQ(paintedBox(target), QRect(50, 40, 60, 60));
@@ -279,7 +269,7 @@ TEST(cNDib, StretchDibAreaScalesSmoothly)
     for (int y = 0; y < 4; ++y)
         for (int x = 0; x < 4; ++x)
             dib.Set_Pixel(x, y, (x + y) % 2 ? 255 : 0, (x + y) % 2 ? 255 : 0, (x + y) % 2 ? 255 : 0);
-    QImage target = filled(10, 10, 0xFF00FF00u);
+    QImage target = filledImage(10, 10, 0xFF00FF00u);
     // A checkerboard shrunk to one pixel is mid grey, not black or white.
     dib.Stretch_dib_area(3, 3, 0, 0, 4, 4, 1, 1, target);
     const int grey = qRed(target.pixel(3, 3));
@@ -288,7 +278,7 @@ TEST(cNDib, StretchDibAreaScalesSmoothly)
     EXPECT_EQ(target.pixel(4, 3), 0xFF00FF00u);
     // 1:1 of a sub-rectangle is an exact copy; clipped at the target edge.
     const cNDib g = gradient(8, 8);
-    QImage t2 = filled(5, 5, 0xFFFFFFFF);
+    QImage t2 = filledImage(5, 5, 0xFFFFFFFF);
     g.Stretch_dib_area(2, 2, 4, 1, 3, 3, 3, 3, t2);
     EXPECT_EQ(t2.pixel(2, 2), qRgb(4, 1, 5));
     EXPECT_EQ(t2.pixel(4, 4), qRgb(6, 3, 9));
@@ -304,19 +294,19 @@ TEST(cNDib, BitBltAndOrCopyWithClipping)
             dib.Set_Pixel(x, y, 0x0F, 0xF0, 0x3C);
     const QRgb base = qRgb(0x33, 0x55, 0xFF);
 
-    QImage t = filled(6, 6, base);
+    QImage t = filledImage(6, 6, base);
     dib.Bit_Blt_Dib(-2, -1, t, cNDib::RopAnd); // only 2 x 2 lands at (0, 0)
     EXPECT_EQ(t.pixel(0, 0), qRgb(0x33 & 0x0F, 0x55 & 0xF0, 0xFF & 0x3C));
     EXPECT_EQ(t.pixel(1, 1), qRgb(0x03, 0x50, 0x3C));
     EXPECT_EQ(t.pixel(2, 0), base);
     EXPECT_EQ(t.pixel(0, 2), base);
 
-    t = filled(6, 6, base);
+    t = filledImage(6, 6, base);
     dib.Bit_Blt_Dib(4, 4, t, cNDib::RopOr); // 2 x 2 at (4, 4)
     EXPECT_EQ(t.pixel(5, 5), qRgb(0x33 | 0x0F, 0x55 | 0xF0, 0xFF));
     EXPECT_EQ(t.pixel(3, 5), base);
 
-    t = filled(6, 6, base);
+    t = filledImage(6, 6, base);
     dib.Bit_Blt_Dib(1, -2, t, cNDib::RopCopy); // rows 2 of the dib at row 0
     EXPECT_EQ(t.pixel(1, 0), qRgb(0x0F, 0xF0, 0x3C));
     EXPECT_EQ(t.pixel(4, 0), qRgb(0x0F, 0xF0, 0x3C));
@@ -324,15 +314,15 @@ TEST(cNDib, BitBltAndOrCopyWithClipping)
     EXPECT_EQ(t.pixel(1, 1), base);
     EXPECT_EQ(qAlpha(t.pixel(1, 0)), 255);
 
-    t = filled(6, 6, base);
+    t = filledImage(6, 6, base);
     dib.Bit_Blt_Dib(-10, 0, t, cNDib::RopCopy); // entirely outside
-    EXPECT_EQ(t, filled(6, 6, base));
+    EXPECT_EQ(t, filledImage(6, 6, base));
 }
 
 TEST(cNDib, SetDibAreaCopiesARectangleAndReturnsItsRows)
 {
     const cNDib dib = gradient(10, 8);
-    QImage t = filled(6, 6, 0xFFFFFFFF);
+    QImage t = filledImage(6, 6, 0xFFFFFFFF);
     EXPECT_EQ(dib.Set_dib_Area(1, 1, 3, 2, 2, 3, t), 3);
     EXPECT_EQ(t.pixel(1, 1), qRgb(3, 2, 5));
     EXPECT_EQ(t.pixel(2, 3), qRgb(4, 4, 8));
@@ -340,17 +330,17 @@ TEST(cNDib, SetDibAreaCopiesARectangleAndReturnsItsRows)
     EXPECT_EQ(t.pixel(1, 4), 0xFFFFFFFFu);
 
     // Clipped by the destination (negative position and the far edge).
-    t = filled(6, 6, 0xFFFFFFFF);
+    t = filledImage(6, 6, 0xFFFFFFFF);
     EXPECT_EQ(dib.Set_dib_Area(-2, -1, 0, 0, 5, 5, t), 4);
     EXPECT_EQ(t.pixel(0, 0), qRgb(2, 1, 3));
     EXPECT_EQ(t.pixel(2, 3), qRgb(4, 4, 8));
     EXPECT_EQ(t.pixel(3, 0), 0xFFFFFFFFu);
-    t = filled(6, 6, 0xFFFFFFFF);
+    t = filledImage(6, 6, 0xFFFFFFFF);
     EXPECT_EQ(dib.Set_dib_Area(4, 3, 0, 0, 10, 8, t), 3);
     EXPECT_EQ(t.pixel(5, 5), qRgb(1, 2, 3));
 
     // Clipped by the source.
-    t = filled(6, 6, 0xFFFFFFFF);
+    t = filledImage(6, 6, 0xFFFFFFFF);
     EXPECT_EQ(dib.Set_dib_Area(0, 0, 8, 6, 5, 5, t), 2);
     EXPECT_EQ(t.pixel(1, 1), qRgb(9, 7, 16));
     EXPECT_EQ(t.pixel(2, 0), 0xFFFFFFFFu);
@@ -365,7 +355,7 @@ TEST(cNDib, SetDibAreaCopiesARectangleAndReturnsItsRows)
     EXPECT_EQ(dib.Set_dib_Area(0, 0, 0, 0, 0, 3, t), 0);
 
     // A full copy is the whole buffer.
-    QImage full = filled(10, 8, 0xFF123456u);
+    QImage full = filledImage(10, 8, 0xFF123456u);
     EXPECT_EQ(dib.Set_dib_Area(0, 0, 0, 0, 10, 8, full), 8);
     EXPECT_EQ(full.pixel(9, 7), qRgb(9, 7, 16));
 }

@@ -4,6 +4,8 @@
 #include "imaging/mIntelJPEGLibrary.h"
 #include "platform/AppError.h"
 
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -64,19 +66,6 @@ double psnr(const QImage& a, const QImage& b)
     return mse == 0 ? 99.0 : 10.0 * std::log10(255.0 * 255.0 / mse);
 }
 
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
 // Runs f and returns the AppError it raised (number 0 when none).
 AppError raised(const std::function<void()>& f)
 {
@@ -112,7 +101,7 @@ TEST(mIntelJPEGLibrary, QualityNinetyOfAPhotoReadsBackAbove35dB)
     EXPECT_GE(db, 35.0) << db << " dB";
     std::printf("PSNR at quality 90: %.2f dB, %lld bytes\n", db, QFileInfo(path).size());
     // The bytes are a JPEG (SOI marker).
-    EXPECT_TRUE(readAll(path).startsWith("\xFF\xD8\xFF"));
+    EXPECT_TRUE(fileBytes(path).startsWith("\xFF\xD8\xFF"));
     // Lower quality gives a smaller file of lower fidelity.
     const QString low = dir.filePath(QStringLiteral("low.jpg"));
     EXPECT_TRUE(mIntelJPEGLibrary::SaveJPG(dib, low, 20));
@@ -148,15 +137,15 @@ TEST(mIntelJPEGLibrary, QualityOutsideTheRangeIsTakenAsTheNearestEnd)
     EXPECT_TRUE(mIntelJPEGLibrary::SaveJPG(dib, dir.filePath(QStringLiteral("q1.jpg")), 1));
     EXPECT_TRUE(mIntelJPEGLibrary::SaveJPG(dib, dir.filePath(QStringLiteral("q500.jpg")), 500));
     EXPECT_TRUE(mIntelJPEGLibrary::SaveJPG(dib, dir.filePath(QStringLiteral("q100.jpg")), 100));
-    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("q0.jpg"))), readAll(dir.filePath(QStringLiteral("q1.jpg"))));
-    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("q500.jpg"))), readAll(dir.filePath(QStringLiteral("q100.jpg"))));
+    EXPECT_EQ(fileBytes(dir.filePath(QStringLiteral("q0.jpg"))), fileBytes(dir.filePath(QStringLiteral("q1.jpg"))));
+    EXPECT_EQ(fileBytes(dir.filePath(QStringLiteral("q500.jpg"))), fileBytes(dir.filePath(QStringLiteral("q100.jpg"))));
 }
 
 TEST(mIntelJPEGLibrary, AReplacedFileKeepsItsTimesAndPermissions)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("Animals cat.bmp.jpg"));
-    writeAll(path, QByteArray("old picture"));
+    writeBytes(path, QByteArray("old picture"));
     const QByteArray native = QFile::encodeName(path);
     ASSERT_EQ(::chmod(native.constData(), 0640), 0);
     struct timespec times[2];
@@ -205,13 +194,13 @@ TEST(mIntelJPEGLibrary, ANewFileUnderARegularFileRaises26001)
     // Even root cannot make a folder entry inside a regular file.
     QTemporaryDir dir;
     const QString notAFolder = dir.filePath(QStringLiteral("plain"));
-    writeAll(notAFolder, QByteArray("x"));
+    writeBytes(notAFolder, QByteArray("x"));
     const AppError e = raised([&] {
         mIntelJPEGLibrary::SaveJPG(sectionOf(photoLike(16, 16)), notAFolder + QStringLiteral("/picture.jpg"), 90);
     });
     EXPECT_EQ(e.number(), 26001);
     EXPECT_EQ(e.description(), QStringLiteral("Failed to save to JPG -1"));
-    EXPECT_EQ(readAll(notAFolder), QByteArray("x"));
+    EXPECT_EQ(fileBytes(notAFolder), QByteArray("x"));
 }
 
 TEST(mIntelJPEGLibrary, AFailedReplaceLeavesTheOldFileWhole)
@@ -223,7 +212,7 @@ TEST(mIntelJPEGLibrary, AFailedReplaceLeavesTheOldFileWhole)
     const QString path = dir.filePath(QStringLiteral("coloured.jpg"));
     const cDIBSection dib = sectionOf(photoLike(256, 192));
     ASSERT_TRUE(mIntelJPEGLibrary::SaveJPG(dib, path, 60));
-    const QByteArray old = readAll(path);
+    const QByteArray old = fileBytes(path);
     ASSERT_GT(old.size(), 2048);
 
     struct rlimit saved {};
@@ -239,7 +228,7 @@ TEST(mIntelJPEGLibrary, AFailedReplaceLeavesTheOldFileWhole)
     EXPECT_EQ(e.number(), 26001);
     EXPECT_EQ(e.description(), QStringLiteral("Failed to save to JPG -1"));
     EXPECT_EQ(e.source(), QStringLiteral("tintaloo.mIntelJPEGLibrary"));
-    EXPECT_EQ(readAll(path), old);
+    EXPECT_EQ(fileBytes(path), old);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
 }
 
@@ -249,23 +238,23 @@ TEST(mIntelJPEGLibrary, AReadOnlyFolderRaises26001WhenNotRoot)
         GTEST_SKIP() << "root writes into read-only folders; covered by the tests above";
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("coloured.jpg"));
-    writeAll(path, QByteArray("old"));
+    writeBytes(path, QByteArray("old"));
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
     const AppError e = raised([&] { mIntelJPEGLibrary::SaveJPG(sectionOf(photoLike(16, 16)), path, 90); });
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
     EXPECT_EQ(e.number(), 26001);
-    EXPECT_EQ(readAll(path), QByteArray("old"));
+    EXPECT_EQ(fileBytes(path), QByteArray("old"));
 }
 
 TEST(mIntelJPEGLibrary, AnEmptySectionRaises26001)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("empty.jpg"));
-    writeAll(path, QByteArray("old"));
+    writeBytes(path, QByteArray("old"));
     const AppError e = raised([&] { mIntelJPEGLibrary::SaveJPG(cDIBSection(), path, 90); });
     EXPECT_EQ(e.number(), 26001);
     EXPECT_EQ(e.description(), QStringLiteral("Failed to save to JPG -1"));
-    EXPECT_EQ(readAll(path), QByteArray("old"));
+    EXPECT_EQ(fileBytes(path), QByteArray("old"));
 }
 
 TEST(mIntelJPEGLibrary, NonAsciiPathsWork)

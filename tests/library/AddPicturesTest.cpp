@@ -91,12 +91,12 @@ TEST_F(AddPictures, OnlyPureNewReadablePicturesAreCopiedWhole)
     EXPECT_TRUE(notices.texts().contains(
         QStringLiteral("The file 'bad.gif' is faulty. Not all pictures you selected may have been added.")));
     // Copied byte for byte, and the existing cat.bmp untouched.
-    EXPECT_EQ(WindowWatch::readBytes(file(QStringLiteral("/books/Animals/bee.bmp"))),
-              WindowWatch::readBytes(outside("bee.bmp")));
-    EXPECT_EQ(WindowWatch::readBytes(file(QStringLiteral("/books/Animals/owl.gif"))),
-              WindowWatch::readBytes(outside("owl.gif")));
-    EXPECT_NE(WindowWatch::readBytes(file(QStringLiteral("/books/Animals/cat.bmp"))),
-              WindowWatch::readBytes(outside("cat.bmp")));
+    EXPECT_EQ(fileBytes(file(QStringLiteral("/books/Animals/bee.bmp"))),
+              fileBytes(outside("bee.bmp")));
+    EXPECT_EQ(fileBytes(file(QStringLiteral("/books/Animals/owl.gif"))),
+              fileBytes(outside("owl.gif")));
+    EXPECT_NE(fileBytes(file(QStringLiteral("/books/Animals/cat.bmp"))),
+              fileBytes(outside("cat.bmp")));
     EXPECT_NE(QImage(file(QStringLiteral("/books/Animals/bee.bmp.tnl"))).pixel(50, 50), qRgb(255, 0, 0));
     // No copy of the refused ones, and no temporary file left behind.
     EXPECT_EQ(QDir(file(QStringLiteral("/books/Animals")))

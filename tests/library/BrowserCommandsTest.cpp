@@ -1,10 +1,10 @@
 #include "BrowserFixture.h"
+#include "support/WindowWatch.h"
 #include "ui/frmMessage.h"
 #include "ui/frmParentMessage.h"
 #include "ui/LinkLabel.h"
 #include "library/frmManagePictures.h"
 
-#include <QComboBox>
 
 #include <QDir>
 #include <QLabel>
@@ -23,10 +23,10 @@ ModalDriver::Action expectLoadFailureNotice()
     return [](QWidget* modal) {
         auto* notice = qobject_cast<frmMessage*>(modal);
         ASSERT_NE(notice, nullptr);
-        EXPECT_EQ(notice->Label1->text(), LoadProblemChild);
-        EXPECT_EQ(notice->Label2->text(), LoadProblem);
-        EXPECT_TRUE(notice->cOut2->isHidden());
-        ModalDriver::click(notice->cOut1);
+        EXPECT_EQ(ModalDriver::childText(notice, "Label1"), LoadProblemChild);
+        EXPECT_EQ(ModalDriver::childText(notice, "Label2"), LoadProblem);
+        EXPECT_TRUE(ModalDriver::child(notice, "cOut2")->isHidden());
+        ModalDriver::clickChild(notice, "cOut1");
     };
 }
 
@@ -115,13 +115,13 @@ TEST_F(Browser, ANewPictureThatCannotBeWrittenIsReportedAndTheBrowserStays)
         ModalDriver::answerNext([](QWidget* modal) {
             auto* notice = qobject_cast<frmMessage*>(modal);
             ASSERT_NE(notice, nullptr);
-            EXPECT_EQ(notice->Label1->text(),
+            EXPECT_EQ(ModalDriver::childText(notice, "Label1"),
                       QStringLiteral("Help! A new picture could not be started! Call someone who can "
                                      "help you sort it out! Go!"));
-            EXPECT_TRUE(notice->Label2->text().startsWith(
+            EXPECT_TRUE(ModalDriver::childText(notice, "Label2").startsWith(
                 QStringLiteral("An unknown error occurred when there was an attempt to start drawing")));
-            EXPECT_TRUE(notice->cOut2->isHidden());
-            ModalDriver::click(notice->cOut1);
+            EXPECT_TRUE(ModalDriver::child(notice, "cOut2")->isHidden());
+            ModalDriver::clickChild(notice, "cOut1");
         });
         clickButton(w, "cPicadd");
         EXPECT_TRUE(w->isVisible());
@@ -140,15 +140,15 @@ TEST_F(Browser, MorePicturesRefusedKeepsTheBrowserOpen)
         ModalDriver::answerNext([](QWidget* modal) {
             auto* prompt = qobject_cast<frmMessage*>(modal);
             ASSERT_NE(prompt, nullptr);
-            EXPECT_EQ(prompt->Label1->text(),
+            EXPECT_EQ(ModalDriver::childText(prompt, "Label1"),
                       QStringLiteral("Would you like more pictures? Call someone who can get them for you!"));
-            EXPECT_EQ(prompt->Label2->text(),
+            EXPECT_EQ(ModalDriver::childText(prompt, "Label2"),
                       QStringLiteral("You or your child has asked for more pictures to be added to The "
                                      "Tintaloo. If you wish to allow this, please press OK to continue."));
             // The password is asked: a first OK only reveals its row.
-            ModalDriver::click(prompt->cOut1);
+            ModalDriver::clickChild(prompt, "cOut1");
             EXPECT_TRUE(prompt->isVisible());
-            ModalDriver::click(prompt->cOut2);
+            ModalDriver::clickChild(prompt, "cOut2");
         });
         clickButton(w, "pMorePics");
         EXPECT_TRUE(w->isVisible());
@@ -175,10 +175,10 @@ TEST_F(Browser, MorePicturesAllowedOpensThePictureManager)
                 // The browser is already out of sight, and the canvas's picture is known.
                 EXPECT_FALSE(w->isVisible());
                 EXPECT_EQ(manager->CurrentPicture(), open);
-                EXPECT_EQ(manager->cBooks->count(), 2);
+                EXPECT_EQ(WindowWatch::cBooks(manager)->count(), 2);
                 ModalDriver::click(manager->cFunc(4));
             });
-            ModalDriver::click(qobject_cast<frmMessage*>(modal)->cOut1);
+            ModalDriver::clickChild(modal, "cOut1");
         });
         clickButton(w, "pMorePics");
     });
@@ -196,11 +196,11 @@ TEST_F(Browser, MorePicturesWithoutBooksTellsTheParentToReinstall)
             ModalDriver::answerNext([](QWidget* notice) {
                 auto* parent = qobject_cast<frmParentMessage*>(notice);
                 ASSERT_NE(parent, nullptr);
-                EXPECT_EQ(parent->lMessage->text(),
+                EXPECT_EQ(ModalDriver::childText(parent, "lMessage"),
                           QStringLiteral("Could not find the books path. Please reinstall The Tintaloo!"));
-                ModalDriver::click(parent->lContinue);
+                ModalDriver::clickChild(parent, "lContinue");
             });
-            ModalDriver::click(qobject_cast<frmMessage*>(modal)->cOut1);
+            ModalDriver::clickChild(modal, "cOut1");
         });
         clickButton(w, "pMorePics");
     });

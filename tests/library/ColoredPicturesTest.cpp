@@ -24,13 +24,13 @@ TEST_F(ColoredPictures, ShowsEveryReadableColouredPictureWithItsThumbnail)
     colour(QStringLiteral("zoo"), QStringLiteral("lion.bmp.jpg"));
     frmColoredPictures w(data.folder());
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Manage colored pictures"));
-    EXPECT_EQ(w.Label1->text(), QStringLiteral("Select a book:"));
+    EXPECT_EQ(ModalDriver::childText(&w, "Label1"), QStringLiteral("Select a book:"));
     EXPECT_EQ(books(&w), QStringList({"Animals", "zoo"}));
-    EXPECT_EQ(w.cBooks->currentText(), QStringLiteral("Animals"));
+    EXPECT_EQ(WindowWatch::cBooks(&w)->currentText(), QStringLiteral("Animals"));
     EXPECT_EQ(shown(&w), QStringList({"cat.bmp.jpg", "dog.gif.jpg"}));
-    EXPECT_EQ(w.LV->viewMode(), QListView::IconMode);
-    EXPECT_EQ(w.LV->selectionMode(), QAbstractItemView::ExtendedSelection);
-    EXPECT_EQ(w.LV->iconSize(), QSize(100, 100));
+    EXPECT_EQ(WindowWatch::LV(&w)->viewMode(), QListView::IconMode);
+    EXPECT_EQ(WindowWatch::LV(&w)->selectionMode(), QAbstractItemView::ExtendedSelection);
+    EXPECT_EQ(WindowWatch::LV(&w)->iconSize(), QSize(100, 100));
     // The thumbnail is made beside the coloured picture, red in the middle.
     const QImage thumbnail(file(QStringLiteral("/colored pictures/Animals/cat.bmp.jpg.tnl")));
     ASSERT_EQ(thumbnail.size(), QSize(100, 100));
@@ -51,8 +51,8 @@ TEST_F(ColoredPictures, ShowsEveryReadableColouredPictureWithItsThumbnail)
 TEST_F(ColoredPictures, WithoutColouredPicturesTheWindowIsEmpty)
 {
     frmColoredPictures w(data.folder());
-    EXPECT_EQ(w.cBooks->count(), 0);
-    EXPECT_EQ(w.LV->count(), 0);
+    EXPECT_EQ(WindowWatch::cBooks(&w)->count(), 0);
+    EXPECT_EQ(WindowWatch::LV(&w)->count(), 0);
 }
 
 TEST_F(ColoredPictures, AnEmptiedBookLeavesTheChooserAndAnotherIsShown)
@@ -69,7 +69,7 @@ TEST_F(ColoredPictures, AnEmptiedBookLeavesTheChooserAndAnotherIsShown)
         command(win, 1);
         // Birds (index 1) is gone and the first book is shown instead.
         EXPECT_EQ(books(win), QStringList({"Animals", "Zoo"}));
-        EXPECT_EQ(win->cBooks->currentText(), QStringLiteral("Animals"));
+        EXPECT_EQ(WindowWatch::cBooks(win)->currentText(), QStringLiteral("Animals"));
         EXPECT_EQ(shown(win), QStringList({"cat.bmp.jpg", "dog.bmp.jpg"}));
 
         select(win, {QStringLiteral("cat.bmp.jpg"), QStringLiteral("dog.bmp.jpg")});
@@ -94,10 +94,10 @@ TEST_F(ColoredPictures, EmptyingTheOnlyBookKeepsItsFolderAndEntry)
         command(win, 1);
         select(win, {QStringLiteral("cat.bmp.jpg"), QStringLiteral("dog.bmp.jpg")});
         command(win, 1); // "Cancel"
-        EXPECT_EQ(win->LV->count(), 2);
+        EXPECT_EQ(WindowWatch::LV(win)->count(), 2);
         notices.setPressCancel(false);
         command(win, 1);
-        EXPECT_EQ(win->LV->count(), 0);
+        EXPECT_EQ(WindowWatch::LV(win)->count(), 0);
         EXPECT_EQ(books(win), QStringList({"Animals"}));
         command(win, 2);
     });
@@ -121,7 +121,7 @@ TEST_F(ColoredPictures, APictureThatCannotBeDeletedStopsTheDeletion)
         select(win, {QStringLiteral("ant.bmp.jpg"), QStringLiteral("bee.bmp.jpg"), QStringLiteral("cat.bmp.jpg")});
         command(win, 1);
         EXPECT_EQ(shown(win), QStringList({"bee.bmp.jpg", "cat.bmp.jpg"}));
-        EXPECT_EQ(win->LV->selectedItems().size(), 2);
+        EXPECT_EQ(WindowWatch::LV(win)->selectedItems().size(), 2);
         command(win, 2);
     });
     ASSERT_EQ(notices.texts().size(), 2);

@@ -4,6 +4,7 @@
 #include "BrowserFixture.h"
 #include "library/BookStore.h"
 #include "support/DiskTricks.h"
+#include "support/TestTools.h"
 #include "ui/frmMessage.h"
 
 #include <QDir>
@@ -12,18 +13,6 @@
 #include <sys/stat.h>
 
 namespace {
-
-QStringList entries(const QString& dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
-void setAge(const QString& path, int seconds)
-{
-    const time_t then = ::time(nullptr) - seconds;
-    const struct timespec times[2] = {{then, 0}, {then, 0}};
-    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW);
-}
 
 class HostileLibrary : public Browser
 {
@@ -73,7 +62,7 @@ TEST_F(HostileLibrary, AFullDiskOrALongNameDoesNotEndTheLoad)
     ASSERT_EQ(browser().pictureTable().size(), 2);
     EXPECT_TRUE(nearColor(cellCentre(0), qRgb(0, 0, 200)));
     EXPECT_TRUE(nearColor(cellCentre(1), qRgb(200, 0, 0)));
-    EXPECT_EQ(entries(file(QStringLiteral("/books/Animals"))), (QStringList{"cat.bmp", longName}));
+    EXPECT_EQ(folderEntries(file(QStringLiteral("/books/Animals"))), (QStringList{"cat.bmp", longName}));
 
     // With room on the disk again, the next load writes what it can.
     frmOpen again(data.folder(), settings, sounds);
@@ -105,7 +94,7 @@ TEST_F(HostileLibrary, FoldersLinkedOutsideAreNeitherListedNorSwept)
     ASSERT_TRUE(browse());
     EXPECT_EQ(browser().pictureTable().size(), 2);
     EXPECT_EQ(store.sweepOrphanThumbnails(outside.path()), 0);
-    EXPECT_EQ(entries(outside.path()), (QStringList{"dog.bmp", "precious.tnl"}));
+    EXPECT_EQ(folderEntries(outside.path()), (QStringList{"dog.bmp", "precious.tnl"}));
 }
 
 TEST_F(HostileLibrary, StaleTemporaryFilesAreRemovedAtStartUp)
@@ -120,8 +109,8 @@ TEST_F(HostileLibrary, StaleTemporaryFilesAreRemovedAtStartUp)
         setAge(file(QLatin1String(stale)), 300);
 
     EXPECT_EQ(BookStore(data.folder()).removeStaleTemporaries(), 3);
-    EXPECT_EQ(entries(file(QStringLiteral("/books/Animals"))), (QStringList{".cat.bmp.tnl.fresh1", "cat.bmp"}));
-    EXPECT_TRUE(entries(file(QStringLiteral("/colored pictures/Animals"))).isEmpty());
+    EXPECT_EQ(folderEntries(file(QStringLiteral("/books/Animals"))), (QStringList{".cat.bmp.tnl.fresh1", "cat.bmp"}));
+    EXPECT_TRUE(folderEntries(file(QStringLiteral("/colored pictures/Animals"))).isEmpty());
 }
 
 TEST_F(HostileLibrary, ANewPictureIsNeverStartedInAFolderLinkedOutside)
@@ -133,11 +122,11 @@ TEST_F(HostileLibrary, ANewPictureIsNeverStartedInAFolderLinkedOutside)
         ModalDriver::answerNext([](QWidget* modal) {
             auto* notice = qobject_cast<frmMessage*>(modal);
             ASSERT_NE(notice, nullptr);
-            ModalDriver::click(notice->cOut1);
+            ModalDriver::clickChild(notice, "cOut1");
         });
         clickButton(w, "cPicadd");
         clickButton(w, "cClose");
     });
     EXPECT_TRUE(browser().Filename.isEmpty());
-    EXPECT_TRUE(entries(outside.path()).isEmpty());
+    EXPECT_TRUE(folderEntries(outside.path()).isEmpty());
 }

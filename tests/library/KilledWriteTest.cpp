@@ -14,6 +14,8 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QRegularExpression>
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -27,12 +29,6 @@
 namespace {
 
 constexpr int Runs = 20;
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 void ageEverything(const QString& folder)
 {
@@ -56,7 +52,7 @@ void killWhileWriting(const TempDataFolder& data, const QString& path, const Wri
     const QString folder = QFileInfo(path).absolutePath();
     int changed = 0;     // runs in which the child replaced the file
     int interrupted = 0; // runs that left a temporary file: killed mid-write
-    QByteArray before = readAll(path);
+    QByteArray before = fileBytes(path);
     for (int run = 0; run < Runs; ++run) {
         const int other = before == versions[0] ? 1 : 0;
         std::fflush(nullptr);
@@ -76,11 +72,12 @@ void killWhileWriting(const TempDataFolder& data, const QString& path, const Wri
         ASSERT_EQ(waitpid(child, &status, 0), child);
         ASSERT_TRUE(WIFSIGNALED(status)) << "run " << run;
 
-        const QByteArray now = readAll(path);
+        const QByteArray now = fileBytes(path);
         EXPECT_TRUE(now == versions[0] || now == versions[1]) << "run " << run << ": " << now.size() << " bytes";
         EXPECT_TRUE(readable()) << "run " << run;
-        if (run % 2 == 1)
+        if (run % 2 == 1) {
             EXPECT_EQ(now, before) << "run " << run << ": killed before the replace";
+        }
         changed += now != before;
         before = now;
         interrupted += QDir(folder).entryList(QDir::Files | QDir::Hidden).size() > 1;
@@ -117,7 +114,7 @@ TEST(KilledWrite, AColouredPictureIsAlwaysWhole)
     QByteArray versions[2];
     for (int i : {1, 0}) {
         mIntelJPEGLibrary::SaveJPG(dibs[i], jpeg, 90);
-        versions[i] = readAll(jpeg);
+        versions[i] = fileBytes(jpeg);
     }
     const Writer write = [&](int i, const std::function<void()>& hook) {
         mIntelJPEGLibrary::SaveJPG(dibs[i], jpeg, 90, hook);
@@ -136,7 +133,7 @@ TEST(KilledWrite, AThumbnailIsAlwaysWhole)
     QByteArray versions[2];
     for (int i : {1, 0}) {
         BookStore::makeThumbnail(sources[i], thumb);
-        versions[i] = readAll(thumb);
+        versions[i] = fileBytes(thumb);
     }
     // The thumbnail's own bytes, written as makeThumbnail writes them (with a
     // place to stop just before the replace).

@@ -11,9 +11,7 @@
 #include "support/WindowWatch.h"
 #include "ui/LinkLabel.h"
 
-#include <QComboBox>
 #include <QFileDialog>
-#include <QListWidget>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -35,15 +33,15 @@ protected:
     static QStringList shown(const LibraryWindow* w)
     {
         QStringList names;
-        for (int row = 0; row < w->LV->count(); ++row)
-            names << w->LV->item(row)->text();
+        for (int row = 0; row < WindowWatch::LV(w)->count(); ++row)
+            names << WindowWatch::LV(w)->item(row)->text();
         return names;
     }
     static QStringList books(const LibraryWindow* w)
     {
         QStringList names;
-        for (int i = 0; i < w->cBooks->count(); ++i)
-            names << w->cBooks->itemText(i);
+        for (int i = 0; i < WindowWatch::cBooks(w)->count(); ++i)
+            names << WindowWatch::cBooks(w)->itemText(i);
         return names;
     }
 
@@ -51,20 +49,20 @@ protected:
     static void select(LibraryWindow* w, const QStringList& names)
     {
         for (const QString& name : names) {
-            const auto found = w->LV->findItems(name, Qt::MatchExactly);
+            const auto found = WindowWatch::LV(w)->findItems(name, Qt::MatchExactly);
             ASSERT_EQ(found.size(), 1) << name.toStdString();
-            const QPoint at = w->LV->visualItemRect(found.first()).center();
-            QTest::mouseClick(w->LV->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
+            const QPoint at = WindowWatch::LV(w)->visualItemRect(found.first()).center();
+            QTest::mouseClick(WindowWatch::LV(w)->viewport(), Qt::LeftButton, Qt::ControlModifier, at);
         }
     }
 
     // Picks a book in the chooser with the arrow keys, as a parent can.
     static void chooseBook(LibraryWindow* w, const QString& book)
     {
-        const int target = w->cBooks->findText(book);
+        const int target = WindowWatch::cBooks(w)->findText(book);
         ASSERT_GE(target, 0) << book.toStdString();
-        while (w->cBooks->currentIndex() != target)
-            QTest::keyClick(w->cBooks, w->cBooks->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
+        while (WindowWatch::cBooks(w)->currentIndex() != target)
+            QTest::keyClick(WindowWatch::cBooks(w), WindowWatch::cBooks(w)->currentIndex() < target ? Qt::Key_Down : Qt::Key_Up);
     }
 
     // Answers the next open dialog with these files.

@@ -83,7 +83,7 @@ TEST_F(ManagePictures, TheDefaultBookTheOpenPicturesBookAndTheLastBookStay)
         command(win, 0);
         // After removing a book the chooser shows the first remaining one.
         EXPECT_EQ(books(win), QStringList({"Animals", "The Tintaloo"}));
-        EXPECT_EQ(win->cBooks->currentText(), QStringLiteral("Animals"));
+        EXPECT_EQ(WindowWatch::cBooks(win)->currentText(), QStringLiteral("Animals"));
         EXPECT_EQ(shown(win), QStringList({"cat.bmp", "dog.bmp", "emu.gif"}));
         command(win, 4);
     });
@@ -127,7 +127,7 @@ TEST_F(ManagePictures, ABookThatCannotBeRemovedStaysWhole)
     run<frmManagePictures>(w, [](frmManagePictures* win) {
         chooseBook(win, QStringLiteral("Zoo"));
         command(win, 0);
-        EXPECT_EQ(win->cBooks->currentText(), QStringLiteral("Zoo"));
+        EXPECT_EQ(WindowWatch::cBooks(win)->currentText(), QStringLiteral("Zoo"));
         EXPECT_EQ(shown(win), QStringList({"lion.bmp"}));
         command(win, 4);
     });
@@ -159,7 +159,7 @@ TEST_F(ManagePictures, DeletingPicturesSparesTheOpenOneAndTakesColouredVersionsA
         command(win, 1);
         EXPECT_EQ(shown(win), QStringList({"cat.bmp", "dog.bmp", "emu.gif"}));
 
-        win->LV->clearSelection();
+        WindowWatch::LV(win)->clearSelection();
         select(win, {QStringLiteral("dog.bmp"), QStringLiteral("emu.gif")});
         command(win, 1);
         EXPECT_EQ(shown(win), QStringList({"cat.bmp"}));
@@ -198,21 +198,21 @@ TEST_F(ManagePictures, ANewBookNeedsAUsableTitleThatIsNotTaken)
         for (const QString& title : titles) {
             WindowWatch::answer<frmBookTitle>([title](frmBookTitle* prompt) {
                 EXPECT_EQ(prompt->windowTitle(), QStringLiteral("Book title"));
-                EXPECT_EQ(prompt->lMessage->text(), QStringLiteral("Please enter a title for the new book."));
-                ModalDriver::type(prompt->Text1, title);
-                ModalDriver::click(prompt->lContinue);
+                EXPECT_EQ(ModalDriver::childText(prompt, "lMessage"), QStringLiteral("Please enter a title for the new book."));
+                ModalDriver::type(ModalDriver::child<QLineEdit>(prompt, "Text1"), title);
+                ModalDriver::clickChild(prompt, "lContinue");
             });
             command(win, 3);
         }
         // Cancel makes nothing.
         WindowWatch::answer<frmBookTitle>([](frmBookTitle* prompt) {
-            ModalDriver::type(prompt->Text1, QStringLiteral("Fish"));
-            ModalDriver::click(prompt->lCancel);
+            ModalDriver::type(ModalDriver::child<QLineEdit>(prompt, "Text1"), QStringLiteral("Fish"));
+            ModalDriver::clickChild(prompt, "lCancel");
         });
         command(win, 3);
         EXPECT_EQ(books(win), QStringList({"Animals", "Birds", "The Tintaloo", "Zoo"}));
-        EXPECT_EQ(win->cBooks->currentText(), QStringLiteral("Birds"));
-        EXPECT_EQ(win->LV->count(), 0);
+        EXPECT_EQ(WindowWatch::cBooks(win)->currentText(), QStringLiteral("Birds"));
+        EXPECT_EQ(WindowWatch::LV(win)->count(), 0);
         command(win, 4);
     });
     QStringList expected(8, cannotCreate);
@@ -232,7 +232,7 @@ TEST_F(ManagePictures, AnImportedPackShowsItsBookAndPacksAreMadeInTheirOwnWindow
     QTemporaryDir downloads;
     const QString pack = downloads.path() + QStringLiteral("/birds.tpk");
     data.writePicture(QStringLiteral("/drawn/owl.bmp"));
-    const QByteArray owl = WindowWatch::readBytes(file(QStringLiteral("/drawn/owl.bmp")));
+    const QByteArray owl = fileBytes(file(QStringLiteral("/drawn/owl.bmp")));
     QFile out(pack);
     ASSERT_TRUE(out.open(QIODevice::WriteOnly));
     out.write(PicturePack::encode(QStringLiteral("Birds"), {{QStringLiteral("owl.bmp"), owl}}));
@@ -244,28 +244,28 @@ TEST_F(ManagePictures, AnImportedPackShowsItsBookAndPacksAreMadeInTheirOwnWindow
         WindowWatch::answer<frmParentMessage>([&](frmParentMessage* intro) {
             chooseFiles({pack}, [&outcome]() {
                 WindowWatch::answer<frmParentMessage>([&outcome](frmParentMessage* notice) {
-                    outcome << notice->lMessage->text();
-                    ModalDriver::click(notice->lContinue);
+                    outcome << ModalDriver::childText(notice, "lMessage");
+                    ModalDriver::clickChild(notice, "lContinue");
                 });
             });
-            ModalDriver::click(intro->lContinue);
+            ModalDriver::clickChild(intro, "lContinue");
         });
         command(win, 5);
         EXPECT_EQ(outcome.size(), 1);
         EXPECT_EQ(books(win), QStringList({"Animals", "Birds", "The Tintaloo", "Zoo"}));
-        EXPECT_EQ(win->cBooks->currentText(), QStringLiteral("Birds"));
+        EXPECT_EQ(WindowWatch::cBooks(win)->currentText(), QStringLiteral("Birds"));
         EXPECT_EQ(shown(win), QStringList({"owl.bmp"}));
 
         bool packWindowShown = false;
         WindowWatch::answer<frmPicturePack>([&packWindowShown](frmPicturePack* packWindow) {
             packWindowShown = true;
-            ModalDriver::click(packWindow->Label1);
+            ModalDriver::clickChild(packWindow, "Label1");
         });
         command(win, 6);
         EXPECT_TRUE(packWindowShown);
         command(win, 4);
     });
-    EXPECT_EQ(WindowWatch::readBytes(file(QStringLiteral("/books/Birds/owl.bmp"))), owl);
+    EXPECT_EQ(fileBytes(file(QStringLiteral("/books/Birds/owl.bmp"))), owl);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "support/TestTools.h"
+
 // Pictures, packs and folder snapshots for the picture pack tests.
 
 #include "library/PicturePack.h"
@@ -15,26 +17,12 @@
 
 namespace PackFixture {
 
-inline QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-inline void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(bytes);
-}
-
 // Pictures as the test data folder writes them: a frame and a bar.
 inline QByteArray picture(const QString& name, int width, int height)
 {
     TempDataFolder scratch;
     scratch.writePicture(QLatin1Char('/') + name, width, height);
-    return readAll(scratch.root() + QLatin1Char('/') + name);
+    return fileBytes(scratch.root() + QLatin1Char('/') + name);
 }
 inline QByteArray bmp(int width = 24, int height = 16) { return picture(QStringLiteral("a.bmp"), width, height); }
 inline QByteArray gif(int width = 24, int height = 16) { return picture(QStringLiteral("a.gif"), width, height); }
@@ -85,7 +73,7 @@ inline QMap<QString, QByteArray> snapshot(const QString& root)
         const QFileInfo info(path);
         QByteArray value = info.isSymLink() ? "link:" + info.symLinkTarget().toUtf8()
             : info.isDir()                  ? QByteArray("folder")
-                                            : readAll(path);
+                                            : fileBytes(path);
         entries.insert(path.mid(root.size()), value);
     }
     return entries;

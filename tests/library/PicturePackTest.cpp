@@ -157,15 +157,15 @@ protected:
 
     void SetUp() override
     {
-        writeAll(dataRoot + QStringLiteral("/books/Animals/cat.bmp"), bmp(20, 20));
-        writeAll(dataRoot + QStringLiteral("/books/The Tintaloo/owl.gif"), gif());
-        writeAll(outer.path() + QStringLiteral("/outside.txt"), "keep");
+        writeBytes(dataRoot + QStringLiteral("/books/Animals/cat.bmp"), bmp(20, 20));
+        writeBytes(dataRoot + QStringLiteral("/books/The Tintaloo/owl.gif"), gif());
+        writeBytes(outer.path() + QStringLiteral("/outside.txt"), "keep");
     }
 
     QString packFile(const QByteArray& bytes, const QString& name = QStringLiteral("p.tpk"))
     {
         const QString path = outer.path() + QStringLiteral("/packs/") + name;
-        writeAll(path, bytes);
+        writeBytes(path, bytes);
         return path;
     }
 
@@ -181,31 +181,31 @@ TEST_F(PackInstall, NewBookThenOnlyTheMissingPicturesOfAnExistingOne)
     auto outcome = import(PicturePack::encode("Garden", {{"dog.gif", dog}, {"sun.jpg", sun}}));
     ASSERT_EQ(outcome.kind, PicturePackInstaller::Outcome::Kind::Installed);
     EXPECT_EQ(outcome.book, QStringLiteral("Garden"));
-    EXPECT_EQ(readAll(dataRoot + "/books/Garden/dog.gif"), dog);
-    EXPECT_EQ(readAll(dataRoot + "/books/Garden/sun.jpg"), sun);
+    EXPECT_EQ(fileBytes(dataRoot + "/books/Garden/dog.gif"), dog);
+    EXPECT_EQ(fileBytes(dataRoot + "/books/Garden/sun.jpg"), sun);
     EXPECT_EQ(PicturePackInstaller::message(outcome),
               QStringLiteral("The pictures were added successfully under the book 'Garden'. To view the new "
                              "pictures, please select this book from the list."));
 
     // "animals" is the book Animals; its cat.bmp stays as it was.
-    const QByteArray oldCat = readAll(dataRoot + "/books/Animals/cat.bmp");
+    const QByteArray oldCat = fileBytes(dataRoot + "/books/Animals/cat.bmp");
     outcome = import(PicturePack::encode("animals", {{"CAT.BMP", bmp(30, 30)}, {"fox.gif", dog}}));
     ASSERT_EQ(outcome.kind, PicturePackInstaller::Outcome::Kind::Installed);
     EXPECT_EQ(outcome.book, QStringLiteral("Animals"));
     EXPECT_EQ(outcome.added, QStringList{"fox.gif"});
     EXPECT_EQ(outcome.skipped, QStringList{"CAT.BMP"});
-    EXPECT_EQ(readAll(dataRoot + "/books/Animals/cat.bmp"), oldCat);
+    EXPECT_EQ(fileBytes(dataRoot + "/books/Animals/cat.bmp"), oldCat);
     EXPECT_FALSE(QFile::exists(dataRoot + "/books/Animals/CAT.BMP"));
     EXPECT_TRUE(PicturePackInstaller::message(outcome).contains(QStringLiteral("CAT.BMP")));
     // No temporary folder is left behind, and one abandoned long ago is gone.
     const QString abandoned = dataRoot + "/books/.tintaloo-pack-Ab12Cd";
-    writeAll(abandoned + "/half.bmp", "half");
+    writeBytes(abandoned + "/half.bmp", "half");
     const struct timeval dayAgo[2] = {{time(nullptr) - 86400, 0}, {time(nullptr) - 86400, 0}};
     ASSERT_EQ(::utimes(QFile::encodeName(abandoned).constData(), dayAgo), 0);
     import(PicturePack::encode("Animals", {{"owl.gif", dog}}));
     EXPECT_EQ(QDir(dataRoot + "/books").entryList(QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot),
               (QStringList{"Animals", "Garden", "The Tintaloo"}));
-    EXPECT_EQ(readAll(dataRoot + "/books/Animals/owl.gif"), dog);
+    EXPECT_EQ(fileBytes(dataRoot + "/books/Animals/owl.gif"), dog);
 }
 
 TEST_F(PackInstall, LinksOutOfTheFolderAreRefused)
@@ -306,7 +306,7 @@ TEST_F(PackInstall, CommandLineImportsWithoutWindows)
     QByteArray out, err;
     EXPECT_EQ(run(good, out, err), 0);
     EXPECT_TRUE(out.contains("under the book 'Garden'")) << out.toStdString();
-    EXPECT_EQ(readAll(dataRoot + "/books/Garden/dog.gif"), dog);
+    EXPECT_EQ(fileBytes(dataRoot + "/books/Garden/dog.gif"), dog);
 
     const auto before = snapshot(outer.path());
     EXPECT_EQ(run(bad, out, err), 1);

@@ -4,6 +4,7 @@
 #include "platform/ProgramFolder.h"
 #include "support/FileDialogDriver.h"
 #include "support/ModalDriver.h"
+#include "support/WindowWatch.h"
 #include "ui/LinkLabel.h"
 #include "ui/frmParentMessage.h"
 
@@ -14,25 +15,10 @@ using namespace PackFixture;
 
 namespace {
 
+using WindowWatch::answerNotice;
+
 const QString Created = QStringLiteral("The Picture Pack has been successfully created!");
 const QString Damaged = QStringLiteral("The file appears to be damaged. Please download again.");
-
-// Answers the next parent notice: records its text, presses a link.
-void answerNotice(QStringList& texts, bool cancel = false, FileDialogDriver::Then then = {})
-{
-    ModalDriver::answerNext([&texts, cancel, then](QWidget* modal) {
-        auto* notice = qobject_cast<frmParentMessage*>(modal);
-        if (!notice) {
-            ADD_FAILURE() << "expected a parent notice, got " << modal->metaObject()->className();
-            modal->close();
-            return;
-        }
-        texts << notice->lMessage->text();
-        if (then)
-            then();
-        ModalDriver::click(cancel ? notice->lCancel : notice->lContinue);
-    });
-}
 
 // A folder "Animals" with three pictures, a data folder and a folder for
 // packs, all inside one outer folder.
@@ -49,10 +35,10 @@ protected:
 
     void SetUp() override
     {
-        writeAll(pictures + QStringLiteral("/cat.bmp"), cat);
-        writeAll(pictures + QStringLiteral("/dog.gif"), dog);
-        writeAll(pictures + QStringLiteral("/sun.jpg"), sun);
-        writeAll(dataRoot + QStringLiteral("/books/The Tintaloo/owl.gif"), gif());
+        writeBytes(pictures + QStringLiteral("/cat.bmp"), cat);
+        writeBytes(pictures + QStringLiteral("/dog.gif"), dog);
+        writeBytes(pictures + QStringLiteral("/sun.jpg"), sun);
+        writeBytes(dataRoot + QStringLiteral("/books/The Tintaloo/owl.gif"), gif());
         QDir().mkpath(packs);
     }
 
@@ -71,7 +57,7 @@ protected:
         FileDialogDriver::choose(picturePaths(names), [this, typedName, afterSave]() {
             FileDialogDriver::type(packs, typedName, afterSave ? afterSave : [this]() { answerNotice(notices); });
         });
-        ModalDriver::click(window.lJoin);
+        ModalDriver::clickChild(&window, "lJoin");
         EXPECT_TRUE(ModalDriver::allAnswered());
     }
 
@@ -88,19 +74,19 @@ TEST_F(PackWindows, TheWindowShowsItsTextsAndCloses)
 {
     frmPicturePack window(folder);
     window.show();
-    EXPECT_EQ(window.Label6->text(),
+    EXPECT_EQ(ModalDriver::child<QLabel>(&window, "Label6")->text(),
               QStringLiteral("This window allows you to create Picture Packs for The Tintaloo. Picture Packs are "
                              "special files that contain several pictures within them.  The advantage of a Picture "
                              "Pack is that distributing pictures will be easier (only one file needs to be "
                              "distributed) and it will ease the process of installing new pictures (only one file "
                              "needs to be installed.)"));
-    EXPECT_EQ(window.lJoin->text(), QStringLiteral("Select files to put into the Picture Pack"));
-    EXPECT_EQ(window.Label1->text(), QStringLiteral("Close"));
-    EXPECT_TRUE(window.lJoin->testAttribute(Qt::WA_SetCursor));
-    EXPECT_TRUE(window.Label1->testAttribute(Qt::WA_SetCursor));
-    EXPECT_TRUE(window.rect().contains(window.Label6->geometry()));
-    EXPECT_FALSE(window.lJoin->geometry().intersects(window.Label6->geometry()));
-    ModalDriver::click(window.Label1);
+    EXPECT_EQ(ModalDriver::child<LinkLabel>(&window, "lJoin")->text(), QStringLiteral("Select files to put into the Picture Pack"));
+    EXPECT_EQ(ModalDriver::child<LinkLabel>(&window, "Label1")->text(), QStringLiteral("Close"));
+    EXPECT_TRUE(ModalDriver::child<LinkLabel>(&window, "lJoin")->testAttribute(Qt::WA_SetCursor));
+    EXPECT_TRUE(ModalDriver::child<LinkLabel>(&window, "Label1")->testAttribute(Qt::WA_SetCursor));
+    EXPECT_TRUE(window.rect().contains(ModalDriver::child<QLabel>(&window, "Label6")->geometry()));
+    EXPECT_FALSE(ModalDriver::child<LinkLabel>(&window, "lJoin")->geometry().intersects(ModalDriver::child<QLabel>(&window, "Label6")->geometry()));
+    ModalDriver::clickChild(&window, "Label1");
     EXPECT_FALSE(window.isVisible());
 }
 
@@ -112,7 +98,7 @@ TEST_F(PackWindows, ThreePicturesMakeTheExactFile)
     const auto open = FileDialogDriver::choose(picturePaths({"cat.bmp", "dog.gif", "sun.jpg"}), [&]() {
         save = FileDialogDriver::type(packs, QStringLiteral("animals"), [this]() { answerNotice(notices); });
     });
-    ModalDriver::click(window.lJoin);
+    ModalDriver::clickChild(&window, "lJoin");
     ASSERT_TRUE(ModalDriver::allAnswered());
     EXPECT_EQ(open->shownFilters, QStringList{QStringLiteral("Pictures (*.bmp,*.gif,*.jpg)")});
     EXPECT_TRUE(open->multipleSelection);
@@ -120,11 +106,11 @@ TEST_F(PackWindows, ThreePicturesMakeTheExactFile)
     EXPECT_EQ(save->shownFilters, QStringList{QStringLiteral("Tintaloo Picture Pack")});
     EXPECT_EQ(notices, QStringList{Created});
     const QByteArray S = PicturePack::separator();
-    EXPECT_EQ(readAll(packs + "/animals.tpk"), "Animals|cat.bmp|dog.gif|sun.jpg" + S + cat + S + dog + S + sun);
+    EXPECT_EQ(fileBytes(packs + "/animals.tpk"), "Animals|cat.bmp|dog.gif|sun.jpg" + S + cat + S + dog + S + sun);
     EXPECT_TRUE(window.isVisible()); // stays open after the notice
 
     createPack(window, {"dog.gif"}, QStringLiteral("one"));
-    EXPECT_EQ(readAll(packs + "/one.tpk"), "Animals|dog.gif" + S + dog);
+    EXPECT_EQ(fileBytes(packs + "/one.tpk"), "Animals|dog.gif" + S + dog);
 }
 
 TEST_F(PackWindows, TheExtensionIsAddedUnlessTypedExactly)
@@ -141,7 +127,7 @@ TEST_F(PackWindows, TheExtensionIsAddedUnlessTypedExactly)
 
 TEST_F(PackWindows, OverwritingALongerPackLeavesNoOldBytes)
 {
-    writeAll(packs + "/old.tpk", QByteArray(100000, 'x'));
+    writeBytes(packs + "/old.tpk", QByteArray(100000, 'x'));
     frmPicturePack window(folder);
     window.show();
     // "old" becomes old.tpk, which exists: the question is about that name.
@@ -150,7 +136,7 @@ TEST_F(PackWindows, OverwritingALongerPackLeavesNoOldBytes)
     ASSERT_EQ(notices.size(), 2);
     EXPECT_TRUE(notices[0].contains(packs + "/old.tpk"));
     EXPECT_EQ(notices[1], Created);
-    EXPECT_EQ(readAll(packs + "/old.tpk"), "Animals|dog.gif" + PicturePack::separator() + dog);
+    EXPECT_EQ(fileBytes(packs + "/old.tpk"), "Animals|dog.gif" + PicturePack::separator() + dog);
 }
 
 TEST_F(PackWindows, CancellingEitherDialogMakesNothingAndSaysNothing)
@@ -159,9 +145,9 @@ TEST_F(PackWindows, CancellingEitherDialogMakesNothingAndSaysNothing)
     window.show();
     const auto before = snapshot(outer.path());
     FileDialogDriver::cancel();
-    ModalDriver::click(window.lJoin);
+    ModalDriver::clickChild(&window, "lJoin");
     FileDialogDriver::choose(picturePaths({"cat.bmp"}), []() { FileDialogDriver::cancel(); });
-    ModalDriver::click(window.lJoin);
+    ModalDriver::clickChild(&window, "lJoin");
     EXPECT_TRUE(ModalDriver::allAnswered());
     EXPECT_TRUE(notices.isEmpty());
     EXPECT_EQ(snapshot(outer.path()), before);
@@ -176,7 +162,7 @@ TEST_F(PackWindows, APictureThatCannotBeReadStopsBeforeWriting)
         QFile::remove(pictures + "/dog.gif");
         answerNotice(notices);
     });
-    ModalDriver::click(window.lJoin);
+    ModalDriver::clickChild(&window, "lJoin");
     EXPECT_TRUE(ModalDriver::allAnswered());
     ASSERT_EQ(notices.size(), 1);
     EXPECT_TRUE(notices[0].contains(pictures + "/dog.gif"));
@@ -202,9 +188,9 @@ TEST_F(PackWindows, ImportingThePackBackGivesTheSameBytes)
     EXPECT_EQ(notices[1], QStringLiteral("The pictures were added successfully under the book 'Animals'. To view "
                                          "the new pictures, please select this book from the list."));
     EXPECT_EQ(book, QStringLiteral("Animals"));
-    EXPECT_EQ(readAll(dataRoot + "/books/Animals/cat.bmp"), cat);
-    EXPECT_EQ(readAll(dataRoot + "/books/Animals/dog.gif"), dog);
-    EXPECT_EQ(readAll(dataRoot + "/books/Animals/sun.jpg"), sun);
+    EXPECT_EQ(fileBytes(dataRoot + "/books/Animals/cat.bmp"), cat);
+    EXPECT_EQ(fileBytes(dataRoot + "/books/Animals/dog.gif"), dog);
+    EXPECT_EQ(fileBytes(dataRoot + "/books/Animals/sun.jpg"), sun);
 
     // Again: every picture is there already, none is replaced.
     notices.clear();
@@ -249,7 +235,7 @@ TEST_F(PackWindows, HostilePacksChangeNothing)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        writeAll(packs + "/hostile.tpk", c.pack);
+        writeBytes(packs + "/hostile.tpk", c.pack);
         const auto before = snapshot(outer.path());
         notices.clear();
         const QString book =
@@ -265,12 +251,12 @@ TEST_F(PackWindows, ASeparatorInsideAPictureStillImports)
 {
     const QList<PicturePack::Picture> inside{{"a.gif", gifWithSeparator()}, {"b.jpg", jpegWithSeparator()},
                                              {"c.bmp", bmpWithSeparator()}};
-    writeAll(packs + "/inside.tpk", PicturePack::encode("Inside", inside));
+    writeBytes(packs + "/inside.tpk", PicturePack::encode("Inside", inside));
     const QString book =
         import([this]() { FileDialogDriver::choose(packs + "/inside.tpk", [this]() { answerNotice(notices); }); });
     EXPECT_EQ(book, QStringLiteral("Inside"));
     for (const auto& picture : inside)
-        EXPECT_EQ(readAll(dataRoot + "/books/Inside/" + picture.name), picture.bytes) << picture.name.toStdString();
+        EXPECT_EQ(fileBytes(dataRoot + "/books/Inside/" + picture.name), picture.bytes) << picture.name.toStdString();
 }
 
 } // namespace

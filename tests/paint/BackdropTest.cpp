@@ -1,19 +1,10 @@
 #include "paint/Backdrop.h"
 #include "paint/Gradient.h"
 
+#include "support/TestTools.h"
+
 #include <QImage>
 #include <gtest/gtest.h>
-
-namespace {
-
-QImage filled(int width, int height, QRgb colour)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
-    return image;
-}
-
-} // namespace
 
 // ---------------------------------------------------------------------------
 // Gradient
@@ -21,7 +12,7 @@ QImage filled(int width, int height, QRgb colour)
 TEST(Gradient, RunsFromBlackInTheFirstRowToTheBackdropOverElevenRows)
 {
     const QRgb backdrop = qRgb(100, 150, 200);
-    QImage image = filled(50, 20, backdrop);
+    QImage image = filledImage(50, 20, backdrop);
     PaintGradient(image, 0, 0, 20, 10, qRgb(0, 0, 0), backdrop);
 
     for (int x = 0; x <= 20; ++x) {
@@ -36,7 +27,7 @@ TEST(Gradient, RunsFromBlackInTheFirstRowToTheBackdropOverElevenRows)
 
 TEST(Gradient, MinusOneMeansTheSurfaceAndZeroHeightDrawsNothing)
 {
-    QImage image = filled(30, 8, qRgb(90, 90, 90));
+    QImage image = filledImage(30, 8, qRgb(90, 90, 90));
     const QImage before = image.copy();
     PaintGradient(image, 0, 0, 29, 0, qRgb(0, 0, 0), qRgb(90, 90, 90));
     EXPECT_EQ(image, before);
@@ -54,7 +45,7 @@ class Halo : public ::testing::Test
 protected:
     void paint(QRgb colour) { Backdrop::paint(image, colour, canvas); }
 
-    QImage image = filled(200, 150, 0xFF000000u);
+    QImage image = filledImage(200, 150, 0xFF000000u);
     const QRect canvas{50, 40, 80, 60};
     const int X = 50, Y = 40, W = 80, H = 60;
 };

@@ -128,6 +128,10 @@ TEST(BrushStamp, AtTheCornerPaintsOnlyTheQuarterOnTheCanvas)
             const bool inCopy = x < 21 && y < 19;
             ASSERT_EQ(screen.pixel(x, y) == Magenta, !inCopy) << x << "," << y;
         }
+    // At the right edge the canvas's last column takes colour too.
+    stamp_brush(canvas, mask, patternBrush(11, 9), 99, 40, Key, 0, 0, 0, screen);
+    for (int y = 36; y <= 44; ++y)
+        EXPECT_NE(pixelOf(canvas, 99, y), qRgb(255, 255, 255)) << y;
 }
 
 // ---------------------------------------------------------------------------

@@ -12,17 +12,13 @@
 #include <QFileInfo>
 #include <QImageReader>
 #include <QTemporaryDir>
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 using namespace PaintFixtures;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class AutoSave : public ::testing::Test
 {
@@ -141,14 +137,14 @@ TEST_F(AutoSave, AnOwnPictureKeepsItsMarkerLinesButNotTheFill)
 TEST_F(AutoSave, ABookPictureIsNeverRewritten)
 {
     const QString path = openBookPicture(QStringLiteral("Animals"), QStringLiteral("cat.bmp"));
-    const QByteArray before = readAll(path);
+    const QByteArray before = fileBytes(path);
     EXPECT_FALSE(PictureSaver::isOwnPicture(data.folder(), path));
     canvas.selectTool(Canvas::Marker);
     canvas.beginStroke(30, 2);
     canvas.moveStroke(30, 79);
     canvas.endStroke();
     PictureSaver::autoSave(canvas, data.folder());
-    EXPECT_EQ(readAll(path), before);
+    EXPECT_EQ(fileBytes(path), before);
 }
 
 TEST_F(AutoSave, OwnPicturesAreRecognisedWhateverTheLetterCase)
@@ -169,7 +165,7 @@ TEST_F(AutoSave, AFailedWriteLeavesThePreviousColouredPictureWhole)
 
     PictureSaver::autoSave(canvas, data.folder());
 
-    EXPECT_EQ(readAll(data.root() + tail), QByteArray("the old picture"));
+    EXPECT_EQ(fileBytes(data.root() + tail), QByteArray("the old picture"));
     EXPECT_TRUE(canvas.Last_saved_picture().isEmpty());
 }
 
@@ -202,20 +198,20 @@ TEST_F(AutoSave, AFailedSaveSaysWhyAndKeepsTheOldPicture)
     paintSomething();
     ASSERT_EQ(PictureSaver::autoSave(canvas, data.folder()), PictureSaver::SaveResult::Saved);
     const QString jpeg = data.root() + QStringLiteral("/colored pictures/Animals/cat.bmp.jpg");
-    const QByteArray old = readAll(jpeg);
+    const QByteArray old = fileBytes(jpeg);
     paintSomething();
     {
         FullDisk full;
         EXPECT_EQ(PictureSaver::autoSave(canvas, data.folder()), PictureSaver::SaveResult::DiskFull);
     }
-    EXPECT_EQ(readAll(jpeg), old);
+    EXPECT_EQ(fileBytes(jpeg), old);
     {
         WriteProtectedFolder readOnly(data.root() + QStringLiteral("/colored pictures/Animals"));
         if (!readOnly.active())
             GTEST_SKIP() << "cannot write-protect a folder: " << readOnly.whyNot().toStdString();
         EXPECT_EQ(PictureSaver::autoSave(canvas, data.folder()), PictureSaver::SaveResult::WriteProtected);
     }
-    EXPECT_EQ(readAll(jpeg), old);
+    EXPECT_EQ(fileBytes(jpeg), old);
     EXPECT_EQ(QDir(data.root() + QStringLiteral("/colored pictures/Animals")).entryList(QDir::Files | QDir::Hidden),
               QStringList{QStringLiteral("cat.bmp.jpg")});
 }
@@ -235,7 +231,7 @@ TEST_F(AutoSave, NothingIsWrittenThroughLinks)
     QDir().mkpath(data.root() + QStringLiteral("/colored pictures"));
     ASSERT_TRUE(QFile::link(outside.path(), data.root() + QStringLiteral("/colored pictures/Animals")));
     EXPECT_EQ(PictureSaver::autoSave(canvas, data.folder()), PictureSaver::SaveResult::Failed);
-    EXPECT_EQ(readAll(precious), QByteArray("precious"));
+    EXPECT_EQ(fileBytes(precious), QByteArray("precious"));
 
     // A coloured picture that is a link is replaced, its target kept.
     QFile::remove(data.root() + QStringLiteral("/colored pictures/Animals"));
@@ -245,5 +241,5 @@ TEST_F(AutoSave, NothingIsWrittenThroughLinks)
     EXPECT_EQ(PictureSaver::autoSave(canvas, data.folder()), PictureSaver::SaveResult::Saved);
     EXPECT_FALSE(QFileInfo(jpeg).isSymLink());
     EXPECT_EQ(QImageReader(jpeg).format(), "jpeg");
-    EXPECT_EQ(readAll(precious), QByteArray("precious"));
+    EXPECT_EQ(fileBytes(precious), QByteArray("precious"));
 }

@@ -15,6 +15,8 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QUrl>
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 // Stands in for the browser.
@@ -29,8 +31,6 @@ public Q_SLOTS:
 
 namespace {
 
-using WindowWatch::clickChild;
-
 const QByteArray NoPassword(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
 
 QCheckBox* box(QWidget* w, const char* name) { return w->findChild<QCheckBox*>(QLatin1String(name)); }
@@ -44,7 +44,7 @@ class ParentalOptionsTest : public ::testing::Test
 {
 protected:
     void writeSettings(const QByteArray& bytes) { data.writeFile(QStringLiteral("/Settings.ini"), bytes); }
-    QByteArray settingsBytes() const { return WindowWatch::readBytes(data.path(QStringLiteral("/Settings.ini"))); }
+    QByteArray settingsBytes() const { return fileBytes(data.path(QStringLiteral("/Settings.ini"))); }
 
     // Opens the window modally; action plays the parent's part.
     void run(frmParentalOptions& window, std::function<void(frmParentalOptions*)> action)
@@ -113,13 +113,13 @@ TEST_F(ParentalOptionsTest, EmptyPasswordIsRefusedBeforeTheHintIsLookedAt)
     QWidget* focusAfterSecond = nullptr;
     run(w, [&](frmParentalOptions* win) {
         ModalDriver::click(box(win, "Check3"));
-        clickChild(win, "cFunc1");
+        ModalDriver::clickChild(win, "cFunc1");
         focusAfterFirst = win->focusWidget();
         ModalDriver::type(text(win, "Text1"), QStringLiteral(" Secret "));
-        clickChild(win, "cFunc1");
+        ModalDriver::clickChild(win, "cFunc1");
         focusAfterSecond = win->focusWidget();
         ModalDriver::type(text(win, "Text2"), QStringLiteral("spaces around"));
-        clickChild(win, "cFunc1");
+        ModalDriver::clickChild(win, "cFunc1");
     });
     ASSERT_EQ(notices.texts().size(), 2);
     EXPECT_EQ(notices.texts().at(0), QStringLiteral("You must enter a password in order to continue."));
@@ -137,7 +137,7 @@ TEST_F(ParentalOptionsTest, WithoutPasswordEmptyLinesAreSavedQuietly)
     frmParentalOptions w(data.folder());
     run(w, [](frmParentalOptions* win) {
         ModalDriver::click(box(win, "Check1"));
-        clickChild(win, "cFunc1");
+        ModalDriver::clickChild(win, "cFunc1");
     });
     EXPECT_TRUE(notices.texts().isEmpty());
     EXPECT_TRUE(w.OKclicked);
@@ -155,7 +155,7 @@ TEST_F(ParentalOptionsTest, AutoHideNoticeShowsOnceAfterTicking)
         frmParentalOptions w(data.folder());
         run(w, [](frmParentalOptions* win) {
             ModalDriver::click(box(win, "Check2"));
-            clickChild(win, "cFunc1");
+            ModalDriver::clickChild(win, "cFunc1");
         });
         EXPECT_EQ(notices.texts(), QStringList{autoHideNotice});
         EXPECT_TRUE(w.OKclicked);
@@ -164,7 +164,7 @@ TEST_F(ParentalOptionsTest, AutoHideNoticeShowsOnceAfterTicking)
     {
         WindowWatch::Notices notices;
         frmParentalOptions w(data.folder());
-        run(w, [](frmParentalOptions* win) { clickChild(win, "cFunc1"); });
+        run(w, [](frmParentalOptions* win) { ModalDriver::clickChild(win, "cFunc1"); });
         EXPECT_TRUE(notices.texts().isEmpty());
         EXPECT_TRUE(w.OKclicked);
     }
@@ -176,7 +176,7 @@ TEST_F(ParentalOptionsTest, UnknownSpeedShowsNoneAndIsSavedBackEmpty)
     frmParentalOptions w(data.folder());
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(speed(&w, i)->isChecked());
-    run(w, [](frmParentalOptions* win) { clickChild(win, "cFunc1"); });
+    run(w, [](frmParentalOptions* win) { ModalDriver::clickChild(win, "cFunc1"); });
     EXPECT_TRUE(w.OKclicked);
     EXPECT_EQ(settingsBytes(), QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n\r\n\r\n"));
 }
@@ -186,7 +186,7 @@ TEST_F(ParentalOptionsTest, CancelAfterAnUnreadableFileEndsTheProgram)
     writeSettings(" 1 \r\n 0 \r\nnot a number\r\n");
     WindowWatch::Notices notices;
     frmParentalOptions w(data.folder());
-    run(w, [](frmParentalOptions* win) { clickChild(win, "cFunc0"); });
+    run(w, [](frmParentalOptions* win) { ModalDriver::clickChild(win, "cFunc0"); });
     ASSERT_EQ(notices.texts().size(), 1);
     EXPECT_EQ(notices.texts().first(),
               QStringLiteral("There was an error when trying to open the settings file. This may be because you "
@@ -204,8 +204,8 @@ TEST_F(ParentalOptionsTest, FirstRunWelcomesThenCancelOnlyCloses)
     WindowWatch::answer<frmFirstTime>([&](frmFirstTime* first) {
         EXPECT_EQ(first->Form_style(), 1);
         welcome = ModalDriver::visibleText(first);
-        WindowWatch::answer<frmParentalOptions>([](frmParentalOptions* win) { clickChild(win, "cFunc0"); });
-        clickChild(first, "Label1");
+        WindowWatch::answer<frmParentalOptions>([](frmParentalOptions* win) { ModalDriver::clickChild(win, "cFunc0"); });
+        ModalDriver::clickChild(first, "Label1");
     });
     WindowWatch::Notices notices;
     frmParentalOptions w(data.folder());
@@ -226,9 +226,9 @@ TEST_F(ParentalOptionsTest, AFailedWriteKeepsTheWindowOpen)
     frmParentalOptions w(data.folder());
     bool openAfterFailure = false;
     run(w, [&](frmParentalOptions* win) {
-        clickChild(win, "cFunc1");
+        ModalDriver::clickChild(win, "cFunc1");
         openAfterFailure = win->isVisible();
-        clickChild(win, "cFunc0");
+        ModalDriver::clickChild(win, "cFunc0");
     });
     ASSERT_EQ(notices.texts().size(), 2);
     EXPECT_EQ(notices.texts().at(1), QStringLiteral("There was an error while trying to save the settings.\r\n\r\n"
@@ -249,8 +249,8 @@ TEST_F(ParentalOptionsTest, TextTheFileCannotHoldIsRefused)
         QInputMethodEvent typed;
         typed.setCommitString(QStringLiteral("\u263A"));
         QApplication::sendEvent(text(win, "Text1"), &typed);
-        clickChild(win, "cFunc1");
-        clickChild(win, "cFunc0");
+        ModalDriver::clickChild(win, "cFunc1");
+        ModalDriver::clickChild(win, "cFunc0");
     });
     ASSERT_EQ(notices.texts().size(), 1);
     EXPECT_TRUE(notices.texts().first().startsWith(QStringLiteral("The password and the password hint")));
@@ -266,8 +266,8 @@ TEST_F(ParentalOptionsTest, LibraryLinksNeedTheirFolders)
     int libraryChanges = 0;
     w.onLibraryChanged = [&libraryChanges] { ++libraryChanges; };
     w.show();
-    clickChild(&w, "cFunc2");
-    clickChild(&w, "cFunc3");
+    ModalDriver::clickChild(&w, "cFunc2");
+    ModalDriver::clickChild(&w, "cFunc3");
     ASSERT_EQ(notices.texts().size(), 2);
     EXPECT_EQ(notices.texts().at(0), QStringLiteral("There are currently no colored pictures to browse. You can "
                                                     "only access this window after at least one picture has been "
@@ -291,16 +291,16 @@ TEST_F(ParentalOptionsTest, LibraryLinksOpenTheLibraryWindowsAndThenTheLibraryCh
 
     WindowWatch::answer<frmColoredPictures>([&changes](frmColoredPictures* colored) {
         changes << colored->windowTitle();
-        EXPECT_EQ(colored->LV->count(), 1);
+        EXPECT_EQ(WindowWatch::LV(colored)->count(), 1);
         ModalDriver::click(colored->cFunc(2));
     });
-    clickChild(&w, "cFunc2");
+    ModalDriver::clickChild(&w, "cFunc2");
     WindowWatch::answer<frmManagePictures>([&changes, open](frmManagePictures* manager) {
         changes << manager->windowTitle();
         EXPECT_EQ(manager->CurrentPicture(), open);
         ModalDriver::click(manager->cFunc(4));
     });
-    clickChild(&w, "cFunc3");
+    ModalDriver::clickChild(&w, "cFunc3");
     EXPECT_EQ(changes, QStringList({"Manage colored pictures", "changed", "Manage pictures", "changed"}));
     w.close();
 }
@@ -314,7 +314,7 @@ TEST_F(ParentalOptionsTest, CheckForUpdatesAsksFirst)
     w.show();
     {
         WindowWatch::Notices notices(true);
-        clickChild(&w, "cFunc4");
+        ModalDriver::clickChild(&w, "cFunc4");
         ASSERT_EQ(notices.texts().size(), 1);
         EXPECT_EQ(notices.texts().first(),
                   QStringLiteral("Your current version of The Tintaloo is 6.0\r\n\r\nWould you like to be taken "
@@ -323,7 +323,7 @@ TEST_F(ParentalOptionsTest, CheckForUpdatesAsksFirst)
     }
     {
         WindowWatch::Notices notices;
-        clickChild(&w, "cFunc4");
+        ModalDriver::clickChild(&w, "cFunc4");
         EXPECT_EQ(notices.texts().size(), 1);
         EXPECT_EQ(browser.urls, QStringList{QStringLiteral("https://tintaloo.example.org/downloads/")});
     }
@@ -331,7 +331,7 @@ TEST_F(ParentalOptionsTest, CheckForUpdatesAsksFirst)
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "noSuchSlot");
     {
         WindowWatch::Notices notices;
-        clickChild(&w, "cFunc4");
+        ModalDriver::clickChild(&w, "cFunc4");
         ASSERT_EQ(notices.texts().size(), 2);
         EXPECT_EQ(notices.texts().at(1), QStringLiteral("Could not load The Tintaloo webpage. Please make sure "
                                                         "that your internet browser is working!"));

@@ -3,6 +3,8 @@
 #include "platform/AppError.h"
 #include "platform/AtomicFile.h"
 
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -17,46 +19,11 @@
 
 namespace {
 
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-int errorNumber(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const AppError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-QStringList entries(const QString& dir)
-{
-    return QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
-}
-
 struct stat statOf(const QString& path)
 {
     struct stat st {};
     ::lstat(QFile::encodeName(path).constData(), &st);
     return st;
-}
-
-void setAge(const QString& path, int seconds)
-{
-    const time_t then = ::time(nullptr) - seconds;
-    const struct timespec times[2] = {{then, 0}, {then, 0}};
-    ::utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, AT_SYMLINK_NOFOLLOW);
 }
 
 } // namespace
@@ -65,7 +32,7 @@ TEST(AtomicFile, ReplacesAndKeepsPermissionsAndOnRequestDates)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("cat.bmp.jpg"));
-    writeAll(path, QByteArray("old"));
+    writeBytes(path, QByteArray("old"));
     ASSERT_TRUE(QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup));
     setAge(path, 3600);
     const struct stat before = statOf(path);
@@ -73,20 +40,20 @@ TEST(AtomicFile, ReplacesAndKeepsPermissionsAndOnRequestDates)
     AtomicFile::Options keep;
     keep.keepTimes = true;
     AtomicFile::write(path, QByteArray("new contents"), keep);
-    EXPECT_EQ(readAll(path), QByteArray("new contents"));
+    EXPECT_EQ(fileBytes(path), QByteArray("new contents"));
     EXPECT_EQ(statOf(path).st_mode & 07777, 0640u);
     EXPECT_EQ(statOf(path).st_mtime, before.st_mtime);
 
     AtomicFile::write(path, QByteArray("newer"));
     EXPECT_GT(statOf(path).st_mtime, before.st_mtime);
-    EXPECT_EQ(entries(dir.path()), QStringList{QStringLiteral("cat.bmp.jpg")});
+    EXPECT_EQ(folderEntries(dir.path()), QStringList{QStringLiteral("cat.bmp.jpg")});
 }
 
 TEST(AtomicFile, GivesTheAskedPermissionsOrTheUsualOnes)
 {
     QTemporaryDir dir;
     const QString own = dir.filePath(QStringLiteral("Settings.ini"));
-    writeAll(own, QByteArray("x"));
+    writeBytes(own, QByteArray("x"));
     QFile::setPermissions(own, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
     AtomicFile::Options ownerOnly;
     ownerOnly.permissions = QFile::ReadOwner | QFile::WriteOwner;
@@ -105,7 +72,7 @@ TEST(AtomicFile, AFullDiskIsReportedAndLeavesTheOldFileWhole)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("cat.bmp.tnl"));
     const QByteArray old(30000, 'o');
-    writeAll(path, old);
+    writeBytes(path, old);
 
     // A file size limit binds root too: the new file cannot be completed.
     struct rlimit saved {};
@@ -119,8 +86,8 @@ TEST(AtomicFile, AFullDiskIsReportedAndLeavesTheOldFileWhole)
     std::signal(SIGXFSZ, previousHandler);
 
     EXPECT_EQ(number, ErrorNumber::DiskFull);
-    EXPECT_EQ(readAll(path), old);
-    EXPECT_EQ(entries(dir.path()).size(), 1); // no temporary left behind
+    EXPECT_EQ(fileBytes(path), old);
+    EXPECT_EQ(folderEntries(dir.path()).size(), 1); // no temporary left behind
 }
 
 TEST(AtomicFile, FailsWhereNoFileCanBe)
@@ -128,7 +95,7 @@ TEST(AtomicFile, FailsWhereNoFileCanBe)
     QTemporaryDir dir;
     EXPECT_EQ(errorNumber([&] { AtomicFile::write(dir.filePath(QStringLiteral("missing/x.bmp")), "x"); }),
               ErrorNumber::PathNotFound);
-    writeAll(dir.filePath(QStringLiteral("plain")), QByteArray("p"));
+    writeBytes(dir.filePath(QStringLiteral("plain")), QByteArray("p"));
     EXPECT_EQ(errorNumber([&] { AtomicFile::write(dir.filePath(QStringLiteral("plain/x.bmp")), "x"); }),
               ErrorNumber::PathNotFound);
     QDir().mkpath(dir.filePath(QStringLiteral("folder")));
@@ -139,8 +106,8 @@ TEST(AtomicFile, FailsWhereNoFileCanBe)
     // A name too long for the folder at all.
     EXPECT_NE(errorNumber([&] { AtomicFile::write(dir.filePath(QString(252, QLatin1Char('a')) + ".tnl"), "x"); }),
               0);
-    EXPECT_EQ(readAll(dir.filePath(QStringLiteral("plain"))), QByteArray("p"));
-    EXPECT_EQ(entries(dir.path()), (QStringList{QStringLiteral("folder"), QStringLiteral("plain")}));
+    EXPECT_EQ(fileBytes(dir.filePath(QStringLiteral("plain"))), QByteArray("p"));
+    EXPECT_EQ(folderEntries(dir.path()), (QStringList{QStringLiteral("folder"), QStringLiteral("plain")}));
 }
 
 TEST(AtomicFile, LongNamesUseTheShortTemporaryName)
@@ -150,8 +117,8 @@ TEST(AtomicFile, LongNamesUseTheShortTemporaryName)
     const QString longName = dir.filePath(QString(246, QLatin1Char('a')) + QStringLiteral(".bmp"));
     AtomicFile::write(longName, QByteArray("long"));
     AtomicFile::write(longName, QByteArray("longer"));
-    EXPECT_EQ(readAll(longName), QByteArray("longer"));
-    EXPECT_EQ(entries(dir.path()).size(), 1);
+    EXPECT_EQ(fileBytes(longName), QByteArray("longer"));
+    EXPECT_EQ(folderEntries(dir.path()).size(), 1);
 }
 
 TEST(AtomicFile, ALinkIsReplacedAndItsTargetLeftAlone)
@@ -159,7 +126,7 @@ TEST(AtomicFile, ALinkIsReplacedAndItsTargetLeftAlone)
     QTemporaryDir outside;
     QTemporaryDir dir;
     const QString target = outside.filePath(QStringLiteral("precious.txt"));
-    writeAll(target, QByteArray("precious"));
+    writeBytes(target, QByteArray("precious"));
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     const QString link = dir.filePath(QStringLiteral("Settings.ini"));
     ASSERT_TRUE(QFile::link(target, link));
@@ -168,8 +135,8 @@ TEST(AtomicFile, ALinkIsReplacedAndItsTargetLeftAlone)
     ownerOnly.permissions = QFile::ReadOwner | QFile::WriteOwner;
     AtomicFile::write(link, QByteArray("settings"), ownerOnly);
     EXPECT_FALSE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(readAll(link), QByteArray("settings"));
-    EXPECT_EQ(readAll(target), QByteArray("precious"));
+    EXPECT_EQ(fileBytes(link), QByteArray("settings"));
+    EXPECT_EQ(fileBytes(target), QByteArray("precious"));
     EXPECT_EQ(statOf(target).st_mode & 07777, 0644u);
 }
 
@@ -178,7 +145,7 @@ TEST(AtomicFile, OnlyStaleTemporariesOfItsOwnAreRemoved)
     QTemporaryDir outside;
     QTemporaryDir dir;
     const QString precious = outside.filePath(QStringLiteral("precious.tnl"));
-    writeAll(precious, QByteArray("p"));
+    writeBytes(precious, QByteArray("p"));
     const QStringList stale = {QStringLiteral(".cat.bmp.tnl.a1B2c3"), QStringLiteral(".cat.bmp.jpg.Zz09xy"),
                                QStringLiteral(".tintaloo.abcdef"), QStringLiteral(".Settings.ini.q1w2e3")};
     const QStringList kept = {QStringLiteral(".cat.bmp.tnl.young1"), // younger than a minute
@@ -186,7 +153,7 @@ TEST(AtomicFile, OnlyStaleTemporariesOfItsOwnAreRemoved)
                               QStringLiteral(".cat.bmp.tnl.abc"),    // not the pattern
                               QStringLiteral("cat.bmp.tnl.abcdef"), QStringLiteral("cat.bmp")};
     for (const QString& name : stale + kept)
-        writeAll(dir.filePath(name), QByteArray("t"));
+        writeBytes(dir.filePath(name), QByteArray("t"));
     for (const QString& name : stale + kept)
         if (name != QStringLiteral(".cat.bmp.tnl.young1"))
             setAge(dir.filePath(name), 120);
@@ -197,6 +164,6 @@ TEST(AtomicFile, OnlyStaleTemporariesOfItsOwnAreRemoved)
     EXPECT_EQ(AtomicFile::removeStaleTemporaries(dir.path()), stale.size() + 1);
     QStringList expected = kept;
     expected.sort();
-    EXPECT_EQ(entries(dir.path()), expected);
-    EXPECT_EQ(readAll(precious), QByteArray("p"));
+    EXPECT_EQ(folderEntries(dir.path()), expected);
+    EXPECT_EQ(fileBytes(precious), QByteArray("p"));
 }

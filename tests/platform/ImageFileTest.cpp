@@ -3,10 +3,11 @@
 #include "platform/AppError.h"
 #include "platform/ImageFile.h"
 
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -15,29 +16,6 @@
 #include <functional>
 
 namespace {
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-int errorNumber(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const AppError& e) {
-        return e.number();
-    }
-    return 0;
-}
 
 // A 24-bit BMP header that announces width x height, followed by a few
 // bytes of pixels (far fewer than announced).
@@ -67,18 +45,13 @@ QImage pattern(int w, int h)
     return image;
 }
 
-int filesIn(const QString& dir)
-{
-    return int(QDir(dir).entryList(QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot).size());
-}
-
 } // namespace
 
 TEST(ImageFile, AHeaderAnnouncingAHugeSideIsAnInvalidPicture)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("wide.bmp"));
-    writeAll(path, bmpHeader(20000, 10));
+    writeBytes(path, bmpHeader(20000, 10));
     EXPECT_EQ(errorNumber([&] { ImageFile::read(path); }), ErrorNumber::InvalidPicture);
 }
 
@@ -86,11 +59,11 @@ TEST(ImageFile, AHeaderAnnouncingTooManyPixelsIsAnInvalidPicture)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("big.bmp"));
-    writeAll(path, bmpHeader(9000, 9000)); // 81 million pixels
+    writeBytes(path, bmpHeader(9000, 9000)); // 81 million pixels
     EXPECT_EQ(errorNumber([&] { ImageFile::read(path); }), ErrorNumber::InvalidPicture);
     // Just inside both limits the size guard lets the header through; the
     // missing pixel bytes still make the file a damaged picture.
-    writeAll(path, bmpHeader(16384, 10));
+    writeBytes(path, bmpHeader(16384, 10));
     EXPECT_EQ(errorNumber([&] { ImageFile::read(path); }), ErrorNumber::InvalidPicture);
 }
 
@@ -110,35 +83,32 @@ TEST(ImageFile, DamagedBytesAreAnInvalidPicture)
     QByteArray bytes(500, '\0');
     for (int i = 0; i < bytes.size(); ++i)
         bytes[i] = char((i * 7919) % 251);
-    writeAll(garbage, bytes);
+    writeBytes(garbage, bytes);
     EXPECT_EQ(errorNumber([&] { ImageFile::read(garbage); }), ErrorNumber::InvalidPicture);
 
     const QString empty = dir.filePath(QStringLiteral("empty.gif"));
-    writeAll(empty, QByteArray());
+    writeBytes(empty, QByteArray());
     EXPECT_EQ(errorNumber([&] { ImageFile::read(empty); }), ErrorNumber::InvalidPicture);
 
     // A BMP cut short (Qt alone would fill the missing rows).
     const QByteArray bmp = ImageFile::encodeBmp24(pattern(100, 100));
     const QString shortBmp = dir.filePath(QStringLiteral("short.bmp"));
-    writeAll(shortBmp, bmp.left(15000));
+    writeBytes(shortBmp, bmp.left(15000));
     EXPECT_EQ(errorNumber([&] { ImageFile::read(shortBmp); }), ErrorNumber::InvalidPicture);
-    writeAll(shortBmp, bmp.left(bmp.size() - 1)); // one pixel byte missing
+    writeBytes(shortBmp, bmp.left(bmp.size() - 1)); // one pixel byte missing
     EXPECT_EQ(errorNumber([&] { ImageFile::read(shortBmp); }), ErrorNumber::InvalidPicture);
     // Rows of 101 pixels take 303 bytes and a filler byte; even the very
     // last filler byte must be there.
     const QByteArray padded = ImageFile::encodeBmp24(pattern(101, 100));
-    writeAll(shortBmp, padded.left(padded.size() - 1));
+    writeBytes(shortBmp, padded.left(padded.size() - 1));
     EXPECT_EQ(errorNumber([&] { ImageFile::read(shortBmp); }), ErrorNumber::InvalidPicture);
-    writeAll(shortBmp, padded);
+    writeBytes(shortBmp, padded);
     EXPECT_EQ(ImageFile::read(shortBmp), pattern(101, 100));
 
     // A JPEG cut off after its header.
-    QByteArray jpeg;
-    QBuffer buffer(&jpeg);
-    buffer.open(QIODevice::WriteOnly);
-    pattern(64, 64).save(&buffer, "JPG", 90);
+    const QByteArray jpeg = encodedImage(pattern(64, 64), "JPG", 90);
     const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
-    writeAll(cut, jpeg.left(40));
+    writeBytes(cut, jpeg.left(40));
     EXPECT_EQ(errorNumber([&] { ImageFile::read(cut); }), ErrorNumber::InvalidPicture);
 }
 
@@ -156,7 +126,7 @@ TEST(ImageFile, Bmp24RoundTripsExactly)
         // The first stored row is the bottom row.
         EXPECT_EQ(p[54], qBlue(image.pixel(0, 6)));
         const QString path = dir.filePath(QStringLiteral("round%1.bmp").arg(w));
-        writeAll(path, bmp);
+        writeBytes(path, bmp);
         const QImage back = ImageFile::read(path);
         EXPECT_EQ(back.format(), QImage::Format_RGB32);
         EXPECT_EQ(back, image) << "width " << w;
@@ -167,7 +137,7 @@ TEST(ImageFile, ReadDecidesTheFormatFromTheContent)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("really-a-bmp.jpg"));
-    writeAll(path, ImageFile::encodeBmp24(pattern(9, 4)));
+    writeBytes(path, ImageFile::encodeBmp24(pattern(9, 4)));
     EXPECT_EQ(ImageFile::read(path), pattern(9, 4));
 }
 

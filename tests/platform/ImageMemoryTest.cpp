@@ -1,6 +1,6 @@
 #include "platform/ImageFile.h"
+#include "support/TestTools.h"
 
-#include <QBuffer>
 #include <QImage>
 #include <gtest/gtest.h>
 
@@ -8,14 +8,9 @@ namespace {
 
 QByteArray encoded(const char* format)
 {
-    QImage image(30, 20, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = filledImage(30, 20, qRgb(255, 255, 255));
     image.setPixel(3, 3, 0xFF000000);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
+    return encodedImage(image, format);
 }
 
 // A JPEG skeleton with this many empty scans.

@@ -3,6 +3,8 @@
 #include "platform/AppError.h"
 #include "platform/ImageFile.h"
 
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
@@ -24,38 +26,12 @@ QString dataFile(const char* name)
     return QStringLiteral(TINTALOO_TEST_DATA "/") + QLatin1String(name);
 }
 
-int errorNumber(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const AppError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-QByteArray encoded(const QImage& image, const char* format)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, format);
-    return bytes;
-}
-
 QImage smallPicture()
 {
     QImage image(6, 4, QImage::Format_RGB32);
     image.fill(qRgb(255, 255, 255));
     image.setPixel(1, 1, qRgb(0, 0, 0));
     return image;
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
 }
 
 } // namespace
@@ -65,14 +41,14 @@ TEST(PictureFormats, ForeignFormatsAreDamagedWhateverTheirName)
     QTemporaryDir dir;
     for (const char* format : {"PNG", "ICO", "PPM", "XPM"}) {
         const QString path = dir.filePath(QStringLiteral("zebra.bmp"));
-        writeAll(path, encoded(smallPicture(), format));
+        writeBytes(path, encodedImage(smallPicture(), format));
         EXPECT_EQ(errorNumber([&] { ImageFile::read(path); }), ErrorNumber::InvalidPicture) << format;
     }
     // The formats of a book are read whatever they are called (Qt cannot
     // write GIF; GIF files are read in other tests).
     for (const char* format : {"BMP", "JPG"}) {
         const QString path = dir.filePath(QStringLiteral("cat.gif"));
-        writeAll(path, encoded(smallPicture(), format));
+        writeBytes(path, encodedImage(smallPicture(), format));
         EXPECT_EQ(ImageFile::read(path).size(), QSize(6, 4)) << format;
     }
 }

@@ -3,36 +3,17 @@
 #include "platform/PictureSurface.h"
 #include "support/TempDataFolder.h"
 
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 #include <QImage>
 #include <functional>
 
-namespace {
-
-int errorNumber(const std::function<void()>& f)
-{
-    try {
-        f();
-    } catch (const AppError& e) {
-        return e.number();
-    }
-    return 0;
-}
-
-QImage solid(int w, int h, QRgb c)
-{
-    QImage image(w, h, QImage::Format_RGB32);
-    image.fill(c);
-    return image;
-}
-
-} // namespace
-
 TEST(PictureSurface, ClearRestoresTheStoredPicture)
 {
     PictureSurface surface;
-    QImage picture = solid(20, 10, qRgb(10, 20, 30));
+    QImage picture = filledImage(20, 10, qRgb(10, 20, 30));
     picture.setPixel(3, 4, qRgb(0, 0, 0));
     surface.setPicture(picture);
     EXPECT_EQ(surface.size(), QSize(20, 10));
@@ -45,7 +26,7 @@ TEST(PictureSurface, ClearRestoresTheStoredPicture)
 TEST(PictureSurface, ClearOfASmallerPictureShowsTheBackColourAround)
 {
     PictureSurface surface(QSize(8, 8), qRgb(1, 2, 3));
-    surface.setPicture(solid(4, 2, qRgb(200, 200, 200)), false);
+    surface.setPicture(filledImage(4, 2, qRgb(200, 200, 200)), false);
     EXPECT_EQ(surface.size(), QSize(8, 8));
     EXPECT_EQ(surface.image().pixel(3, 1), qRgb(200, 200, 200));
     EXPECT_EQ(surface.image().pixel(4, 1), qRgb(1, 2, 3));
@@ -70,14 +51,14 @@ TEST(PictureSurface, CommitMakesTheImageTheStoredPicture)
 TEST(PictureSurface, EmptyPictureLeavesTheBackColour)
 {
     PictureSurface surface(QSize(6, 3), qRgb(7, 8, 9));
-    surface.setPicture(solid(6, 3, qRgb(100, 0, 0)));
+    surface.setPicture(filledImage(6, 3, qRgb(100, 0, 0)));
     ASSERT_TRUE(surface.hasPicture());
     surface.emptyPicture();
     EXPECT_FALSE(surface.hasPicture());
-    EXPECT_EQ(surface.image(), solid(6, 3, qRgb(7, 8, 9)));
+    EXPECT_EQ(surface.image(), filledImage(6, 3, qRgb(7, 8, 9)));
     surface.image().fill(qRgb(0, 0, 0));
     surface.clear();
-    EXPECT_EQ(surface.image(), solid(6, 3, qRgb(7, 8, 9)));
+    EXPECT_EQ(surface.image(), filledImage(6, 3, qRgb(7, 8, 9)));
 }
 
 TEST(PictureSurface, LoadSizesTheSurfaceToThePicture)
@@ -105,12 +86,12 @@ TEST(PictureSurface, LoadFailuresRaiseAndKeepTheSurface)
     TempDataFolder data;
     data.writeFile(QStringLiteral("/books/Test/bad.bmp"), QByteArray("not a picture at all"));
     PictureSurface surface;
-    surface.setPicture(solid(4, 4, qRgb(50, 50, 50)));
+    surface.setPicture(filledImage(4, 4, qRgb(50, 50, 50)));
     EXPECT_EQ(errorNumber([&] { surface.loadFile(data.path(QStringLiteral("/books/Test/bad.bmp"))); }),
               ErrorNumber::InvalidPicture);
     EXPECT_EQ(errorNumber([&] { surface.loadFile(data.path(QStringLiteral("/books/Test/none.bmp"))); }),
               ErrorNumber::FileNotFound);
-    EXPECT_EQ(surface.image(), solid(4, 4, qRgb(50, 50, 50)));
+    EXPECT_EQ(surface.image(), filledImage(4, 4, qRgb(50, 50, 50)));
 }
 
 TEST(PictureSurface, SaveBmpWritesTheImage)

@@ -2,6 +2,8 @@
 #include "platform/ProgramFolder.h"
 #include "support/TempDataFolder.h"
 
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -11,19 +13,7 @@
 
 namespace {
 
-void touch(const QString& path, const QByteArray& bytes = "x")
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
+void touch(const QString& path, const QByteArray& bytes = "x") { writeBytes(path, bytes); }
 
 } // namespace
 
@@ -94,9 +84,9 @@ TEST(ProgramFolder, SeedingCopiesDefaultsIntoAFolderWithoutBooks)
 
     TempDataFolder data;
     EXPECT_TRUE(data.folder().seedDefaults(defaults.path()));
-    EXPECT_EQ(contents(data.root() + QStringLiteral("/books/Animals/cat.bmp")), QByteArray("cat"));
-    EXPECT_EQ(contents(data.root() + QStringLiteral("/books/Animals/cat.bmp.tnl")), QByteArray("thumb"));
-    EXPECT_EQ(contents(data.root() + QStringLiteral("/help/index.htm")), QByteArray("help"));
+    EXPECT_EQ(fileBytes(data.root() + QStringLiteral("/books/Animals/cat.bmp")), QByteArray("cat"));
+    EXPECT_EQ(fileBytes(data.root() + QStringLiteral("/books/Animals/cat.bmp.tnl")), QByteArray("thumb"));
+    EXPECT_EQ(fileBytes(data.root() + QStringLiteral("/help/index.htm")), QByteArray("help"));
     // Copies are the user's files: readable and writable by the owner.
     const QFile::Permissions p = QFile::permissions(data.root() + QStringLiteral("/help/index.htm"));
     EXPECT_TRUE(p & QFile::WriteOwner);
@@ -113,9 +103,9 @@ TEST(ProgramFolder, SeedingNeverOverwrites)
     // No books yet, but the user already has a (differently cased) help page.
     touch(data.root() + QStringLiteral("/Help/Index.htm"), "my help");
     EXPECT_TRUE(data.folder().seedDefaults(defaults.path()));
-    EXPECT_EQ(contents(data.root() + QStringLiteral("/Help/Index.htm")), QByteArray("my help"));
+    EXPECT_EQ(fileBytes(data.root() + QStringLiteral("/Help/Index.htm")), QByteArray("my help"));
     EXPECT_FALSE(QFileInfo::exists(data.root() + QStringLiteral("/help/index.htm")));
-    EXPECT_EQ(contents(data.root() + QStringLiteral("/books/Animals/cat.bmp")), QByteArray("default cat"));
+    EXPECT_EQ(fileBytes(data.root() + QStringLiteral("/books/Animals/cat.bmp")), QByteArray("default cat"));
 }
 
 TEST(ProgramFolder, AFolderWithBooksIsNotSeeded)
@@ -138,9 +128,9 @@ TEST(ProgramFolder, SeedingCreatesAMissingProgramFolder)
     QTemporaryDir parent;
     const ProgramFolder folder(parent.path() + QStringLiteral("/new/Tintaloo"));
     EXPECT_TRUE(folder.seedDefaults(defaults.path() + QStringLiteral("/")));
-    EXPECT_EQ(contents(folder.root() + QStringLiteral("/books/Animals/cat.bmp")), QByteArray("cat"));
+    EXPECT_EQ(fileBytes(folder.root() + QStringLiteral("/books/Animals/cat.bmp")), QByteArray("cat"));
     // Seeding again changes nothing and succeeds.
     touch(folder.root() + QStringLiteral("/books/Animals/cat.bmp"), "coloured");
     EXPECT_TRUE(folder.seedDefaults(defaults.path()));
-    EXPECT_EQ(contents(folder.root() + QStringLiteral("/books/Animals/cat.bmp")), QByteArray("coloured"));
+    EXPECT_EQ(fileBytes(folder.root() + QStringLiteral("/books/Animals/cat.bmp")), QByteArray("coloured"));
 }

@@ -7,6 +7,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include "support/TestTools.h"
+
 #include <gtest/gtest.h>
 
 #include <csignal>
@@ -16,12 +18,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 const QByteArray GoodFile(" 1 \r\n 0 \r\n 1 \r\n 1 \r\n 10 \r\nsecret\r\nmy hint\r\n");
 
@@ -66,7 +62,7 @@ TEST_F(SettingsFileTest, WriteThenReadGivesTheSameBytesAndValues)
     SettingsFile::write(path(), values);
 
     const QByteArray expected = QByteArray(" 1 \r\n 1 \r\n 0 \r\n 1 \r\n 2 \r\n  Gr\xf6\xdf" "e \r\nthe usual\r\n");
-    EXPECT_EQ(readAll(path()), expected);
+    EXPECT_EQ(fileBytes(path()), expected);
 
     ASSERT_TRUE(SettingsFile::read(path(), settings));
     EXPECT_TRUE(settings.Play_Sound);
@@ -84,7 +80,7 @@ TEST_F(SettingsFileTest, NoSpeedIsWrittenAsAnEmptyLineThatTheReaderRefuses)
     Settings values;
     values.Bubble_speed = 0;
     SettingsFile::write(path(), values);
-    EXPECT_EQ(readAll(path()), QByteArray(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n\r\n\r\n"));
+    EXPECT_EQ(fileBytes(path()), QByteArray(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n\r\n\r\n\r\n"));
     EXPECT_FALSE(SettingsFile::read(path(), settings));
 }
 
@@ -174,7 +170,7 @@ TEST_F(SettingsFileTest, TextOutsideTheCodePageIsRefusedAndTheOldFileKept)
     EXPECT_THROW(SettingsFile::write(path(), values), AppError);
     values.Parental_Password = QStringLiteral("two\r\nlines");
     EXPECT_THROW(SettingsFile::write(path(), values), AppError);
-    EXPECT_EQ(readAll(path()), GoodFile);
+    EXPECT_EQ(fileBytes(path()), GoodFile);
 }
 
 TEST_F(SettingsFileTest, WriteIntoAMissingFolderThrows)
@@ -203,7 +199,7 @@ TEST_F(SettingsFileTest, AWriteKilledBeforeItsRenameLeavesTheOldFileWhole)
     ASSERT_TRUE(WIFSIGNALED(status));
     EXPECT_EQ(WTERMSIG(status), SIGKILL);
 
-    EXPECT_EQ(readAll(target), GoodFile);
+    EXPECT_EQ(fileBytes(target), GoodFile);
     ASSERT_TRUE(SettingsFile::read(target, settings));
     EXPECT_EQ(settings.Parental_Password, QStringLiteral("secret"));
     // The half-done temporary file, if any, sits beside it under another name.
@@ -236,7 +232,7 @@ TEST_F(SettingsFileTest, AWriteCutShortByAFullDiskLeavesTheOldFileWhole)
     ASSERT_EQ(waitpid(child, &status, 0), child);
     ASSERT_TRUE(WIFEXITED(status));
     EXPECT_EQ(WEXITSTATUS(status), 0) << "the failure must be reported";
-    EXPECT_EQ(readAll(target), GoodFile);
+    EXPECT_EQ(fileBytes(target), GoodFile);
     EXPECT_EQ(QDir(data.root()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("settings.ini")});
 }
 
@@ -293,6 +289,6 @@ TEST_F(SettingsFileTest, ALinkedFileIsReplacedAndItsTargetLeftAlone)
     ASSERT_TRUE(QFile::link(target, path()));
     SettingsFile::write(path(), Settings{});
     EXPECT_FALSE(QFileInfo(path()).isSymLink());
-    EXPECT_EQ(readAll(target), QByteArray("precious"));
+    EXPECT_EQ(fileBytes(target), QByteArray("precious"));
     EXPECT_EQ(QFile::permissions(target) & QFile::ReadOther, QFile::ReadOther);
 }

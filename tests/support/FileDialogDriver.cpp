@@ -70,7 +70,8 @@ void typeAndAccept(QFileDialog* dialog, const QString& folder, const QString& te
     // platform activates windows late, and focus arriving while the name is
     // typed would garble it, so the dialog is made active here and now.
     QApplication::setActiveWindow(dialog);
-    QTest::qWaitForWindowActive(dialog, 5000);
+    if (!QTest::qWaitForWindowActive(dialog, 5000))
+        ADD_FAILURE() << "the file dialog never became the active window";
     // Let the focus changes of the activation land before typing.
     QCoreApplication::processEvents();
     edit->setFocus();

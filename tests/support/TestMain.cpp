@@ -1,5 +1,8 @@
 // Every test program runs with a real QApplication on the offscreen platform,
-// so real widgets can be created, shown and clicked.
+// so real widgets can be created, shown and clicked, and with the modal
+// driver's watchdog, so a window nobody answers fails its test at once.
+#include "support/ModalDriver.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -9,5 +12,6 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
+    ModalDriver::startWatchdog();
     return RUN_ALL_TESTS();
 }

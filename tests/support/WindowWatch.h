@@ -10,7 +10,9 @@
 #include "support/ModalDriver.h"
 
 #include <QApplication>
-#include <QFile>
+#include <QComboBox>
+#include <QListWidget>
+#include "support/TestTools.h"
 #include <QLabel>
 #include <QPointer>
 #include <QStringList>
@@ -42,11 +44,25 @@ void answer(std::function<void(Window*)> action, int timeoutMs = 10000)
     poll->start();
 }
 
-// Clicks a link or any other widget found by object name in window.
-template <class Widget = QWidget>
-void clickChild(QWidget* window, const char* name)
+// A library window's book chooser and picture list.
+inline QComboBox* cBooks(const QWidget* window) { return ModalDriver::child<QComboBox>(window, "cBooks"); }
+inline QListWidget* LV(const QWidget* window) { return ModalDriver::child<QListWidget>(window, "LV"); }
+
+// Answers the next parent notice: records its text, runs then (the place to
+// expect the window that follows) and presses "Cancel" or "Continue".
+inline void answerNotice(QStringList& texts, bool cancel = false, std::function<void()> then = {})
 {
-    ModalDriver::click(window->findChild<Widget*>(QLatin1String(name)));
+    ModalDriver::answerNext([&texts, cancel, then](QWidget* modal) {
+        if (!qobject_cast<frmParentMessage*>(modal)) {
+            ADD_FAILURE() << "expected a parent notice, got " << modal->metaObject()->className();
+            modal->close();
+            return;
+        }
+        texts << ModalDriver::childText(modal, "lMessage");
+        if (then)
+            then();
+        ModalDriver::clickChild(modal, cancel ? "lCancel" : "lContinue");
+    });
 }
 
 // While it lives, answers every parent notice that opens: records its text
@@ -66,9 +82,9 @@ public:
             auto* notice = qobject_cast<frmParentMessage*>(QApplication::activeModalWidget());
             if (!notice || !notice->isVisible())
                 return;
-            texts->append(notice->lMessage->text());
-            const bool cancel = *cancelWanted && notice->lCancel->isVisible();
-            ModalDriver::click(cancel ? notice->lCancel : notice->lContinue);
+            texts->append(ModalDriver::childText(notice, "lMessage"));
+            const bool cancel = *cancelWanted && ModalDriver::child(notice, "lCancel")->isVisible();
+            ModalDriver::clickChild(notice, cancel ? "lCancel" : "lContinue");
         });
         m_poll->start();
     }
@@ -81,11 +97,5 @@ private:
     std::shared_ptr<QStringList> m_texts;
     std::shared_ptr<bool> m_pressCancel;
 };
-
-inline QByteArray readBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 } // namespace WindowWatch

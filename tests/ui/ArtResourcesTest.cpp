@@ -243,11 +243,12 @@ TEST(ArtBrushes, GreyShapesWithTheirDarkestValueOnWhite)
             }
         EXPECT_TRUE(grey);
         EXPECT_EQ(darkest, kBrushes[i].darkest);
-        if (i < 2) // the pencil dot fills its little square
+        if (i < 2) { // the pencil dot fills its little square
             for (const QPoint corner : {QPoint(0, 0), QPoint(image.width() - 1, 0),
                                         QPoint(0, image.height() - 1),
                                         QPoint(image.width() - 1, image.height() - 1)})
                 EXPECT_EQ(qBlue(image.pixel(corner)), 255);
+        }
     }
 }
 

@@ -157,18 +157,9 @@ TEST_F(FileDialogs, OverwriteQuestionConcernsTheFinalName)
     // "sun" becomes sun.jpg, which exists: the question names it; "Cancel"
     // goes back to the dialog, where "Continue" on the same name replaces.
     QStringList questions;
-    const auto answerQuestion = [&questions](bool cancel, FileDialogDriver::Then then) {
-        ModalDriver::answerNext([&questions, cancel, then](QWidget* modal) {
-            auto* question = qobject_cast<frmParentMessage*>(modal);
-            ASSERT_NE(question, nullptr);
-            questions << question->lMessage->text();
-            if (then)
-                then(); // the dialog opens again after "Cancel"
-            ModalDriver::click(cancel ? question->lCancel : question->lContinue);
-        });
-    };
     FileDialogDriver::type(folder(), QStringLiteral("sun"), [&]() {
-        answerQuestion(true, [&]() { FileDialogDriver::type(folder(), QStringLiteral("other")); });
+        // The dialog opens again after "Cancel".
+        WindowWatch::answerNotice(questions, true, [&]() { FileDialogDriver::type(folder(), QStringLiteral("other")); });
     });
     SaveCall call;
     call.run(QStringLiteral("jpg;jpeg"));
@@ -178,7 +169,7 @@ TEST_F(FileDialogs, OverwriteQuestionConcernsTheFinalName)
     EXPECT_TRUE(call.result);
     EXPECT_EQ(call.filename, folder() + QStringLiteral("/other.jpg"));
 
-    FileDialogDriver::type(folder(), QStringLiteral("sun"), [&]() { answerQuestion(false, {}); });
+    FileDialogDriver::type(folder(), QStringLiteral("sun"), [&]() { WindowWatch::answerNotice(questions); });
     SaveCall replace;
     replace.run(QStringLiteral("jpg;jpeg"));
     EXPECT_EQ(questions.size(), 2);

@@ -1,6 +1,7 @@
 #include "ui/frmColorPicker.h"
 #include "platform/Random.h"
 #include "ui/SurfaceView.h"
+#include "support/ModalDriver.h"
 #include "ui/SoundBoard.h"
 
 #include <QTest>
@@ -19,13 +20,15 @@ protected:
         ASSERT_FALSE(picker.isLocked());
     }
 
+    SurfaceView* bubbleView() const { return ModalDriver::child<SurfaceView>(&picker, "Pc"); }
+
     // The centre of a bubble that no later bubble covers there.
     int topBubble(QPoint& at)
     {
         for (int k = PickerBubbles::Count - 1; k >= 0; --k) {
             const Bubble& b = picker.bubbles().bubble(k);
             at = QPoint(int(b.x), int(b.y));
-            if (picker.Pc->rect().contains(at) && picker.bubbles().hitTest(at.x(), at.y()) == k)
+            if (bubbleView()->rect().contains(at) && picker.bubbles().hitTest(at.x(), at.y()) == k)
                 return k;
         }
         return -1;
@@ -33,8 +36,8 @@ protected:
 
     QPoint emptySpot()
     {
-        for (int y = 5; y < picker.Pc->height(); y += 7)
-            for (int x = 5; x < picker.Pc->width(); x += 7)
+        for (int y = 5; y < bubbleView()->height(); y += 7)
+            for (int x = 5; x < bubbleView()->width(); x += 7)
                 if (picker.bubbles().hitTest(x, y) < 0)
                     return {x, y};
         return {-1, -1};
@@ -63,14 +66,14 @@ TEST_F(ColorPickerTest, OpensWithBubblesInShadesOfTheCurrentColour)
     const QRect drawn = BubbleMotion::drawRect(b, picker.bubbles().image(k));
     const QPoint centre = drawn.topLeft() + QPoint(drawn.width() / 2, drawn.height() / 2);
     EXPECT_EQ(area.pixel(centre) & 0xFFFFFF, QRgb(qRgb(modHSL::red(c), modHSL::green(c), modHSL::blue(c)) & 0xFFFFFF));
-    EXPECT_EQ(picker.Pc->cursor().shape(), Qt::BitmapCursor);
+    EXPECT_EQ(bubbleView()->cursor().shape(), Qt::BitmapCursor);
 }
 
 TEST_F(ColorPickerTest, ClickingBetweenBubblesLeavesThePickerOpen)
 {
     const QPoint empty = emptySpot();
     ASSERT_NE(empty, QPoint(-1, -1));
-    QTest::mouseClick(picker.Pc, Qt::LeftButton, {}, empty);
+    QTest::mouseClick(bubbleView(), Qt::LeftButton, {}, empty);
     EXPECT_TRUE(picker.isVisible());
     EXPECT_TRUE(picker.ButtonPressed.isEmpty());
     QTest::keyClick(&picker, Qt::Key_Escape); // and there is no cancel
@@ -84,12 +87,12 @@ TEST_F(ColorPickerTest, PickingABubbleGivesItsCentreColourAndCloses)
     const int k = topBubble(at);
     ASSERT_GE(k, 0);
     const qint32 expected = picker.bubbles().centreColour(k);
-    QTest::mousePress(picker.Pc, Qt::LeftButton, {}, at);
+    QTest::mousePress(bubbleView(), Qt::LeftButton, {}, at);
     EXPECT_TRUE(picker.isLocked());
     const QString sound = sounds.lastPlayed();
     EXPECT_TRUE(sound.startsWith(QLatin1String("PRESS")) || sound.startsWith(QLatin1String("B")))
         << sound.toStdString();
-    QTest::mouseRelease(picker.Pc, Qt::LeftButton, {}, at);
+    QTest::mouseRelease(bubbleView(), Qt::LeftButton, {}, at);
     EXPECT_FALSE(picker.isVisible());
     EXPECT_EQ(picker.ButtonPressed, QStringLiteral("Ok"));
     EXPECT_EQ(picker.ColorSelected(), expected);
@@ -104,5 +107,5 @@ TEST_F(ColorPickerTest, ABubblePoppingAtTheTopPlaysAPop)
     sounds.clearLastPlayed();
     picker.Timer1_Timer();
     EXPECT_TRUE(sounds.lastPlayed().startsWith(QLatin1String("POP"))) << sounds.lastPlayed().toStdString();
-    EXPECT_GT(b.y, picker.Pc->height());
+    EXPECT_GT(b.y, bubbleView()->height());
 }

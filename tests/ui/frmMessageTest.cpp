@@ -5,9 +5,11 @@
 #include "ui/SoundBoard.h"
 #include "ui/pButton.h"
 
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+#include <gtest/gtest-spi.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -40,6 +42,11 @@ protected:
     }
 
     static frmMessage* prompt(QWidget* modal) { return qobject_cast<frmMessage*>(modal); }
+    static pButton* okButton(QWidget* w) { return ModalDriver::child<pButton>(w, "cOut1"); }
+    static pButton* nevermind(QWidget* w) { return ModalDriver::child<pButton>(w, "cOut2"); }
+    static pButton* details(QWidget* w) { return ModalDriver::child<pButton>(w, "Check1"); }
+    static QLineEdit* passwordBox(QWidget* w) { return ModalDriver::child<QLineEdit>(w, "Text1"); }
+    static QLabel* parentText(QWidget* w) { return ModalDriver::child<QLabel>(w, "Label2"); }
 
     Settings settings;
     Random random{42u};
@@ -56,47 +63,34 @@ TEST_F(PermissionPrompt, NoticeClosesOnlyThroughOk)
 
     const int result = run(notice, [](QWidget* modal) {
         frmMessage* w = prompt(modal);
-        EXPECT_TRUE(w->cOut2->isHidden());
+        EXPECT_TRUE(nevermind(w)->isHidden());
         EXPECT_TRUE(ModalDriver::visibleText(w).contains(QStringLiteral("Oops!")));
         ModalDriver::pressKey(w, Qt::Key_Escape);
+        EXPECT_FALSE(ModalDriver::closeByWindowManager(w));
         EXPECT_TRUE(w->isVisible());
-        ModalDriver::click(w->cOut1);
+        ModalDriver::click(okButton(w));
     });
     EXPECT_EQ(result, QDialog::Accepted);
     EXPECT_EQ(notice.ButtonPressed, QStringLiteral("Ok"));
 }
 
-TEST_F(PermissionPrompt, NevermindCancels)
+// Every way of answering a permission request: only "OK" gives it; the
+// window manager's close, Escape and any other close are "nevermind".
+TEST_F(PermissionPrompt, OnlyOkGivesPermission)
 {
-    frmMessage ask(settings, sounds);
-    askPermission(ask, false);
-    run(ask, [](QWidget* modal) { ModalDriver::click(prompt(modal)->cOut2); });
-    EXPECT_EQ(ask.ButtonPressed, QStringLiteral("Cancel"));
-}
-
-TEST_F(PermissionPrompt, EscapeIsNevermindWhenItIsShown)
-{
-    frmMessage ask(settings, sounds);
-    askPermission(ask, false);
-    const int result = run(ask, [](QWidget* modal) { ModalDriver::pressKey(modal, Qt::Key_Escape); });
-    EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_EQ(ask.ButtonPressed, QStringLiteral("Cancel"));
-}
-
-TEST_F(PermissionPrompt, ClosingAnyOtherWayLeavesCancel)
-{
-    frmMessage ask(settings, sounds);
-    askPermission(ask, false);
-    run(ask, [](QWidget* modal) { modal->close(); });
-    EXPECT_EQ(ask.ButtonPressed, QStringLiteral("Cancel"));
-}
-
-TEST_F(PermissionPrompt, WithoutPasswordOkGivesPermission)
-{
-    frmMessage ask(settings, sounds);
-    askPermission(ask, false);
-    run(ask, [](QWidget* modal) { ModalDriver::click(prompt(modal)->cOut1); });
-    EXPECT_EQ(ask.ButtonPressed, QStringLiteral("Ok"));
+    const std::vector<std::pair<ModalDriver::Action, int>> answers = {
+        {[](QWidget* modal) { ModalDriver::click(okButton(modal)); }, QDialog::Accepted},
+        {[](QWidget* modal) { ModalDriver::click(nevermind(modal)); }, QDialog::Rejected},
+        {[](QWidget* modal) { ModalDriver::pressKey(modal, Qt::Key_Escape); }, QDialog::Rejected},
+        {[](QWidget* modal) { modal->close(); }, QDialog::Rejected},
+        {[](QWidget* modal) { EXPECT_TRUE(ModalDriver::closeByWindowManager(modal)); }, QDialog::Rejected},
+    };
+    for (const auto& [answer, expected] : answers) {
+        frmMessage ask(settings, sounds);
+        askPermission(ask, false);
+        EXPECT_EQ(run(ask, answer), expected);
+        EXPECT_EQ(ask.ButtonPressed, expected == QDialog::Accepted ? "Ok" : "Cancel");
+    }
 }
 
 TEST_F(PermissionPrompt, PasswordSequenceWithHint)
@@ -109,31 +103,31 @@ TEST_F(PermissionPrompt, PasswordSequenceWithHint)
     run(ask, [](QWidget* modal) {
         frmMessage* w = prompt(modal);
         EXPECT_EQ(w->height(), frmMessage::CollapsedHeight);
-        EXPECT_FALSE(w->Check1->Pressed());
+        EXPECT_FALSE(details(w)->Pressed());
 
         // The first OK only reveals the password row.
-        ModalDriver::click(w->cOut1);
+        ModalDriver::click(okButton(w));
         EXPECT_TRUE(w->isVisible());
         EXPECT_EQ(w->height(), frmMessage::PasswordHeight);
-        EXPECT_TRUE(w->Check1->Pressed());
-        EXPECT_EQ(w->focusWidget(), w->Text1);
-        EXPECT_EQ(w->Label2->text(), QStringLiteral("Grown-ups: this closes the program."));
-        EXPECT_TRUE(w->Text1->isVisible());
+        EXPECT_TRUE(details(w)->Pressed());
+        EXPECT_EQ(w->focusWidget(), passwordBox(w));
+        EXPECT_EQ(parentText(w)->text(), QStringLiteral("Grown-ups: this closes the program."));
+        EXPECT_TRUE(passwordBox(w)->isVisible());
 
         // Wrong in letter case and with a trailing blank: both refused.
         for (const QString& attempt : {QStringLiteral("secret"), QStringLiteral("Secret ")}) {
-            w->Text1->clear();
-            ModalDriver::type(w->Text1, attempt);
-            ModalDriver::click(w->cOut1);
+            passwordBox(w)->clear();
+            ModalDriver::type(passwordBox(w), attempt);
+            ModalDriver::click(okButton(w));
             EXPECT_TRUE(w->isVisible());
-            EXPECT_EQ(w->Label2->text(),
+            EXPECT_EQ(parentText(w)->text(),
                       QStringLiteral("The password you entered is incorrect. Your password hint is: 'our cat'."));
-            EXPECT_EQ(w->Text1->text(), attempt);
+            EXPECT_EQ(passwordBox(w)->text(), attempt);
         }
 
-        w->Text1->clear();
-        ModalDriver::type(w->Text1, QStringLiteral("Secret"));
-        ModalDriver::click(w->cOut1);
+        passwordBox(w)->clear();
+        ModalDriver::type(passwordBox(w), QStringLiteral("Secret"));
+        ModalDriver::click(okButton(w));
     });
     EXPECT_EQ(ask.ButtonPressed, QStringLiteral("Ok"));
 }
@@ -145,11 +139,11 @@ TEST_F(PermissionPrompt, WrongPasswordWithoutHint)
     askPermission(ask, true);
     run(ask, [](QWidget* modal) {
         frmMessage* w = prompt(modal);
-        ModalDriver::click(w->cOut1);
-        ModalDriver::click(w->cOut1);
-        EXPECT_EQ(w->Label2->text(), WrongNoHint);
+        ModalDriver::click(okButton(w));
+        ModalDriver::click(okButton(w));
+        EXPECT_EQ(parentText(w)->text(), WrongNoHint);
         EXPECT_TRUE(ModalDriver::visibleText(w).contains(WrongNoHint));
-        ModalDriver::click(w->cOut2);
+        ModalDriver::click(nevermind(w));
     });
     EXPECT_EQ(ask.ButtonPressed, QStringLiteral("Cancel"));
 }
@@ -161,14 +155,14 @@ TEST_F(PermissionPrompt, EnterInThePasswordBoxIsOk)
     askPermission(ask, true);
     run(ask, [](QWidget* modal) {
         frmMessage* w = prompt(modal);
-        ModalDriver::click(w->cOut1);
-        ModalDriver::type(w->Text1, QStringLiteral("nope"));
-        ModalDriver::pressKey(w->Text1, Qt::Key_Return);
-        EXPECT_EQ(w->Label2->text(), WrongNoHint);
+        ModalDriver::click(okButton(w));
+        ModalDriver::type(passwordBox(w), QStringLiteral("nope"));
+        ModalDriver::pressKey(passwordBox(w), Qt::Key_Return);
+        EXPECT_EQ(parentText(w)->text(), WrongNoHint);
         EXPECT_TRUE(w->isVisible());
-        w->Text1->clear();
-        ModalDriver::type(w->Text1, QStringLiteral("Secret"));
-        ModalDriver::pressKey(w->Text1, Qt::Key_Enter);
+        passwordBox(w)->clear();
+        ModalDriver::type(passwordBox(w), QStringLiteral("Secret"));
+        ModalDriver::pressKey(passwordBox(w), Qt::Key_Enter);
     });
     EXPECT_EQ(ask.ButtonPressed, QStringLiteral("Ok"));
 }
@@ -180,7 +174,7 @@ TEST_F(PermissionPrompt, EnterDoesNotAnswerACollapsedPermissionRequest)
     run(ask, [](QWidget* modal) {
         ModalDriver::pressKey(modal, Qt::Key_Return);
         EXPECT_TRUE(modal->isVisible());
-        ModalDriver::click(prompt(modal)->cOut2);
+        ModalDriver::click(nevermind(modal));
     });
     EXPECT_EQ(ask.ButtonPressed, QStringLiteral("Cancel"));
 }
@@ -192,13 +186,13 @@ TEST_F(PermissionPrompt, DetailsOpenedFirstGoStraightToTheIncorrectText)
     askPermission(ask, true);
     run(ask, [](QWidget* modal) {
         frmMessage* w = prompt(modal);
-        ModalDriver::click(w->Check1);
-        EXPECT_TRUE(w->Check1->Pressed());
+        ModalDriver::click(details(w));
+        EXPECT_TRUE(details(w)->Pressed());
         EXPECT_EQ(w->height(), frmMessage::PasswordHeight);
-        ModalDriver::type(w->Text1, QStringLiteral("guess"));
-        ModalDriver::click(w->cOut1);
-        EXPECT_EQ(w->Label2->text(), WrongNoHint);
-        ModalDriver::click(w->cOut2);
+        ModalDriver::type(passwordBox(w), QStringLiteral("guess"));
+        ModalDriver::click(okButton(w));
+        EXPECT_EQ(parentText(w)->text(), WrongNoHint);
+        ModalDriver::click(nevermind(w));
     });
 }
 
@@ -208,28 +202,21 @@ TEST_F(PermissionPrompt, DetailsToggleWithoutPasswordShowsTheParentText)
     askPermission(ask, false);
     run(ask, [](QWidget* modal) {
         frmMessage* w = prompt(modal);
-        EXPECT_FALSE(w->Label2->isVisible());
-        ModalDriver::click(w->Check1);
+        EXPECT_FALSE(parentText(w)->isVisible());
+        ModalDriver::click(details(w));
         EXPECT_EQ(w->height(), frmMessage::DetailsHeight);
-        EXPECT_TRUE(w->Label2->isVisible());
-        EXPECT_FALSE(w->Text1->isVisible());
-        ModalDriver::click(w->Check1);
+        EXPECT_TRUE(parentText(w)->isVisible());
+        EXPECT_FALSE(passwordBox(w)->isVisible());
+        ModalDriver::click(details(w));
         EXPECT_EQ(w->height(), frmMessage::CollapsedHeight);
-        EXPECT_FALSE(w->Check1->Pressed());
-        ModalDriver::click(w->cOut2);
+        EXPECT_FALSE(details(w)->Pressed());
+        ModalDriver::click(nevermind(w));
     });
-}
-
-TEST_F(PermissionPrompt, EmptyParentTextKeepsTheToggleHidden)
-{
-    frmMessage ask(settings, sounds);
+    // Without a parent text there is nothing to show: no toggle.
     ask.setExtendedInformation(QString());
-    ask.setMessage(QStringLiteral("Hello"));
-    ask.setShowCancel(true);
-    ask.setPasswordVisible(false);
     run(ask, [](QWidget* modal) {
-        EXPECT_TRUE(prompt(modal)->Check1->isHidden());
-        ModalDriver::click(prompt(modal)->cOut2);
+        EXPECT_TRUE(details(modal)->isHidden());
+        ModalDriver::click(nevermind(modal));
     });
 }
 
@@ -237,36 +224,35 @@ TEST_F(PermissionPrompt, EmptyPasswordIsMatchedByAnEmptyEntry)
 {
     frmMessage ask(settings, sounds);
     askPermission(ask, true);
-    run(ask, [](QWidget* modal) { ModalDriver::click(prompt(modal)->cOut1); });
+    run(ask, [](QWidget* modal) { ModalDriver::click(okButton(modal)); });
     EXPECT_EQ(ask.ButtonPressed, QStringLiteral("Ok"));
 }
 
-TEST_F(PermissionPrompt, SoundsWhenSoundIsOn)
+TEST_F(PermissionPrompt, SoundsOnlyWhenSoundIsOn)
 {
     settings.Play_Sound = true;
     frmMessage ask(settings, sounds);
     askPermission(ask, false);
     EXPECT_TRUE(sounds.lastPlayed().startsWith(QStringLiteral("MESSAGE")));
     EXPECT_LE(sounds.lastPlayed().mid(7).toInt(), 2);
-    run(ask, [](QWidget* modal) { ModalDriver::click(prompt(modal)->cOut1); });
+    run(ask, [](QWidget* modal) { ModalDriver::click(okButton(modal)); });
     EXPECT_EQ(sounds.lastPlayed(), QStringLiteral("OK"));
 
     frmMessage again(settings, sounds);
     askPermission(again, false);
-    run(again, [](QWidget* modal) { ModalDriver::click(prompt(modal)->cOut2); });
+    run(again, [](QWidget* modal) { ModalDriver::click(nevermind(modal)); });
     EXPECT_TRUE(sounds.lastPlayed().startsWith(QStringLiteral("CANCEL")));
     EXPECT_LE(sounds.lastPlayed().mid(6).toInt(), 3);
-}
 
-TEST_F(PermissionPrompt, SilentWhenSoundIsOff)
-{
+    // Silent when sound is off.
     settings.Play_Sound = false;
+    const int played = sounds.playCount();
     for (bool ok : {true, false}) {
         frmMessage ask(settings, sounds);
         askPermission(ask, false);
-        run(ask, [ok](QWidget* modal) { ModalDriver::click(ok ? prompt(modal)->cOut1 : prompt(modal)->cOut2); });
+        run(ask, [ok](QWidget* modal) { ModalDriver::click(ok ? okButton(modal) : nevermind(modal)); });
     }
-    EXPECT_EQ(sounds.playCount(), 0);
+    EXPECT_EQ(sounds.playCount(), played);
 }
 
 TEST_F(PermissionPrompt, EachUseStartsAfresh)
@@ -275,23 +261,24 @@ TEST_F(PermissionPrompt, EachUseStartsAfresh)
     frmMessage ask(settings, sounds);
     askPermission(ask, true);
     run(ask, [](QWidget* modal) {
-        ModalDriver::click(prompt(modal)->cOut1); // grows and presses the toggle
-        ModalDriver::click(prompt(modal)->cOut2);
+        ModalDriver::click(okButton(modal)); // grows and presses the toggle
+        ModalDriver::type(passwordBox(modal), QStringLiteral("guess"));
+        ModalDriver::click(nevermind(modal));
     });
 
     ask.setExtendedInformation(QString());
     EXPECT_EQ(ask.height(), frmMessage::CollapsedHeight);
-    EXPECT_TRUE(ask.Check1->isHidden());
-    EXPECT_FALSE(ask.Check1->Pressed());
+    EXPECT_TRUE(details(&ask)->isHidden());
+    EXPECT_FALSE(details(&ask)->Pressed());
     EXPECT_EQ(ask.ButtonPressed, QStringLiteral("Cancel"));
-    EXPECT_TRUE(ask.Text1->text().isEmpty());
+    EXPECT_TRUE(passwordBox(&ask)->text().isEmpty());
 }
 
 TEST_F(PermissionPrompt, ButtonsShowTheHand)
 {
     frmMessage ask(settings, sounds);
     askPermission(ask, false);
-    for (pButton* button : {ask.cOut1, ask.cOut2, ask.Check1}) {
+    for (pButton* button : {okButton(&ask), nevermind(&ask), details(&ask)}) {
         EXPECT_EQ(button->cursor().shape(), Qt::BitmapCursor);
         EXPECT_EQ(button->cursor().hotSpot(), QPoint(8, 1));
     }
@@ -307,32 +294,47 @@ TEST_F(PermissionPrompt, CentredOverItsParent)
     QPoint centre;
     run(ask, [&centre](QWidget* modal) {
         centre = modal->geometry().center();
-        ModalDriver::click(prompt(modal)->cOut2);
+        ModalDriver::click(nevermind(modal));
     });
     EXPECT_LE((centre - owner.frameGeometry().center()).manhattanLength(), 2);
 }
 
 } // namespace
 
-TEST_F(PermissionPrompt, TheWindowManagersCloseIsNevermind)
+// The driver's watchdog: an answer that leaves its prompt open, or a prompt
+// nobody expected (on top of another), is closed with everything under it
+// and fails the test within the grace time instead of blocking for good.
+TEST_F(PermissionPrompt, TheWatchdogClosesWhatNobodyAnswersAndFails)
 {
+    const auto failuresWhileShowing = [](frmMessage& window) {
+        ::testing::TestPartResultArray failures;
+        {
+            ::testing::ScopedFakeTestPartResultReporter reporter(&failures);
+            EXPECT_EQ(window.exec(), QDialog::Rejected);
+        }
+        QStringList messages;
+        for (int i = 0; i < failures.size(); ++i)
+            messages << QString::fromUtf8(failures.GetTestPartResult(i).message());
+        return messages;
+    };
+    const int grace = ModalDriver::watchdogGrace();
+    ModalDriver::setWatchdogGrace(200);
     frmMessage ask(settings, sounds);
-    askPermission(ask, true);
-    const int result = run(ask, [](QWidget* modal) { EXPECT_TRUE(ModalDriver::closeByWindowManager(modal)); });
-    EXPECT_EQ(result, QDialog::Rejected);
-    EXPECT_EQ(ask.ButtonPressed, QStringLiteral("Cancel"));
-}
+    askPermission(ask, false);
+    QElapsedTimer clock;
+    clock.start();
+    ModalDriver::answerNext([](QWidget*) {});
+    QStringList failures = failuresWhileShowing(ask);
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains(QStringLiteral("the answered modal window did not close: frmMessage")));
 
-TEST_F(PermissionPrompt, TheWindowManagerCannotCloseANotice)
-{
-    frmMessage notice(settings, sounds);
-    notice.setExtendedInformation(QStringLiteral("The pictures could not be loaded."));
-    notice.setMessage(QStringLiteral("Oh no!"));
-    notice.setShowCancel(false);
-    notice.setPasswordVisible(false);
-    run(notice, [](QWidget* modal) {
-        EXPECT_FALSE(ModalDriver::closeByWindowManager(modal));
-        ModalDriver::click(prompt(modal)->cOut1);
-    });
-    EXPECT_EQ(notice.ButtonPressed, QStringLiteral("Ok"));
+    frmMessage unexpected(settings, sounds);
+    askPermission(unexpected, false);
+    ModalDriver::answerNext([&unexpected](QWidget*) { unexpected.exec(); });
+    failures = failuresWhileShowing(ask);
+    ModalDriver::setWatchdogGrace(grace);
+    ASSERT_EQ(failures.size(), 1);
+    EXPECT_TRUE(failures[0].contains(QStringLiteral("a modal window nobody expected appeared: frmMessage")));
+    EXPECT_FALSE(unexpected.isVisible());
+    EXPECT_LT(clock.elapsed(), 3000);
 }

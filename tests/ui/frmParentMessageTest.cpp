@@ -1,17 +1,10 @@
-#include "ui/LinkLabel.h"
 #include "ui/frmParentMessage.h"
 #include "support/ModalDriver.h"
 
-#include <QLabel>
 #include <QScreen>
 #include <gtest/gtest.h>
 
 namespace {
-
-frmParentMessage* notice(QWidget* modal)
-{
-    return qobject_cast<frmParentMessage*>(modal);
-}
 
 int run(frmParentMessage& window, ModalDriver::Action action)
 {
@@ -26,55 +19,50 @@ TEST(ParentNotice, WithoutCancelOnlyContinues)
     frmParentMessage window;
     window.setMessage(QStringLiteral("Please choose a book first."));
     window.CancelPressed = true; // showing resets the result
-    run(window, [](QWidget* modal) {
-        frmParentMessage* w = notice(modal);
-        EXPECT_TRUE(w->lCancel->isHidden());
+    run(window, [](QWidget* w) {
+        EXPECT_TRUE(ModalDriver::child(w, "lCancel")->isHidden());
         const QString text = ModalDriver::visibleText(w);
         EXPECT_TRUE(text.contains(QStringLiteral("Please choose a book first.")));
         EXPECT_TRUE(text.contains(QStringLiteral("Continue")));
         EXPECT_FALSE(text.contains(QStringLiteral("Cancel")));
-        ModalDriver::click(w->lContinue);
+        ModalDriver::clickChild(w, "lContinue");
     });
     EXPECT_FALSE(window.CancelPressed);
 }
 
-TEST(ParentNotice, CancelWhenAsked)
+// Every way of answering a question (with "Cancel") and a plain notice:
+// the keys and the window manager's close answer safely.
+TEST(ParentNotice, EachAnswerMeansWhatTheParentChose)
 {
-    frmParentMessage window;
-    window.setMessage(QStringLiteral("Delete the book?"));
-    window.setCancelVisible(true);
-    const int result = run(window, [](QWidget* modal) {
-        EXPECT_TRUE(notice(modal)->lCancel->isVisible());
-        ModalDriver::click(notice(modal)->lCancel);
-    });
-    EXPECT_TRUE(window.CancelPressed);
-    EXPECT_EQ(result, QDialog::Rejected);
-}
-
-TEST(ParentNotice, ContinueOnAQuestion)
-{
-    frmParentMessage window;
-    window.setMessage(QStringLiteral("Delete the book?"));
-    window.setCancelVisible(true);
-    run(window, [](QWidget* modal) { ModalDriver::click(notice(modal)->lContinue); });
-    EXPECT_FALSE(window.CancelPressed);
-}
-
-TEST(ParentNotice, KeysAnswerSafely)
-{
-    frmParentMessage question;
-    question.setCancelVisible(true);
-    run(question, [](QWidget* modal) { ModalDriver::pressKey(modal, Qt::Key_Escape); });
-    EXPECT_TRUE(question.CancelPressed);
-
-    frmParentMessage confirm;
-    confirm.setCancelVisible(true);
-    run(confirm, [](QWidget* modal) { ModalDriver::pressKey(modal, Qt::Key_Return); });
-    EXPECT_FALSE(confirm.CancelPressed);
-
-    frmParentMessage plain;
-    run(plain, [](QWidget* modal) { ModalDriver::pressKey(modal, Qt::Key_Escape); });
-    EXPECT_FALSE(plain.CancelPressed);
+    struct Case
+    {
+        ModalDriver::Action answer;
+        bool question;
+        bool cancelled;
+    };
+    const auto closeByWindowManager = [](QWidget* modal) { EXPECT_TRUE(ModalDriver::closeByWindowManager(modal)); };
+    const std::vector<Case> cases = {
+        {[](QWidget* modal) { ModalDriver::clickChild(modal, "lCancel"); }, true, true},
+        {[](QWidget* modal) { ModalDriver::clickChild(modal, "lContinue"); }, true, false},
+        {[](QWidget* modal) { ModalDriver::pressKey(modal, Qt::Key_Escape); }, true, true},
+        {[](QWidget* modal) { ModalDriver::pressKey(modal, Qt::Key_Return); }, true, false},
+        {[](QWidget* modal) { ModalDriver::pressKey(modal, Qt::Key_Escape); }, false, false},
+        {closeByWindowManager, true, true},
+        {closeByWindowManager, false, false},
+    };
+    for (const Case& c : cases) {
+        frmParentMessage window;
+        window.setMessage(QStringLiteral("Delete the book?"));
+        window.setCancelVisible(c.question);
+        const int result = run(window, [&c](QWidget* modal) {
+            EXPECT_EQ(ModalDriver::child(modal, "lCancel")->isVisible(), c.question);
+            c.answer(modal);
+        });
+        EXPECT_EQ(window.CancelPressed, c.cancelled);
+        if (c.cancelled) {
+            EXPECT_EQ(result, QDialog::Rejected);
+        }
+    }
 }
 
 } // namespace
@@ -90,21 +78,10 @@ TEST(ParentNotice, BeforeItsOwnerShowsItIsCentredOnTheScreen)
     QPoint centre;
     run(window, [&](QWidget* modal) {
         centre = modal->geometry().center();
-        ModalDriver::click(notice(modal)->lContinue);
+        ModalDriver::clickChild(modal, "lContinue");
     });
     const QRect screen = window.screen()->availableGeometry();
     EXPECT_LE((centre - screen.center()).manhattanLength(), 2)
         << centre.x() << "," << centre.y() << " on " << screen.width() << "x" << screen.height();
 }
 
-TEST(ParentNotice, TheWindowManagersCloseAnswersLikeEscape)
-{
-    frmParentMessage question;
-    question.setCancelVisible(true);
-    run(question, [](QWidget* modal) { EXPECT_TRUE(ModalDriver::closeByWindowManager(modal)); });
-    EXPECT_TRUE(question.CancelPressed);
-
-    frmParentMessage plain;
-    run(plain, [](QWidget* modal) { EXPECT_TRUE(ModalDriver::closeByWindowManager(modal)); });
-    EXPECT_FALSE(plain.CancelPressed);
-}

@@ -214,7 +214,7 @@ TEST(ShowHelpFile, ShowsTheTopicFollowsLinksAndCloses)
         // A link written in another letter case still finds its topic.
         Q_EMIT help->browser()->anchorClicked(QUrl(QStringLiteral("license_agreement.htm")));
         followed = help->browser()->toPlainText();
-        WindowWatch::clickChild(help, "lClose");
+        ModalDriver::clickChild(help, "lClose");
     });
     WindowWatch::Notices notices;
     mMain::ShowHelpFile(nullptr, data.folder(), QStringLiteral("index.htm"));
