@@ -1,64 +1,36 @@
 #include "paint/PictureSaver.h"
 
-#include <QFile>
+#include "support/TestTools.h"
+
 #include <QImage>
 #include <QPdfWriter>
-#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
-
-namespace {
-
-int pagesIn(const QString& pdf)
-{
-    QFile file(pdf);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QString text = QString::fromLatin1(file.readAll());
-    return int(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
-}
-
-} // namespace
 
 using PictureSaver::PrintPlacement;
 using PictureSaver::printCanvas;
 using PictureSaver::printPlacement;
 
-TEST(PrintPlacement, ALandscapePictureOnAPortraitPageFillsTheWidthCentredVertically)
+TEST(PrintPlacement, FitsThePictureCentredAndRoundsHalvesToEven)
 {
-    const PrintPlacement p = printPlacement(1000, 1400, 200, 100);
-    EXPECT_EQ(p.width, 1000);
-    EXPECT_EQ(p.height, 500);
-    EXPECT_EQ(p.left, 0);
-    EXPECT_EQ(p.top, 450);
-}
-
-TEST(PrintPlacement, ASquarePictureTakesTheHeightFirstThenShrinksToTheWidth)
-{
-    const PrintPlacement p = printPlacement(1000, 1400, 100, 100);
-    EXPECT_EQ(p.width, 1000);
-    EXPECT_EQ(p.height, 1000);
-    EXPECT_EQ(p.left, 0);
-    EXPECT_EQ(p.top, 200);
-}
-
-TEST(PrintPlacement, ATallPictureFillsTheHeightCentredHorizontally)
-{
-    const PrintPlacement p = printPlacement(1000, 1400, 100, 200);
-    EXPECT_EQ(p.height, 1400);
-    EXPECT_EQ(p.width, 700);
-    EXPECT_EQ(p.left, 150);
-    EXPECT_EQ(p.top, 0);
-}
-
-TEST(PrintPlacement, RoundsHalvesToEven)
-{
-    // The 200-wide picture on a 201-wide page: left = 100.5 - 100 = 0.5 -> 0.
-    const PrintPlacement p = printPlacement(201, 1000, 100, 50);
-    EXPECT_EQ(p.width, 200);
-    EXPECT_EQ(p.height, 100);
-    EXPECT_EQ(p.left, 0);
-    EXPECT_EQ(p.top, 450);
+    struct Case
+    {
+        int pageWidth, pageHeight, pictureWidth, pictureHeight;
+        PrintPlacement expected; // left, top, width, height
+    };
+    const Case cases[] = {
+        {1000, 1400, 200, 100, {0, 450, 1000, 500}}, // landscape: the width, centred vertically
+        {1000, 1400, 100, 100, {0, 200, 1000, 1000}}, // square: the height first, shrunk to the width
+        {1000, 1400, 100, 200, {150, 0, 700, 1400}}, // tall: the height, centred horizontally
+        {201, 1000, 100, 50, {0, 450, 200, 100}},     // left = 100.5 - 100 = 0.5 -> 0
+    };
+    for (const Case& c : cases) {
+        const PrintPlacement p = printPlacement(c.pageWidth, c.pageHeight, c.pictureWidth, c.pictureHeight);
+        EXPECT_EQ(p.left, c.expected.left) << c.pictureWidth << "x" << c.pictureHeight;
+        EXPECT_EQ(p.top, c.expected.top) << c.pictureWidth << "x" << c.pictureHeight;
+        EXPECT_EQ(p.width, c.expected.width) << c.pictureWidth << "x" << c.pictureHeight;
+        EXPECT_EQ(p.height, c.expected.height) << c.pictureWidth << "x" << c.pictureHeight;
+    }
 }
 
 TEST(PrintCanvas, ThreeCopiesMakeAThreePageDocument)

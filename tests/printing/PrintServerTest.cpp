@@ -5,6 +5,8 @@
 // the print command's own step, and the pages that come out are counted.
 #include "ui/PicturePrinting.h"
 
+#include "support/TestTools.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -41,15 +43,6 @@ QString run(const QString& program, const QStringList& args)
     if (!process.waitForFinished(10000))
         return QStringLiteral("(timed out)");
     return QString::fromLocal8Bit(process.readAllStandardOutput() + process.readAllStandardError());
-}
-
-int pagesIn(const QString& pdf)
-{
-    QFile file(pdf);
-    if (!file.open(QIODevice::ReadOnly))
-        return -1;
-    const QString text = QString::fromLatin1(file.readAll());
-    return int(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
 }
 
 class PrintServer

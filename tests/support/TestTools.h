@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QRegularExpression>
 #include <ctime>
 #include <fcntl.h>
 #include <functional>
@@ -73,4 +74,14 @@ inline QByteArray encodedImage(const QImage& image, const char* format, int qual
     buffer.open(QIODevice::WriteOnly);
     image.save(&buffer, format, quality);
     return bytes;
+}
+
+// The pages of a PDF file, counted from its page objects; -1 when unreadable.
+inline int pagesIn(const QString& pdf)
+{
+    QFile file(pdf);
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QString text = QString::fromLatin1(file.readAll());
+    return int(text.count(QRegularExpression(QStringLiteral("/Type\\s*/Page(?!s)"))));
 }
