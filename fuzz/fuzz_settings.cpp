@@ -29,14 +29,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const bool read = SettingsFile::read(path, settings);
     if (read && size >= size_t(SettingsFile::MaxBytes))
         __builtin_trap(); // a file this large is never a settings file
-
-    // The options window reads the same lines into its controls.
-    SettingsFile::LineReader lines(path);
-    QString text;
-    double number = 0;
-    for (int i = 0; i < 5; ++i)
-        lines.nextNumber(number);
-    while (lines.nextText(text)) {
-    }
     return 0;
 }
