@@ -5,6 +5,7 @@
 #include "app/SingleInstance.h"
 #include "library/PicturePackImport.h"
 #include "platform/KeyboardFilter.h"
+#include "platform/KeyboardLock.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Random.h"
 #include "ui/SoundBoard.h"
@@ -157,6 +158,7 @@ int main(int argc, char** argv)
     Random random;
     SoundBoard sounds(random);
     KeyboardFilter keyboard;
+    keyboard.setGrabber(KeyboardLock::forPlatform());
 
     FrmMain window({folder, random, sounds, keyboard});
     QObject::connect(&window, &FrmMain::programEnded, &app, &QCoreApplication::quit, Qt::QueuedConnection);
