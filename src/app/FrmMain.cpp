@@ -18,9 +18,11 @@
 #include "platform/Log.h"
 
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QWindow>
 
 namespace {
 
@@ -368,6 +370,21 @@ void FrmMain::coverScreen()
         showFullScreen();
     raise();
     activateWindow();
+    waitUntilShown();
+}
+
+void FrmMain::waitUntilShown()
+{
+    // A Wayland compositor maps a window when its first frame arrives and
+    // gives it the focus then. Were the picture browser shown before that,
+    // the main window would take the focus from it as it appeared, leaving
+    // the child in front of a browser that hears no keys.
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+        return;
+    QWindow* window = windowHandle();
+    QDeadlineTimer deadline(2000);
+    while (window && !window->isExposed() && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 50);
 }
 
 void FrmMain::endProgram()

@@ -136,6 +136,7 @@ private:
     void placeParentalButtons();
     void resetBubbles();
     void coverScreen();
+    void waitUntilShown();
 
     // Construction.
     void createControls();

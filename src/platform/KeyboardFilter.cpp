@@ -14,6 +14,14 @@ namespace {
 constexpr int RetryIntervalMs = 50;
 constexpr int RetryCount = 40;
 
+bool asksForFocusWhenShown(const QWindow* window)
+{
+    if (QGuiApplication::platformName() != QLatin1String("wayland"))
+        return false;
+    return window->isTopLevel() && window->type() != Qt::Popup && window->type() != Qt::ToolTip
+        && (window->modality() != Qt::NonModal || window->type() == Qt::Dialog);
+}
+
 bool windowSystemGrab(QWindow* window, bool grab)
 {
     return window->setKeyboardGrabEnabled(grab);
@@ -124,6 +132,21 @@ bool KeyboardFilter::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ShortcutOverride:
         if (KeyboardRule::swallows(*static_cast<QKeyEvent*>(event)))
             return true;
+        break;
+    case QEvent::Show:
+        // X11 window managers focus a window that appears; a Wayland
+        // compositor waits to be asked, and a browser or prompt the child
+        // sees but that hears no keys would leave the keyboard with the
+        // window behind it.
+        if (auto* window = qobject_cast<QWindow*>(watched); window && asksForFocusWhenShown(window)) {
+            QMetaObject::invokeMethod(
+                this,
+                [target = QPointer<QWindow>(window)] {
+                    if (target && target->isVisible())
+                        target->requestActivate();
+                },
+                Qt::QueuedConnection);
+        }
         break;
     case QEvent::Hide:
         // A menu that closes releases the whole keyboard, not just its own grab.

@@ -5,7 +5,7 @@
 #include "e2e/LineRegions.h"
 #include "e2e/TintalooProcess.h"
 #include "e2e/TintalooScreen.h"
-#include "e2e/XDesktop.h"
+#include "e2e/TestDesktop.h"
 #include "library/BookStore.h"
 #include "paint/PictureSaver.h"
 #include "platform/ProgramFolder.h"
@@ -150,13 +150,13 @@ protected:
         for (int attempt = 0; attempt < 40; ++attempt) {
             const QPoint target = colouredBubblePixel(desktop->screenshot(), attempt % 5);
             if (target.x() < 0) {
-                XDesktop::pause(250);
+                TestDesktop::pause(250);
                 continue;
             }
             const QRgb before = desktop->screenshot().pixel(backdrop);
             desktop->click(target);
             QRgb after = before;
-            XDesktop::waitFor(
+            TestDesktop::waitFor(
                 [&] {
                     after = desktop->screenshot().pixel(backdrop);
                     return after != before;
@@ -186,7 +186,7 @@ protected:
         return {-1, -1};
     }
 
-    XDesktop* desktop = nullptr;
+    TestDesktop* desktop = nullptr;
     QTemporaryDir data;
     std::unique_ptr<TintalooProcess> program;
     std::unique_ptr<TintalooScreen> screen;
@@ -200,11 +200,14 @@ TEST_F(ColouringJourney, FirstRunColourChangeReopenAndQuit)
 
     // The welcome, then the options: sounds off, and continue.
     const auto welcome = screen->waitForActive(
-        [](const XDesktop::WindowInfo& w) { return w.name.contains(QLatin1String("Welcome")); });
+        [](const TestDesktop::WindowInfo& w) { return w.name.contains(QLatin1String("Welcome")); });
     ASSERT_TRUE(welcome.isValid()) << "no welcome window" << log();
+    // A window that just came to the front takes a moment to hear the
+    // pointer (a Wayland compositor focuses it before its first frame).
+    TestDesktop::pause(400);
     desktop->click(welcome.geometry.bottomRight() - QPoint(32, 20));
     const auto options = screen->waitForActive(
-        [](const XDesktop::WindowInfo& w) { return w.name.contains(QLatin1String("Options")); });
+        [](const TestDesktop::WindowInfo& w) { return w.name.contains(QLatin1String("Options")); });
     ASSERT_TRUE(options.isValid()) << "no options window after the welcome" << log();
     desktop->click(options.geometry.topLeft() + QPoint(18, 24)); // "Play sound effects"
     desktop->click(options.geometry.bottomRight() - QPoint(32, 20)); // "Continue"
@@ -226,7 +229,7 @@ TEST_F(ColouringJourney, FirstRunColourChangeReopenAndQuit)
     // The canvas shows the line picture where the layout puts it.
     const QPoint origin = TintalooScreen::canvasOrigin(linePicture.size());
     int agree = 0, total = 0;
-    XDesktop::waitFor(
+    TestDesktop::waitFor(
         [&] {
             const QImage shot = desktop->screenshot();
             agree = total = 0;
@@ -279,7 +282,7 @@ TEST_F(ColouringJourney, FirstRunColourChangeReopenAndQuit)
     ASSERT_TRUE(third.isValid()) << log();
     // (Polled: the program may still be drawing.)
     int inColour = 0;
-    XDesktop::waitFor(
+    TestDesktop::waitFor(
         [&] {
             const QImage shot = desktop->screenshot();
             const QPoint cell = TintalooScreen::browserCell(third, 0);
@@ -294,7 +297,7 @@ TEST_F(ColouringJourney, FirstRunColourChangeReopenAndQuit)
     desktop->click(TintalooScreen::browserCell(third, 0));
     ASSERT_TRUE(screen->waitForMainWindow().isValid()) << log();
     StrokeColour reopened;
-    XDesktop::waitFor(
+    TestDesktop::waitFor(
         [&] {
             reopened = strokeColour(desktop->screenshot(), strokePoints(run[0], run[1], origin, 40));
             return bool(showsColour(reopened, colour));

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-class XDesktop;
+class TestDesktop;
 
 // The one private desktop of this test program, started before the first
 // real-window test and stopped after the last. The test program itself is a
@@ -11,7 +11,7 @@ namespace E2e {
 
 // The running desktop, or null: then skipReason() says which tools are
 // missing, or startError() why the desktop did not come up.
-XDesktop* desktop();
+TestDesktop* desktop();
 QString skipReason();
 QString startError();
 

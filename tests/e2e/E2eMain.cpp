@@ -1,7 +1,8 @@
-// The real-window test program: starts its own X desktop (Xvfb and openbox),
-// then runs the tintaloo program on it. Listing the tests starts nothing.
+// The real-window test program: starts its own desktop (Xvfb and openbox, or
+// a headless sway), then runs the tintaloo program on it. Listing the tests
+// starts nothing.
 #include "e2e/E2eEnvironment.h"
-#include "e2e/XDesktop.h"
+#include "e2e/TestDesktop.h"
 
 #include <QGuiApplication>
 #include <gtest/gtest.h>
@@ -11,7 +12,7 @@ namespace {
 
 struct DesktopState
 {
-    std::unique_ptr<XDesktop> desktop;
+    std::unique_ptr<TestDesktop> desktop;
     std::unique_ptr<QGuiApplication> app;
     QString skipReason;
     QString startError;
@@ -31,23 +32,26 @@ public:
     void SetUp() override
     {
         DesktopState& s = state();
-        const QStringList missing = XDesktop::missingTools();
+        const QStringList missing = E2e::missingTools();
         if (!missing.isEmpty()) {
             s.skipReason = QStringLiteral("SKIPPED, NOT PASSED: missing ") + missing.join(QStringLiteral(", "))
-                + QStringLiteral("; ") + XDesktop::installHint();
+                + QStringLiteral("; ") + E2e::installHint();
             makeApplication("offscreen");
             return;
         }
-        auto desktop = std::make_unique<XDesktop>();
+        std::unique_ptr<TestDesktop> desktop = E2e::makeDesktop();
         QString error;
         if (!desktop->start(&error)) {
             s.startError = QStringLiteral("the test desktop did not start: ") + error;
             makeApplication("offscreen");
             return;
         }
-        qputenv("DISPLAY", desktop->display().toLocal8Bit());
+        const QProcessEnvironment env = desktop->environment();
+        if (env.contains(QStringLiteral("DISPLAY")))
+            qputenv("DISPLAY", env.value(QStringLiteral("DISPLAY")).toLocal8Bit());
+        const QByteArray platform = desktop->clientPlatform();
         s.desktop = std::move(desktop);
-        makeApplication("xcb");
+        makeApplication(platform.constData());
     }
 
     void TearDown() override
@@ -69,7 +73,7 @@ private:
 
 } // namespace
 
-XDesktop* E2e::desktop()
+TestDesktop* E2e::desktop()
 {
     return state().desktop.get();
 }

@@ -12,7 +12,7 @@ struct KioskKey
     const char* action;   // openbox actions, XML
 };
 
-inline constexpr std::array<KioskKey, 17> KioskKeys = {{
+inline constexpr std::array<KioskKey, 19> KioskKeys = {{
     {"alt+F4", "A-F4", "<action name=\"Close\"/>"},
     {"alt+Tab", "A-Tab", "<action name=\"NextWindow\"><dialog>no</dialog></action>"},
     {"alt+space", "A-space", "<action name=\"ShowMenu\"><menu>client-menu</menu></action>"},
@@ -30,4 +30,7 @@ inline constexpr std::array<KioskKey, 17> KioskKeys = {{
     {"alt+F2", "A-F2", "<action name=\"Iconify\"/>"},
     {"ctrl+alt+Left", "C-A-Left", "<action name=\"GoToDesktop\"><to>left</to><wrap>yes</wrap></action>"},
     {"alt+Escape", "A-Escape", "<action name=\"Lower\"/><action name=\"FocusToBottom\"/><action name=\"Unfocus\"/>"},
+    // A terminal on GNOME and Ubuntu, and a tiling desktop's launcher.
+    {"ctrl+alt+t", "C-A-t", "<action name=\"Iconify\"/>"},
+    {"super+Return", "W-Return", "<action name=\"Iconify\"/>"},
 }};

@@ -7,7 +7,6 @@
 #include "e2e/TintalooProcess.h"
 #include "e2e/TintalooScreen.h"
 #include "e2e/XDesktop.h"
-#include "ui/frmParentMessage.h"
 
 #include <QDir>
 #include <QFile>
@@ -16,13 +15,8 @@
 
 namespace {
 
-constexpr int OpenButton = 102;
-constexpr int QuitButton = 150;
-constexpr int SettingsButton = 154;
-constexpr int OkButton = 115;
+constexpr int OkButton = TintalooScreen::OkButton;
 constexpr int BrowserCloseButton = 114;
-// "Check for updates" on the options window, which asks through a parent notice.
-const QPoint UpdatesLink(40, 437);
 
 // Long enough for the window manager to act on a key it saw.
 constexpr int SettleMs = 300;
@@ -40,7 +34,8 @@ protected:
     void SetUp() override
     {
         E2E_REQUIRE_DESKTOP();
-        desktop = E2e::desktop();
+        desktop = dynamic_cast<XDesktop*>(E2e::desktop());
+        ASSERT_NE(desktop, nullptr);
         ASSERT_TRUE(data.isValid());
         QFile settings(data.filePath(QStringLiteral("Settings.ini")));
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
@@ -145,52 +140,6 @@ protected:
             recover(seen);
     }
 
-    Window openBrowser()
-    {
-        if (!screen->clickButton(OpenButton, TintalooScreen::barArea()))
-            return {};
-        return screen->waitForBrowser();
-    }
-
-    static bool isOptions(const Window& w) { return w.name.contains(QLatin1String("Options")); }
-    static bool isNotice(const Window& w)
-    {
-        return w.geometry.size() == QSize(frmParentMessage::WindowWidth, frmParentMessage::WindowHeight);
-    }
-
-    Window openOptions()
-    {
-        const Window now = desktop->activeWindow();
-        if (isOptions(now))
-            return now;
-        if (isNotice(now))
-            desktop->key(QStringLiteral("Escape"));
-        else if (!screen->clickButton(SettingsButton, TintalooScreen::barArea()))
-            return {};
-        else {
-            const Window prompt = screen->waitForPrompt();
-            if (!prompt.isValid() || !screen->clickButton(OkButton, prompt.geometry))
-                return {};
-        }
-        return screen->waitForActive(isOptions);
-    }
-
-    Window openNotice()
-    {
-        const Window options = openOptions();
-        if (!options.isValid())
-            return {};
-        desktop->click(options.geometry.topLeft() + UpdatesLink);
-        return screen->waitForActive(isNotice);
-    }
-
-    Window openQuitPrompt()
-    {
-        if (!screen->clickButton(QuitButton, TintalooScreen::barArea()))
-            return {};
-        return screen->waitForPrompt();
-    }
-
     XDesktop* desktop = nullptr;
     QTemporaryDir data;
     QProcess decoy;
@@ -225,7 +174,7 @@ TEST_F(KioskKeysTest, NoCombinationTakesTheChildOutOfTheProgram)
 
     for (const KioskKey& key : KioskKeys)
         pressWithWindowInFront("picture browser", key, TintalooScreen::isBrowser,
-                               [this] { return openBrowser(); });
+                               [this] { return screen->openBrowser(); });
     if (TintalooScreen::isBrowser(desktop->activeWindow())) {
         ASSERT_TRUE(screen->clickButton(BrowserCloseButton, desktop->activeWindow().geometry)) << log();
         ASSERT_TRUE(screen->waitForMainWindow().isValid()) << log();
@@ -235,9 +184,9 @@ TEST_F(KioskKeysTest, NoCombinationTakesTheChildOutOfTheProgram)
         pressWithWindowInFront("canvas after the browser", KioskKeys[i], isCanvas, canvasInFront);
 
     for (const KioskKey& key : KioskKeys)
-        pressWithWindowInFront("options window", key, isOptions, [this] { return openOptions(); });
+        pressWithWindowInFront("options window", key, TintalooScreen::isOptions, [this] { return screen->openOptions(); });
     for (const KioskKey& key : KioskKeys)
-        pressWithWindowInFront("parent notice", key, isNotice, [this] { return openNotice(); });
+        pressWithWindowInFront("parent notice", key, TintalooScreen::isNotice, [this] { return screen->openNotice(); });
     // Cancel on the notice, then on the options window.
     for (int i = 0; i < 4 && !isCanvas(desktop->activeWindow()); ++i) {
         if (!screen->isProgramWindow(desktop->activeWindow()))
@@ -249,12 +198,12 @@ TEST_F(KioskKeysTest, NoCombinationTakesTheChildOutOfTheProgram)
 
     for (const KioskKey& key : KioskKeys)
         pressWithWindowInFront("quit prompt", key, TintalooScreen::isPrompt,
-                               [this] { return openQuitPrompt(); });
+                               [this] { return screen->openQuitPrompt(); });
 
     // And the prompt still answers: OK ends the program normally.
     Window prompt = desktop->activeWindow();
     if (!TintalooScreen::isPrompt(prompt))
-        prompt = openQuitPrompt();
+        prompt = screen->openQuitPrompt();
     ASSERT_TRUE(prompt.isValid()) << log();
     ASSERT_TRUE(screen->clickButton(OkButton, prompt.geometry)) << log();
     ASSERT_TRUE(program->waitForExit(15000)) << "the program did not end after OK" << log();

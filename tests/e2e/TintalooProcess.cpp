@@ -1,10 +1,10 @@
 #include "e2e/TintalooProcess.h"
 
-#include "e2e/XDesktop.h"
+#include "e2e/TestDesktop.h"
 
 #include <QFile>
 
-TintalooProcess::TintalooProcess(const XDesktop& desktop, const QString& dataFolder)
+TintalooProcess::TintalooProcess(const TestDesktop& desktop, const QString& dataFolder)
     : m_desktop(desktop)
     , m_dataFolder(dataFolder)
 {
@@ -32,7 +32,10 @@ bool TintalooProcess::start()
     m_process->setProcessEnvironment(env);
     m_process->setProcessChannelMode(QProcess::MergedChannels);
     m_process->setStandardOutputFile(m_logPath);
-    m_process->start(QStringLiteral(TINTALOO_PROGRAM), {QStringLiteral("--data-dir"), m_dataFolder});
+    m_desktop.handOver(m_dataFolder);
+    QStringList command = m_desktop.launcher();
+    command << QStringLiteral(TINTALOO_PROGRAM) << QStringLiteral("--data-dir") << m_dataFolder;
+    m_process->start(command.takeFirst(), command);
     return m_process->waitForStarted(10000);
 }
 

@@ -4,14 +4,14 @@
 #include <QString>
 #include <memory>
 
-class XDesktop;
+class TestDesktop;
 
 // The real, built tintaloo program running on a test desktop with its own
 // data folder. Whatever it prints goes to a log kept for failure messages.
 class TintalooProcess
 {
 public:
-    TintalooProcess(const XDesktop& desktop, const QString& dataFolder);
+    TintalooProcess(const TestDesktop& desktop, const QString& dataFolder);
     ~TintalooProcess();
     TintalooProcess(const TintalooProcess&) = delete;
     TintalooProcess& operator=(const TintalooProcess&) = delete;
@@ -26,7 +26,7 @@ public:
     QString log() const;
 
 private:
-    const XDesktop& m_desktop;
+    const TestDesktop& m_desktop;
     QString m_dataFolder;
     QString m_logPath;
     std::unique_ptr<QProcess> m_process;

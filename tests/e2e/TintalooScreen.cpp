@@ -6,10 +6,14 @@
 #include "library/frmOpen.h"
 #include "ui/Resources.h"
 #include "ui/frmMessage.h"
+#include "ui/frmParentMessage.h"
 
 #include <cstdlib>
 
 namespace {
+
+// "Check for updates" on the options window, which asks through a parent notice.
+const QPoint UpdatesLink(40, 437);
 
 // The pictures of the command and tool buttons, left to right along the bar.
 constexpr int BarButtons[] = {102, 146, 110, 130, 108, 105, 119, 143};
@@ -36,7 +40,7 @@ bool pictureAt(const QImage& screen, const QImage& picture, int left, int top)
 
 } // namespace
 
-TintalooScreen::TintalooScreen(const XDesktop& desktop, TintalooProcess& program)
+TintalooScreen::TintalooScreen(const TestDesktop& desktop, TintalooProcess& program)
     : m_desktop(desktop)
     , m_program(program)
 {
@@ -49,7 +53,7 @@ bool TintalooScreen::isProgramWindow(const Window& window) const
 
 bool TintalooScreen::isMainWindow(const Window& window)
 {
-    return window.geometry == QRect(0, 0, XDesktop::ScreenWidth, XDesktop::ScreenHeight);
+    return window.geometry == QRect(0, 0, TestDesktop::ScreenWidth, TestDesktop::ScreenHeight);
 }
 
 bool TintalooScreen::isBrowser(const Window& window)
@@ -64,14 +68,65 @@ bool TintalooScreen::isPrompt(const Window& window)
     return window.geometry.size() == QSize(frmMessage::WindowWidth, frmMessage::CollapsedHeight);
 }
 
+bool TintalooScreen::isOptions(const Window& window)
+{
+    return window.name.contains(QLatin1String("Options"));
+}
+
+bool TintalooScreen::isNotice(const Window& window)
+{
+    return window.geometry.size() == QSize(frmParentMessage::WindowWidth, frmParentMessage::WindowHeight);
+}
+
+TintalooScreen::Window TintalooScreen::openBrowser() const
+{
+    if (!clickButton(OpenButton, barArea()))
+        return {};
+    return waitForBrowser();
+}
+
+TintalooScreen::Window TintalooScreen::openOptions() const
+{
+    const Window now = m_desktop.activeWindow();
+    if (isOptions(now))
+        return now;
+    if (isNotice(now))
+        m_desktop.key(QStringLiteral("Escape"));
+    else if (!clickButton(SettingsButton, barArea()))
+        return {};
+    else {
+        const Window prompt = waitForPrompt();
+        if (!prompt.isValid() || !clickButton(OkButton, prompt.geometry))
+            return {};
+    }
+    return waitForActive(isOptions);
+}
+
+TintalooScreen::Window TintalooScreen::openNotice() const
+{
+    const Window options = openOptions();
+    if (!options.isValid())
+        return {};
+    m_desktop.click(options.geometry.topLeft() + UpdatesLink);
+    return waitForActive(isNotice);
+}
+
+TintalooScreen::Window TintalooScreen::openQuitPrompt() const
+{
+    if (!clickButton(QuitButton, barArea()))
+        return {};
+    return waitForPrompt();
+}
+
 TintalooScreen::Window TintalooScreen::waitForActive(const std::function<bool(const Window&)>& test,
                                                      int timeoutMs) const
 {
     Window found;
-    XDesktop::waitFor(
+    TestDesktop::waitFor(
         [&] {
             if (!m_program.isRunning())
                 return true;
+            m_desktop.settle();
             const Window active = m_desktop.activeWindow();
             if (isProgramWindow(active) && test(active))
                 found = active;
@@ -109,7 +164,7 @@ bool TintalooScreen::clickButton(int bitmap, const QRect& area) const
 {
     QPoint at(-1, -1);
     // The program may still be drawing the window that holds the button.
-    XDesktop::waitFor(
+    TestDesktop::waitFor(
         [&] {
             at = findButton(bitmap, area);
             return at.x() >= 0;
@@ -138,14 +193,14 @@ QPoint TintalooScreen::browserCell(const Window& browser, int index)
 QPoint TintalooScreen::canvasOrigin(QSize picture)
 {
     // The canvas is centred in the area below the bar.
-    const int below = XDesktop::ScreenHeight - FrmMain::BarHeight;
-    return QPoint(int(XDesktop::ScreenWidth / 2.0f - picture.width() / 2.0f),
+    const int below = TestDesktop::ScreenHeight - FrmMain::BarHeight;
+    return QPoint(int(TestDesktop::ScreenWidth / 2.0f - picture.width() / 2.0f),
                   FrmMain::BarHeight + int(below / 2.0f - picture.height() / 2.0f));
 }
 
 QRect TintalooScreen::barArea()
 {
-    return QRect(0, 0, XDesktop::ScreenWidth, FrmMain::BarHeight);
+    return QRect(0, 0, TestDesktop::ScreenWidth, FrmMain::BarHeight);
 }
 
 QRect TintalooScreen::paletteArea()
@@ -153,10 +208,10 @@ QRect TintalooScreen::paletteArea()
     int left = 0;
     for (int bitmap : BarButtons)
         left += Resources::bitmap(bitmap).width();
-    return QRect(left, 0, XDesktop::ScreenWidth - left, FrmMain::BarHeight);
+    return QRect(left, 0, TestDesktop::ScreenWidth - left, FrmMain::BarHeight);
 }
 
 QPoint TintalooScreen::backdropPoint()
 {
-    return QPoint(4, XDesktop::ScreenHeight - 4);
+    return QPoint(4, TestDesktop::ScreenHeight - 4);
 }

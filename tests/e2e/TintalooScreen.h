@@ -1,6 +1,6 @@
 #pragma once
 
-#include "e2e/XDesktop.h"
+#include "e2e/TestDesktop.h"
 
 #include <QImage>
 #include <QPoint>
@@ -17,14 +17,28 @@ class TintalooProcess;
 class TintalooScreen
 {
 public:
-    using Window = XDesktop::WindowInfo;
+    using Window = TestDesktop::WindowInfo;
 
-    TintalooScreen(const XDesktop& desktop, TintalooProcess& program);
+    TintalooScreen(const TestDesktop& desktop, TintalooProcess& program);
+
+    static constexpr int OpenButton = 102;
+    static constexpr int QuitButton = 150;
+    static constexpr int SettingsButton = 154;
+    static constexpr int OkButton = 115;
 
     bool isProgramWindow(const Window& window) const;
     static bool isMainWindow(const Window& window);
     static bool isBrowser(const Window& window);
     static bool isPrompt(const Window& window);
+    static bool isOptions(const Window& window);
+    static bool isNotice(const Window& window);
+
+    // The roads a child or a parent takes to each window, from wherever the
+    // program stands; an invalid window when it did not come to the front.
+    Window openBrowser() const;
+    Window openOptions() const;
+    Window openNotice() const;
+    Window openQuitPrompt() const;
 
     // Waits until a window of the program that passes test is active; an
     // invalid window when none was in timeoutMs (or the program ended).
@@ -53,6 +67,6 @@ public:
     static QPoint backdropPoint();
 
 private:
-    const XDesktop& m_desktop;
+    const TestDesktop& m_desktop;
     TintalooProcess& m_program;
 };

@@ -36,7 +36,7 @@ QString xmlEscaped(const QString& text)
 
 } // namespace
 
-QStringList XDesktop::missingTools()
+QStringList E2e::missingTools()
 {
     QStringList missing;
     for (const Tool& tool : Tools) {
@@ -46,7 +46,7 @@ QStringList XDesktop::missingTools()
     return missing;
 }
 
-QString XDesktop::installHint()
+QString E2e::installHint()
 {
     return QStringLiteral("install them with: apt-get install xvfb openbox xdotool x11-utils "
                           "(scripts/setup-debian.sh does)");
@@ -303,31 +303,7 @@ QImage XDesktop::screenshot() const
     return screen->grabWindow(0).toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-QStringList XDesktop::markers() const
+std::unique_ptr<TestDesktop> E2e::makeDesktop()
 {
-    return QDir(m_scratch.filePath(QStringLiteral("markers"))).entryList(QDir::Files, QDir::Name);
-}
-
-void XDesktop::clearMarkers() const
-{
-    QDir folder(m_scratch.filePath(QStringLiteral("markers")));
-    for (const QString& name : folder.entryList(QDir::Files))
-        folder.remove(name);
-}
-
-bool XDesktop::waitFor(const std::function<bool()>& condition, int timeoutMs)
-{
-    QDeadlineTimer deadline(timeoutMs);
-    while (true) {
-        if (condition())
-            return true;
-        if (deadline.hasExpired())
-            return false;
-        pause(50);
-    }
-}
-
-void XDesktop::pause(int ms)
-{
-    QThread::msleep(ulong(ms));
+    return std::make_unique<XDesktop>();
 }

@@ -1,0 +1,39 @@
+#include "e2e/TestDesktop.h"
+
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QThread>
+
+QString TestDesktop::markerFolder() const
+{
+    return m_scratch.filePath(QStringLiteral("markers"));
+}
+
+QStringList TestDesktop::markers() const
+{
+    return QDir(markerFolder()).entryList(QDir::Files, QDir::Name);
+}
+
+void TestDesktop::clearMarkers() const
+{
+    QDir folder(markerFolder());
+    for (const QString& name : folder.entryList(QDir::Files))
+        folder.remove(name);
+}
+
+bool TestDesktop::waitFor(const std::function<bool()>& condition, int timeoutMs)
+{
+    QDeadlineTimer deadline(timeoutMs);
+    while (true) {
+        if (condition())
+            return true;
+        if (deadline.hasExpired())
+            return false;
+        pause(50);
+    }
+}
+
+void TestDesktop::pause(int ms)
+{
+    QThread::msleep(ulong(ms));
+}
