@@ -67,6 +67,8 @@ protected:
     // The window manager cannot close the browser: leaving it is the
     // child's choice, through a thumbnail or "nevermind".
     void closeEvent(QCloseEvent* event) override;
+    // Nor can Escape.
+    void reject() override {}
 
 private:
     void buildWindow();

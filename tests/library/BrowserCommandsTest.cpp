@@ -75,12 +75,18 @@ TEST_F(Browser, CloseHandsBackNothingWithACancelSound)
     EXPECT_TRUE(QStringList({"CANCEL0", "CANCEL1", "CANCEL2", "CANCEL3"}).contains(sounds.lastPlayed()));
 }
 
-TEST_F(Browser, TheWindowManagerCannotCloseIt)
+TEST_F(Browser, NeitherTheWindowManagerNorEscapeCloseIt)
 {
+    settings.Play_Sound = true;
+    sounds.setEnabled(true);
     data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
-    open([](QWidget* w) {
+    open([this](QWidget* w) {
         EXPECT_FALSE(ModalDriver::closeByWindowManager(w));
         EXPECT_TRUE(w->isVisible());
+        sounds.clearLastPlayed();
+        QTest::keyClick(w, Qt::Key_Escape);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(sounds.lastPlayed().isEmpty());
         clickButton(w, "cClose");
     });
     EXPECT_TRUE(browser().Filename.isEmpty());
