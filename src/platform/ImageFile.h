@@ -21,6 +21,10 @@ constexpr int MaxJpegScans = 100;
 constexpr int MinJpegScans = 16;
 constexpr qint64 JpegScanPixels = 4LL * 1024 * 1024;
 int jpegScanLimit(qint64 pixels);
+// However its bytes are arranged, no picture keeps a decoder reading longer
+// than this; one that would is damaged. The largest pictures allowed read in
+// well under a second.
+constexpr int MaxDecodeMilliseconds = 3000;
 
 // Reads a BMP, GIF or JPEG file into an RGB32 image. The format is taken
 // from the file's first bytes, never from its name, and only those three
@@ -37,8 +41,9 @@ QImage read(const QString& path);
 // checked against a kind must also be whole by its own structure (a GIF
 // that ends before its trailer, a JPEG before its end marker or a BMP
 // before its last row is damaged), which a picture cut out of a larger
-// file needs. Throws AppError(InvalidPicture).
-QImage decode(const QByteArray& bytes, const QByteArray& format = {});
+// file needs. Reading takes at most timeLimitMs. Throws
+// AppError(InvalidPicture).
+QImage decode(const QByteArray& bytes, const QByteArray& format = {}, int timeLimitMs = MaxDecodeMilliseconds);
 // Whether decode() would succeed; cheaper, as the pixels are not converted.
 // announcedPixels (when given) receives the pixel count the header
 // announced, once it could be read, so that callers can bound their work.

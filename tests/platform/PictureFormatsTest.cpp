@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <functional>
+#include <random>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -32,6 +33,62 @@ QImage smallPicture()
     image.fill(qRgb(255, 255, 255));
     image.setPixel(1, 1, qRgb(0, 0, 0));
     return image;
+}
+
+// A progressive JPEG whose last scan is repeated until it has scans in all,
+// with before its first scan what the decoder skips: a comment segment and
+// stray bytes.
+QByteArray scansBehindAComment(int scans)
+{
+    QImage source = smallPicture().scaled(64, 48);
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    EXPECT_TRUE(writer.write(source));
+    const QByteArray jpeg = buffer.data();
+    const qsizetype first = jpeg.indexOf("\xFF\xDA");
+    const qsizetype last = jpeg.lastIndexOf("\xFF\xDA");
+    const qsizetype end = jpeg.lastIndexOf("\xFF\xD9");
+    const QByteArray own = jpeg.mid(first, last - first);
+    const int ownScans = int(own.count("\xFF\xDA"));
+    QByteArray out = jpeg.left(first) + QByteArray("\xFF\xFE\x00\x06" "note", 8) + "stray" + own;
+    for (int k = ownScans; k < scans; ++k)
+        out += jpeg.mid(last, end - last);
+    return out + "\xFF\xD9";
+}
+
+// A noisy progressive JPEG whose largest scan is repeated up to the scan
+// limit: within every rule, yet much to decode.
+QByteArray heavyProgressive(int side)
+{
+    QImage noise(side, side, QImage::Format_RGB32);
+    std::mt19937 random(5);
+    for (int y = 0; y < side; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(noise.scanLine(y));
+        for (int x = 0; x < side; ++x)
+            row[x] = 0xFF000000u | (random() & 0xFFFFFFu);
+    }
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.setQuality(95);
+    EXPECT_TRUE(writer.write(noise));
+    const QByteArray jpeg = buffer.data();
+    QList<qsizetype> starts;
+    for (qsizetype at = jpeg.indexOf("\xFF\xDA"); at >= 0; at = jpeg.indexOf("\xFF\xDA", at + 2))
+        starts << at;
+    const qsizetype end = jpeg.lastIndexOf("\xFF\xD9");
+    starts << end;
+    QByteArray largest;
+    for (qsizetype k = 0; k + 1 < starts.size(); ++k)
+        if (starts[k + 1] - starts[k] > largest.size())
+            largest = jpeg.mid(starts[k], starts[k + 1] - starts[k]);
+    QByteArray out = jpeg.left(end);
+    for (qsizetype k = starts.size() - 1; k < ImageFile::MaxJpegScans; ++k)
+        out += largest;
+    return out + "\xFF\xD9";
 }
 
 } // namespace
@@ -116,11 +173,28 @@ TEST(PictureFormats, AJpegWithTooManyScansIsDamaged)
     ASSERT_TRUE(writer.write(source));
     EXPECT_EQ(ImageFile::read(path).size(), QSize(64, 48));
 
+    // Counted as the decoder meets them, whatever lies in front.
+    EXPECT_EQ(ImageFile::decode(scansBehindAComment(12)).size(), QSize(64, 48));
+    clock.restart();
+    EXPECT_EQ(errorNumber([] { ImageFile::decode(scansBehindAComment(2006)); }), ErrorNumber::InvalidPicture);
+    EXPECT_LT(clock.elapsed(), 1000);
+
     // Each scan is a pass over the whole picture: large pictures may have
     // fewer, yet always enough for the usual ten.
     EXPECT_EQ(ImageFile::jpegScanLimit(2048 * 2048), 100);
     EXPECT_EQ(ImageFile::jpegScanLimit(4096 * 4096), 25);
     EXPECT_EQ(ImageFile::jpegScanLimit(8000 * 8000), 16);
+}
+
+TEST(PictureFormats, NoPictureKeepsTheDecoderLongerThanItsTimeLimit)
+{
+    const QByteArray heavy = heavyProgressive(1024);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(errorNumber([&] { ImageFile::decode(heavy, {}, 10); }), ErrorNumber::InvalidPicture);
+    EXPECT_LT(clock.elapsed(), 400);
+    // Within the usual limit the same picture is read.
+    EXPECT_EQ(ImageFile::decode(heavy).size(), QSize(1024, 1024));
 }
 
 TEST(PictureFormats, OnlyRegularFilesAreRead)
