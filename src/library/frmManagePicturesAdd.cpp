@@ -119,32 +119,35 @@ void frmManagePictures::addPictureFiles(const QStringList& sources)
 
 frmManagePictures::AddOutcome frmManagePictures::addPicture(const QString& source, const QString& book)
 {
-    const QString name = QFileInfo(source).fileName();
-    const auto faulty = [this, &name]() {
-        notify(QStringLiteral("The file '") + name
+    const QString sourceName = QFileInfo(source).fileName();
+    const auto faulty = [this, &sourceName]() {
+        notify(QStringLiteral("The file '") + sourceName
                + QStringLiteral("' is faulty. Not all pictures you selected may have been added."));
         return AddOutcome::Skipped;
     };
+    // A PNG goes into the book as a BMP of the same base name.
+    const bool png = sourceName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    const QString name = png ? sourceName.chopped(4) + QStringLiteral(".bmp") : sourceName;
     if (!BookStore::isSafePictureName(name))
         return faulty();
     if (FolderListing(bookPath(book), FolderListing::Kind::Files).contains(name))
         return pictureExists(book);
     const QByteArray bytes = readWhole(source);
-    if (bytes.isEmpty())
+    if (bytes.isEmpty() || png != ImageFile::isPng(bytes))
         return faulty();
     QImage picture;
     try {
-        picture = ImageFile::read(source);
+        picture = ImageFile::readForImport(source);
     } catch (const AppError& e) {
         qCWarning(Log::files) << "The picture" << source << "cannot be added:" << e.description();
         return faulty();
     }
     if (!BlackAndWhite::isPure(picture)) {
-        notify(QStringLiteral("Could not add the file '") + name
+        notify(QStringLiteral("Could not add the file '") + sourceName
                + QStringLiteral("' because it is not pure Black and White."));
-        return addBlackAndWhiteCopy(name, picture, book);
+        return addBlackAndWhiteCopy(sourceName, picture, book);
     }
-    return writePicture(name, bytes, book);
+    return writePicture(name, png ? ImageFile::encodeBmp24(picture) : bytes, book);
 }
 
 // Offers the picture made pure (each pixel black or white by its lightness)
@@ -197,7 +200,7 @@ void frmManagePictures::addPictures()
     }
     cFileDialog dialog;
     dialog.DialogTitle = QStringLiteral("Add pictures to ") + book;
-    dialog.Filter = QStringLiteral("Pictures (*.bmp,*.gif,*.jpg)|*.bmp;*.gif;*.jpg");
+    dialog.Filter = QStringLiteral("Pictures (*.bmp,*.gif,*.jpg,*.png)|*.bmp;*.gif;*.jpg;*.png");
     dialog.flags = cFileDialog::FileMustExist | cFileDialog::AllowMultiSelect;
     dialog.hwnd = this;
     dialog.InitDir = QDir::homePath();

@@ -29,9 +29,11 @@ bool startsWith(const QByteArray& bytes, const char* magic, qsizetype size)
 }
 
 // The decoder for the bytes, chosen from their first bytes alone; empty for
-// anything that is not BMP, GIF or JPEG.
-QByteArray formatOf(const QByteArray& bytes)
+// anything that is not BMP, GIF or JPEG, or PNG where it is allowed.
+QByteArray formatOf(const QByteArray& bytes, bool pngAllowed = false)
 {
+    if (pngAllowed && startsWith(bytes, "\x89PNG\r\n\x1A\n", 8))
+        return QByteArrayLiteral("png");
     if (startsWith(bytes, "BM", 2))
         return QByteArrayLiteral("bmp");
     if (startsWith(bytes, "GIF87a", 6) || startsWith(bytes, "GIF89a", 6))
@@ -317,12 +319,18 @@ QImage read(const QString& path)
     return decode(readRegularFile(path));
 }
 
+bool isPng(const QByteArray& bytes)
+{
+    return formatOf(bytes, true) == "png";
+}
+
 namespace {
 
 // The decoding itself, without the conversion to RGB32.
-QImage decodeRaw(const QByteArray& bytes, const QByteArray& wanted, qint64* announcedPixels, int timeLimitMs)
+QImage decodeRaw(const QByteArray& bytes, const QByteArray& wanted, qint64* announcedPixels, int timeLimitMs,
+                 bool pngAllowed = false)
 {
-    const QByteArray format = formatOf(bytes);
+    const QByteArray format = formatOf(bytes, pngAllowed);
     if (format.isEmpty() || (!wanted.isEmpty() && (format != wanted || structuralEnd(bytes, 0, format) < 0)))
         damaged();
     if (format == "bmp")
@@ -389,6 +397,11 @@ QImage flattened(QImage image)
 QImage decode(const QByteArray& bytes, const QByteArray& format, int timeLimitMs)
 {
     return flattened(decodeRaw(bytes, format, nullptr, timeLimitMs));
+}
+
+QImage readForImport(const QString& path)
+{
+    return flattened(decodeRaw(readRegularFile(path), {}, nullptr, MaxDecodeMilliseconds, true));
 }
 
 bool decodes(const QByteArray& bytes, const QByteArray& format, qint64* announcedPixels)

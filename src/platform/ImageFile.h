@@ -35,6 +35,12 @@ constexpr int MaxDecodeMilliseconds = 3000;
 // MaxPixels pixels or a side above MaxSide, or a JPEG of more scans than
 // jpegScanLimit() allows for its size.
 QImage read(const QString& path);
+// The same for a picture a parent adds from outside the books, which may
+// also be a PNG (it is written into a book as a BMP: PNG is never read from
+// a book).
+QImage readForImport(const QString& path);
+// Whether the bytes begin as a PNG file does.
+bool isPng(const QByteArray& bytes);
 
 // Decodes a picture held in memory with the same guards. format ("bmp",
 // "gif" or "jpeg"), when given, is the kind the bytes must be; a picture

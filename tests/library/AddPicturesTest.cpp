@@ -146,6 +146,32 @@ TEST_F(AddPictures, AnImpurePictureCanComeInAsABlackAndWhiteCopy)
     EXPECT_EQ(copy.pixel(39, 25) & 0xFFFFFF, 0xFFFFFFu);
 }
 
+TEST_F(AddPictures, APngComesInAsABmp)
+{
+    drawOutside(QStringLiteral("bee.bmp"));
+    ASSERT_TRUE(QImage(outside("bee.bmp")).save(outside("bee.png"), "PNG"));
+    // Under a PNG name, but a BMP inside: refused like any picture that is
+    // not what it says.
+    ASSERT_TRUE(QFile::copy(outside("bee.bmp"), outside("ant.png")));
+    frmManagePictures w(data.folder());
+    WindowWatch::Notices notices;
+    FileDialogDriver::SeenPtr seen;
+    run<frmManagePictures>(w, [this, &seen](frmManagePictures* win) {
+        seen = chooseFiles({outside("bee.png"), outside("ant.png")});
+        command(win, 2);
+        EXPECT_EQ(shown(win), QStringList({"bee.bmp", "cat.bmp"}));
+        command(win, 4);
+    });
+    EXPECT_EQ(seen->shownFilters, QStringList{QStringLiteral("Pictures (*.bmp,*.gif,*.jpg,*.png)")});
+    EXPECT_EQ(notices.texts(),
+              QStringList{QStringLiteral("The file 'ant.png' is faulty. Not all pictures you selected may have been "
+                                         "added.")});
+    const QImage added(file(QStringLiteral("/books/Animals/bee.bmp")));
+    EXPECT_EQ(added, QImage(outside("bee.bmp")).convertToFormat(added.format()));
+    EXPECT_EQ(fileBytes(file(QStringLiteral("/books/Animals/bee.bmp"))).left(2), QByteArray("BM"));
+    EXPECT_FALSE(exists(QStringLiteral("/books/Animals/bee.png")));
+}
+
 TEST_F(AddPictures, AFailedWriteIsReportedAndStopsTheAdding)
 {
     drawOutside(QStringLiteral("ant.bmp"));
