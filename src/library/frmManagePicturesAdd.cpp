@@ -6,7 +6,9 @@
 #include "library/BookStore.h"
 #include "library/FolderListing.h"
 #include "library/frmBookTitle.h"
+#include "library/frmLineArtPreview.h"
 #include "paint/BlackAndWhite.h"
+#include "paint/LineArt.h"
 #include "platform/AtomicFile.h"
 #include "platform/AppError.h"
 #include "platform/ImageFile.h"
@@ -17,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 
 namespace {
 
@@ -150,19 +153,26 @@ frmManagePictures::AddOutcome frmManagePictures::addPicture(const QString& sourc
     return writePicture(name, png ? ImageFile::encodeBmp24(picture) : bytes, book);
 }
 
-// Offers the picture made pure (each pixel black or white by its lightness)
-// in its place, as a BMP under the same base name: "cat.jpg" -> "cat.bmp".
+// Offers the picture made into line art in its place, shown first, as a BMP
+// under the same base name: "cat.jpg" -> "cat.bmp".
 frmManagePictures::AddOutcome frmManagePictures::addBlackAndWhiteCopy(const QString& name, const QImage& picture,
                                                                       const QString& book)
 {
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString copyName = name.left(dot) + QStringLiteral(".bmp");
-    if (!ask(QStringLiteral("Would you like to add a black and white copy of '") + name
-             + QStringLiteral("' instead? It will be added to the book as '") + copyName + QStringLiteral("'.")))
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QImage page = LineArt::fromPhoto(picture);
+    QGuiApplication::restoreOverrideCursor();
+    frmLineArtPreview preview(QStringLiteral("Would you like to add a black and white copy of '") + name
+                                  + QStringLiteral("' instead? It will be added to the book as '") + copyName
+                                  + QStringLiteral("'."),
+                              page, this);
+    preview.exec();
+    if (!preview.Accepted)
         return AddOutcome::Skipped;
     if (FolderListing(bookPath(book), FolderListing::Kind::Files).contains(copyName))
         return pictureExists(book);
-    return writePicture(copyName, ImageFile::encodeBmp24(BlackAndWhite::toPure(picture)), book);
+    return writePicture(copyName, ImageFile::encodeBmp24(page), book);
 }
 
 frmManagePictures::AddOutcome frmManagePictures::pictureExists(const QString& book)

@@ -131,7 +131,10 @@ QImage fromPhoto(const QImage& photo)
 {
     if (photo.isNull())
         return {};
-    const QImage rgb = photo.convertToFormat(QImage::Format_RGB32);
+    const QImage rgb = (photo.width() > MaxSide || photo.height() > MaxSide
+                            ? photo.scaled(MaxSide, MaxSide, Qt::KeepAspectRatio, Qt::SmoothTransformation)
+                            : photo)
+                           .convertToFormat(QImage::Format_RGB32);
     const int width = rgb.width();
     const int height = rgb.height();
     // Each colour on its own: a yellow shape on a grey sky of the same

@@ -15,8 +15,13 @@ constexpr int MinRegionPixels = 40;
 // ...and every black pixel lies in a black square of this side.
 constexpr int MinLineWidth = 3;
 
-// The line art of photo (any size, any format), RGB32, pure black and
-// white (BlackAndWhite::isPure). A null photo gives a null image.
+// A photo with a longer side is made this size first (aspect kept): no
+// colouring page is larger, and the work stays within memory.
+constexpr int MaxSide = 2048;
+
+// The line art of photo (any format), RGB32, pure black and white
+// (BlackAndWhite::isPure), as large as the photo up to MaxSide. A null
+// photo gives a null image.
 QImage fromPhoto(const QImage& photo);
 
 } // namespace LineArt
