@@ -12,6 +12,7 @@
 #include "platform/AtomicFile.h"
 #include "platform/AppError.h"
 #include "platform/ImageFile.h"
+#include "ui/ScreenLayout.h"
 #include "ui/cFileDialog.h"
 #include "ui/mMain.h"
 #include "platform/Log.h"
@@ -20,6 +21,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QScreen>
 
 namespace {
 
@@ -145,11 +147,16 @@ frmManagePictures::AddOutcome frmManagePictures::addPicture(const QString& sourc
         qCWarning(Log::files) << "The picture" << source << "cannot be added:" << e.description();
         return faulty();
     }
+    const QSize area = canvasArea();
+    const bool large = picture.width() > area.width() || picture.height() > area.height();
     if (!BlackAndWhite::isPure(picture)) {
         notify(QStringLiteral("Could not add the file '") + sourceName
                + QStringLiteral("' because it is not pure Black and White."));
-        return addBlackAndWhiteCopy(sourceName, picture, book);
+        // Drawn at the size it will have: lines made smaller would thin out.
+        return addBlackAndWhiteCopy(sourceName, large ? fitted(picture, area) : picture, book);
     }
+    if (large)
+        return addFittedCopy(sourceName, picture, book);
     return writePicture(name, png ? ImageFile::encodeBmp24(picture) : bytes, book);
 }
 
@@ -173,6 +180,39 @@ frmManagePictures::AddOutcome frmManagePictures::addBlackAndWhiteCopy(const QStr
     if (FolderListing(bookPath(book), FolderListing::Kind::Files).contains(copyName))
         return pictureExists(book);
     return writePicture(copyName, ImageFile::encodeBmp24(page), book);
+}
+
+// A picture larger than the canvas area would be shown cut off: it is
+// offered made smaller to fit (aspect kept), made pure again, as a BMP.
+frmManagePictures::AddOutcome frmManagePictures::addFittedCopy(const QString& name, const QImage& picture,
+                                                               const QString& book)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString copyName = name.left(dot) + QStringLiteral(".bmp");
+    const QImage page = BlackAndWhite::toPure(fitted(picture, canvasArea()));
+    if (!ask(QStringLiteral("The picture '") + name + QStringLiteral("' is larger than the page (")
+             + QString::number(picture.width()) + QStringLiteral(" x ") + QString::number(picture.height())
+             + QStringLiteral(" pixels). Would you like to add it made smaller to fit, ")
+             + QString::number(page.width()) + QStringLiteral(" x ") + QString::number(page.height())
+             + QStringLiteral(" pixels, as '") + copyName + QStringLiteral("'?")))
+        return AddOutcome::Skipped;
+    if (FolderListing(bookPath(book), FolderListing::Kind::Files).contains(copyName))
+        return pictureExists(book);
+    return writePicture(copyName, ImageFile::encodeBmp24(page), book);
+}
+
+QImage frmManagePictures::fitted(const QImage& picture, QSize area)
+{
+    return picture.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QSize frmManagePictures::canvasArea() const
+{
+    if (m_canvasArea.isValid())
+        return m_canvasArea;
+    // The main window fills the screen this window is on.
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    return ScreenLayout::canvasArea(shown ? shown->geometry().size() : QSize(1024, 768));
 }
 
 frmManagePictures::AddOutcome frmManagePictures::pictureExists(const QString& book)

@@ -194,6 +194,41 @@ TEST_F(AddPictures, APngComesInAsABmp)
     EXPECT_FALSE(exists(QStringLiteral("/books/Animals/bee.png")));
 }
 
+TEST_F(AddPictures, APictureLargerThanThePageIsOfferedFitted)
+{
+    QImage big(400, 100, QImage::Format_RGB32);
+    big.fill(Qt::white);
+    for (int y = 40; y < 60; ++y)
+        for (int x = 0; x < 400; ++x)
+            big.setPixel(x, y, qRgb(0, 0, 0));
+    ASSERT_TRUE(big.save(outside("wide.gif"), "BMP")); // a BMP under a GIF name is read all the same
+    ASSERT_TRUE(big.save(outside("long.bmp"), "BMP"));
+    frmManagePictures w(data.folder());
+    w.setCanvasArea(QSize(200, 150));
+    WindowWatch::Notices notices;
+    run<frmManagePictures>(w, [this, &notices](frmManagePictures* win) {
+        chooseFiles({outside("wide.gif")});
+        command(win, 2);
+        notices.setPressCancel(true);
+        chooseFiles({outside("long.bmp")});
+        command(win, 2);
+        EXPECT_EQ(shown(win), QStringList({"cat.bmp", "wide.bmp"}));
+        command(win, 4);
+    });
+    EXPECT_EQ(notices.texts(),
+              QStringList({QStringLiteral("The picture 'wide.gif' is larger than the page (400 x 100 pixels). Would "
+                                          "you like to add it made smaller to fit, 200 x 50 pixels, as 'wide.bmp'?"),
+                           QStringLiteral("The picture 'long.bmp' is larger than the page (400 x 100 pixels). Would "
+                                          "you like to add it made smaller to fit, 200 x 50 pixels, as "
+                                          "'long.bmp'?")}));
+    const QImage page(file(QStringLiteral("/books/Animals/wide.bmp")));
+    ASSERT_EQ(page.size(), QSize(200, 50));
+    EXPECT_TRUE(BlackAndWhite::isPure(page));
+    EXPECT_EQ(page.pixel(100, 25) & 0xFFFFFF, 0x000000u);
+    EXPECT_EQ(page.pixel(100, 5) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_FALSE(exists(QStringLiteral("/books/Animals/long.bmp")));
+}
+
 TEST_F(AddPictures, AFailedWriteIsReportedAndStopsTheAdding)
 {
     drawOutside(QStringLiteral("ant.bmp"));
