@@ -3,6 +3,7 @@
 // see.
 #include "paint/BlackAndWhite.h"
 #include "paint/LineArt.h"
+#include "platform/FloodFill.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -57,35 +58,14 @@ bool isBlack(const QImage& image, int x, int y)
     return x < 0 || y < 0 || x >= image.width() || y >= image.height() || (image.pixel(x, y) & 0xFFFFFF) == 0;
 }
 
-// The sizes of the white areas, 4-connected as colour fills them.
-std::vector<int> whiteAreas(const QImage& image)
+// The sizes of the white areas, each filled as a child's colour fills it.
+std::vector<qint64> whiteAreas(QImage image)
 {
-    std::vector<int> sizes;
-    std::vector<char> seen(size_t(image.width()) * size_t(image.height()), 0);
-    std::vector<QPoint> stack;
+    std::vector<qint64> sizes;
     for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x) {
-            if (isBlack(image, x, y) || seen[size_t(y) * size_t(image.width()) + size_t(x)])
-                continue;
-            int size = 0;
-            stack.assign(1, QPoint(x, y));
-            seen[size_t(y) * size_t(image.width()) + size_t(x)] = 1;
-            while (!stack.empty()) {
-                const QPoint p = stack.back();
-                stack.pop_back();
-                ++size;
-                for (const QPoint& n : {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)}) {
-                    if (isBlack(image, n.x(), n.y()))
-                        continue;
-                    char& mark = seen[size_t(n.y()) * size_t(image.width()) + size_t(n.x())];
-                    if (!mark) {
-                        mark = 1;
-                        stack.push_back(n);
-                    }
-                }
-            }
-            sizes.push_back(size);
-        }
+        for (int x = 0; x < image.width(); ++x)
+            if (image.pixel(x, y) == 0xFFFFFFFFu)
+                sizes.push_back(floodFill(image, x, y, qRgb(255, 0, 0)));
     return sizes;
 }
 
@@ -114,7 +94,7 @@ TEST(LineArt, PhotosBecomePagesOfColourableAreasInThickLines)
         const QImage page = LineArt::fromPhoto(photo(360, 270, seed));
         ASSERT_EQ(page.size(), QSize(360, 270));
         EXPECT_TRUE(BlackAndWhite::isPure(page));
-        const std::vector<int> areas = whiteAreas(page);
+        const std::vector<qint64> areas = whiteAreas(page);
         EXPECT_GE(areas.size(), 8u);
         EXPECT_GE(*std::min_element(areas.begin(), areas.end()), LineArt::MinRegionPixels);
         int black = 0;
