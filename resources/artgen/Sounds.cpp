@@ -1,6 +1,7 @@
 // The program's sound effects, synthesised: soft plucks and blips, chimes,
 // bubble pops, questioning "hmm?" calls, arpeggios. Written as 16-bit mono
-// PCM at 22050 Hz, peaks at about -6 dBFS, with 5 ms fades against clicks.
+// PCM at 22050 Hz, all equally loud (the same RMS level, -16 dBFS; peaks stay
+// below -1 dBFS), faded in over 5 ms and out over 20 ms against clicks.
 #include "ArtWriter.h"
 #include "Generators.h"
 
@@ -15,6 +16,8 @@
 namespace {
 
 constexpr int kRate = 22050;
+const double kTargetRms = std::pow(10.0, -16.0 / 20);
+const double kMaxPeak = std::pow(10.0, -1.0 / 20);
 
 struct Partial {
     double ratio;
@@ -88,17 +91,25 @@ public:
     QByteArray wav() const
     {
         std::vector<double> s = m_samples;
-        const size_t fade = size_t(0.005 * kRate);
+        const size_t fadeIn = size_t(0.005 * kRate);
+        const size_t fadeOut = std::min(s.size() / 2, size_t(0.02 * kRate));
         for (size_t i = 0; i < s.size(); ++i) {
-            if (i < fade)
-                s[i] *= double(i) / fade;
-            if (s.size() - 1 - i < fade)
-                s[i] *= double(s.size() - 1 - i) / fade;
+            if (i < fadeIn)
+                s[i] *= double(i) / fadeIn;
+            const size_t left = s.size() - 1 - i;
+            if (left < fadeOut) // a raised cosine: no corner at either end of the fade
+                s[i] *= 0.5 - 0.5 * std::cos(M_PI * double(left) / fadeOut);
         }
+        // Loudness follows the RMS level, not the peak: a short pluck and a
+        // held note at one peak sound 8 dB apart.
         double peak = 0.0;
-        for (double v : s)
+        double energy = 0.0;
+        for (double v : s) {
             peak = std::max(peak, std::abs(v));
-        const double gain = peak > 0.0 ? 0.5 / peak : 0.0; // -6 dBFS
+            energy += v * v;
+        }
+        const double rms = s.empty() ? 0.0 : std::sqrt(energy / double(s.size()));
+        const double gain = rms > 0.0 ? std::min(kTargetRms / rms, kMaxPeak / peak) : 0.0;
         for (double& v : s)
             v *= gain;
         return encode(s);
@@ -243,8 +254,9 @@ QByteArray ok()
 QByteArray beep()
 {
     Track t(0.15);
+    // Fallen to a tenth by its end, so it dies away rather than stops.
     t.add({.start = 0, .length = 0.15, .from = 880.0, .partials = &kPure, .attack = 0.006,
-           .decay = 0.2});
+           .decay = 0.06});
     return t.wav();
 }
 

@@ -7,6 +7,7 @@
 #include "platform/PointerTracker.h"
 #include "ui/AnimationPause.h"
 #include "ui/AnimationTimer.h"
+#include "ui/ScreenLayout.h"
 #include "ui/cAniCursor.h"
 
 #include <QWidget>
@@ -42,7 +43,7 @@ public:
         KeyboardFilter& keyboard;
     };
 
-    static constexpr int BarHeight = 132;
+    static constexpr int BarHeight = ScreenLayout::BarHeight;
 
     explicit FrmMain(const Services& services, QWidget* parent = nullptr);
     ~FrmMain() override;

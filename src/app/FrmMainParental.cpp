@@ -14,6 +14,8 @@
 #include "ui/pButton.h"
 #include "platform/Log.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -139,11 +141,13 @@ void FrmMain::printCommand()
                        settings.Use_Parental_password))
         return;
     QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted) {
+    const QString name = QFileInfo(canvas.CurrentPicture()).completeBaseName();
+    const auto dialog = PicturePrinting::makeDialog(
+        printer,
+        QDir::homePath() + QLatin1Char('/') + (name.isEmpty() ? QStringLiteral("picture") : name)
+            + QStringLiteral(".pdf"),
+        this);
+    if (dialog->exec() != QDialog::Accepted) {
         closingStep();
         return;
     }

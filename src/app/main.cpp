@@ -13,7 +13,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QTextStream>
-#include <cstring>
 #include <optional>
 
 namespace {
@@ -76,12 +75,17 @@ void acceptHandOvers(SingleInstance& instance, FrmMain& window)
     });
 }
 
+// Asked with the same parser as everything else, so "-import-pack" means
+// what "--import-pack" does. Qt's own options (-platform) are not known
+// before an application takes them out; such a command line is read again
+// once the application exists.
 bool asksForPackImport(int argc, char** argv)
 {
-    for (int i = 1; i < argc; ++i)
-        if (std::strcmp(argv[i], "--import-pack") == 0 || std::strncmp(argv[i], "--import-pack=", 14) == 0)
-            return true;
-    return false;
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    CommandLine commandLine;
+    return commandLine.parse(arguments) == CommandLine::Outcome::Run && !commandLine.importPack().isEmpty();
 }
 
 // Parses the arguments and checks the data folder they name (or the
@@ -99,7 +103,17 @@ std::optional<int> readCommandLine(CommandLine& commandLine, QString& location)
 }
 
 // "--import-pack FILE" installs a pack for a script or a file manager: no
-// window opens, so no display is needed.
+// window opens.
+int importPack(const CommandLine& commandLine, const QString& location)
+{
+    ProgramFolder folder(location);
+    seedFromInstalledDefaults(folder);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return importPicturePackFromCommandLine(folder, commandLine.importPack(), out, err);
+}
+
+// The import without a display.
 int importPackWithoutWindows(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
@@ -109,11 +123,7 @@ int importPackWithoutWindows(int argc, char** argv)
     QString location;
     if (const auto exitCode = readCommandLine(commandLine, location))
         return *exitCode;
-    ProgramFolder folder(location);
-    seedFromInstalledDefaults(folder);
-    QTextStream out(stdout);
-    QTextStream err(stderr);
-    return importPicturePackFromCommandLine(folder, commandLine.importPack(), out, err);
+    return importPack(commandLine, location);
 }
 
 } // namespace
@@ -134,6 +144,8 @@ int main(int argc, char** argv)
     QString location;
     if (const auto exitCode = readCommandLine(commandLine, location))
         return *exitCode;
+    if (!commandLine.importPack().isEmpty())
+        return importPack(commandLine, location);
     ProgramFolder folder(location);
 
     SingleInstance instance(folder.root());

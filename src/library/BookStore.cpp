@@ -1,6 +1,7 @@
 #include "library/BookStore.h"
 
 #include "imaging/cNDib.h"
+#include "library/PicturePackInstaller.h"
 #include "platform/AppError.h"
 #include "platform/AtomicFile.h"
 #include "platform/ImageFile.h"
@@ -114,7 +115,9 @@ bool BookStore::isOwnPicturesName(const QString& book) const
 QStringList BookStore::books() const
 {
     QStringList names = FolderListing(booksFolder(), FolderListing::Kind::Folders).sortedNames();
-    names.removeIf([this](const QString& name) { return !m_folder.holds(bookFolder(name)); });
+    names.removeIf([this](const QString& name) {
+        return FolderListing::isHiddenName(name) || !m_folder.holds(bookFolder(name));
+    });
     return names;
 }
 
@@ -194,6 +197,8 @@ QImage BookStore::makeThumbnail(const QString& source, const QString& thumbPath,
 int BookStore::removeStaleTemporaries() const
 {
     int removed = AtomicFile::removeStaleTemporaries(m_folder.root());
+    if (m_folder.holds(booksFolder()))
+        removed += PicturePackInstaller::sweepAbandonedImports(booksFolder());
     QStringList folders;
     for (const QString& book : books())
         folders << bookFolder(book);

@@ -87,8 +87,9 @@ public:
     int sweepOrphanThumbnails(const QString& folder) const;
     static int sweepOrphanThumbnails(FolderListing& listing);
     // Deletes stale temporary files of interrupted writes (AtomicFile) in the
-    // program folder, the book folders and the coloured folders. Returns
-    // how many were deleted.
+    // program folder, the book folders and the coloured folders, and the
+    // temporary folders of cut-off pack imports. Returns how many were
+    // deleted.
     int removeStaleTemporaries() const;
 
     // "/books/own pictures/own_" + n + ".bmp" for the lowest n >= 0 that is

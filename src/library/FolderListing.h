@@ -35,6 +35,10 @@ public:
     void add(const QString& name);
     void remove(const QString& name);
 
+    // Names that begin with a dot are the system's or this program's work in
+    // progress (an import's temporary folder), never books or pictures.
+    static bool isHiddenName(const QString& name) { return name.startsWith(QLatin1Char('.')); }
+
     // The order used for every listing: case-insensitive, ties by exact name
     // so that the order never depends on the file system.
     static bool lessByName(const QString& a, const QString& b);

@@ -109,7 +109,7 @@ void LibraryWindow::loadBooks(const QString& select)
     for (const QString& name : names) {
         // A folder that is a link leading out of the program folder is not a
         // book of this program.
-        if (isInsideProgramFolder(top.pathOf(name)))
+        if (!FolderListing::isHiddenName(name) && isInsideProgramFolder(top.pathOf(name)))
             cBooks->addItem(name);
     }
     if (cBooks->count() == 0)

@@ -113,19 +113,6 @@ bool prepareBooksFolder(const QString& books, QString& reason)
     return true;
 }
 
-// A temporary folder left by an import that never finished (the power went
-// off) would show as a book: one older than an hour is swept away.
-void sweepAbandonedTemporaryFolders(const QString& books)
-{
-    const QFileInfoList entries = QDir(books).entryInfoList({TemporaryPrefix + QLatin1Char('*')},
-                                                            QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
-    const QDateTime hourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
-    for (const QFileInfo& entry : entries)
-        if (!entry.isSymLink() && entry.lastModified().toUTC() < hourAgo
-            && !QDir(entry.absoluteFilePath()).removeRecursively())
-            qCWarning(Log::files) << "Could not remove the abandoned import" << entry.absoluteFilePath();
-}
-
 mode_t folderMode()
 {
     const mode_t mask = ::umask(0);
@@ -192,6 +179,23 @@ bool readPackFile(const QString& path, QByteArray& bytes, QString& reason)
     return true;
 }
 
+int sweepAbandonedImports(const QString& books)
+{
+    const QFileInfoList entries = QDir(books).entryInfoList({TemporaryPrefix + QLatin1Char('*')},
+                                                            QDir::Dirs | QDir::Hidden | QDir::NoDotAndDotDot);
+    const QDateTime hourAgo = QDateTime::currentDateTimeUtc().addSecs(-3600);
+    int removed = 0;
+    for (const QFileInfo& entry : entries) {
+        if (entry.isSymLink() || entry.lastModified().toUTC() >= hourAgo)
+            continue;
+        if (QDir(entry.absoluteFilePath()).removeRecursively())
+            ++removed;
+        else
+            qCWarning(Log::files) << "Could not remove the abandoned import" << entry.absoluteFilePath();
+    }
+    return removed;
+}
+
 Outcome install(const ProgramFolder& folder, const PicturePack::Contents& contents, const QByteArray& pack)
 {
     if (contents.status != PicturePack::Status::Ok)
@@ -228,7 +232,7 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
     if (toWrite.isEmpty())
         return outcome;
 
-    sweepAbandonedTemporaryFolders(books);
+    sweepAbandonedImports(books);
     QTemporaryDir temp(books + QLatin1Char('/') + TemporaryPrefix + QStringLiteral("XXXXXX"));
     if (!temp.isValid())
         return failed(Kind::WriteFailed, QStringLiteral("Could not write into the folder '") + books

@@ -43,6 +43,11 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
 // Reads, checks and installs the pack file at path.
 Outcome importFile(const ProgramFolder& folder, const QString& path);
 
+// Removes the temporary folders in books that imports cut off by a crash or
+// a power cut left behind (older than an hour, so a running import keeps
+// its own); how many went.
+int sweepAbandonedImports(const QString& books);
+
 // The words the parent reads about an outcome.
 QString message(const Outcome& outcome);
 

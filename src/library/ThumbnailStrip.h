@@ -17,6 +17,8 @@ public:
     // Sets the strip's height (its "inner height"), growing the image with
     // white room when needed; the content drawn so far stays.
     void setStripHeight(int height);
+    // Back to white, for drawing the strip again from the start.
+    void clear() { m_image.fill(0xFFFFFFFF); }
     // Everything drawn so far; rows below height() are spare room.
     const QImage& image() const { return m_image; }
 

@@ -3,6 +3,7 @@
 #include "library/LibraryWindow.h"
 
 #include <QImage>
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,9 @@ public:
 
     void setCurrentPicture(const QString& path) { m_currentPicture = path; }
     const QString& CurrentPicture() const { return m_currentPicture; }
+    // The canvas area pictures are measured against when added; by default
+    // the area below the bar on this window's screen.
+    void setCanvasArea(QSize area) { m_canvasArea = area; }
 
     // The longest book title: enough for any title a parent means.
     static constexpr int MaxTitleLength = 100;
@@ -45,6 +49,9 @@ private:
     enum class AddOutcome { Added, Skipped, Stop };
     AddOutcome addPicture(const QString& source, const QString& book);
     AddOutcome addBlackAndWhiteCopy(const QString& name, const QImage& picture, const QString& book);
+    AddOutcome addFittedCopy(const QString& name, const QImage& picture, const QString& book);
+    static QImage fitted(const QImage& picture, QSize area);
+    QSize canvasArea() const;
     AddOutcome pictureExists(const QString& book);
     AddOutcome writePicture(const QString& name, const QByteArray& bytes, const QString& book);
     bool isAddableBook(const QString& book) const;
@@ -54,4 +61,5 @@ private:
     bool holdsOpenPicture(const QString& bookFolder) const;
 
     QString m_currentPicture;
+    QSize m_canvasArea;
 };

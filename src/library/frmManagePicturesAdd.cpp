@@ -6,10 +6,13 @@
 #include "library/BookStore.h"
 #include "library/FolderListing.h"
 #include "library/frmBookTitle.h"
+#include "library/frmLineArtPreview.h"
 #include "paint/BlackAndWhite.h"
+#include "paint/LineArt.h"
 #include "platform/AtomicFile.h"
 #include "platform/AppError.h"
 #include "platform/ImageFile.h"
+#include "ui/ScreenLayout.h"
 #include "ui/cFileDialog.h"
 #include "ui/mMain.h"
 #include "platform/Log.h"
@@ -17,6 +20,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
+#include <QScreen>
 
 namespace {
 
@@ -119,47 +124,95 @@ void frmManagePictures::addPictureFiles(const QStringList& sources)
 
 frmManagePictures::AddOutcome frmManagePictures::addPicture(const QString& source, const QString& book)
 {
-    const QString name = QFileInfo(source).fileName();
-    const auto faulty = [this, &name]() {
-        notify(QStringLiteral("The file '") + name
+    const QString sourceName = QFileInfo(source).fileName();
+    const auto faulty = [this, &sourceName]() {
+        notify(QStringLiteral("The file '") + sourceName
                + QStringLiteral("' is faulty. Not all pictures you selected may have been added."));
         return AddOutcome::Skipped;
     };
+    // A PNG goes into the book as a BMP of the same base name.
+    const bool png = sourceName.endsWith(QLatin1String(".png"), Qt::CaseInsensitive);
+    const QString name = png ? sourceName.chopped(4) + QStringLiteral(".bmp") : sourceName;
     if (!BookStore::isSafePictureName(name))
         return faulty();
     if (FolderListing(bookPath(book), FolderListing::Kind::Files).contains(name))
         return pictureExists(book);
     const QByteArray bytes = readWhole(source);
-    if (bytes.isEmpty())
+    if (bytes.isEmpty() || png != ImageFile::isPng(bytes))
         return faulty();
     QImage picture;
     try {
-        picture = ImageFile::read(source);
+        picture = ImageFile::readForImport(source);
     } catch (const AppError& e) {
         qCWarning(Log::files) << "The picture" << source << "cannot be added:" << e.description();
         return faulty();
     }
+    const QSize area = canvasArea();
+    const bool large = picture.width() > area.width() || picture.height() > area.height();
     if (!BlackAndWhite::isPure(picture)) {
-        notify(QStringLiteral("Could not add the file '") + name
+        notify(QStringLiteral("Could not add the file '") + sourceName
                + QStringLiteral("' because it is not pure Black and White."));
-        return addBlackAndWhiteCopy(name, picture, book);
+        // Drawn at the size it will have: lines made smaller would thin out.
+        return addBlackAndWhiteCopy(sourceName, large ? fitted(picture, area) : picture, book);
     }
-    return writePicture(name, bytes, book);
+    if (large)
+        return addFittedCopy(sourceName, picture, book);
+    return writePicture(name, png ? ImageFile::encodeBmp24(picture) : bytes, book);
 }
 
-// Offers the picture made pure (each pixel black or white by its lightness)
-// in its place, as a BMP under the same base name: "cat.jpg" -> "cat.bmp".
+// Offers the picture made into line art in its place, shown first, as a BMP
+// under the same base name: "cat.jpg" -> "cat.bmp".
 frmManagePictures::AddOutcome frmManagePictures::addBlackAndWhiteCopy(const QString& name, const QImage& picture,
                                                                       const QString& book)
 {
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString copyName = name.left(dot) + QStringLiteral(".bmp");
-    if (!ask(QStringLiteral("Would you like to add a black and white copy of '") + name
-             + QStringLiteral("' instead? It will be added to the book as '") + copyName + QStringLiteral("'.")))
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    const QImage page = LineArt::fromPhoto(picture);
+    QGuiApplication::restoreOverrideCursor();
+    frmLineArtPreview preview(QStringLiteral("Would you like to add a black and white copy of '") + name
+                                  + QStringLiteral("' instead? It will be added to the book as '") + copyName
+                                  + QStringLiteral("'."),
+                              page, this);
+    preview.exec();
+    if (!preview.Accepted)
         return AddOutcome::Skipped;
     if (FolderListing(bookPath(book), FolderListing::Kind::Files).contains(copyName))
         return pictureExists(book);
-    return writePicture(copyName, ImageFile::encodeBmp24(BlackAndWhite::toPure(picture)), book);
+    return writePicture(copyName, ImageFile::encodeBmp24(page), book);
+}
+
+// A picture larger than the canvas area would be shown cut off: it is
+// offered made smaller to fit (aspect kept), made pure again, as a BMP.
+frmManagePictures::AddOutcome frmManagePictures::addFittedCopy(const QString& name, const QImage& picture,
+                                                               const QString& book)
+{
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    const QString copyName = name.left(dot) + QStringLiteral(".bmp");
+    const QImage page = BlackAndWhite::toPure(fitted(picture, canvasArea()));
+    if (!ask(QStringLiteral("The picture '") + name + QStringLiteral("' is larger than the page (")
+             + QString::number(picture.width()) + QStringLiteral(" x ") + QString::number(picture.height())
+             + QStringLiteral(" pixels). Would you like to add it made smaller to fit, ")
+             + QString::number(page.width()) + QStringLiteral(" x ") + QString::number(page.height())
+             + QStringLiteral(" pixels, as '") + copyName + QStringLiteral("'?")))
+        return AddOutcome::Skipped;
+    if (FolderListing(bookPath(book), FolderListing::Kind::Files).contains(copyName))
+        return pictureExists(book);
+    return writePicture(copyName, ImageFile::encodeBmp24(page), book);
+}
+
+QImage frmManagePictures::fitted(const QImage& picture, QSize area)
+{
+    return picture.scaled(area, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+QSize frmManagePictures::canvasArea() const
+{
+    if (m_canvasArea.isValid())
+        return m_canvasArea;
+    // The main window fills the screen this window is on.
+    const QScreen* shown = screen() ? screen() : QGuiApplication::primaryScreen();
+    return ScreenLayout::canvasArea(shown ? shown->geometry().size() : QSize(1024, 768));
 }
 
 frmManagePictures::AddOutcome frmManagePictures::pictureExists(const QString& book)
@@ -197,7 +250,7 @@ void frmManagePictures::addPictures()
     }
     cFileDialog dialog;
     dialog.DialogTitle = QStringLiteral("Add pictures to ") + book;
-    dialog.Filter = QStringLiteral("Pictures (*.bmp,*.gif,*.jpg)|*.bmp;*.gif;*.jpg");
+    dialog.Filter = QStringLiteral("Pictures (*.bmp,*.gif,*.jpg,*.png)|*.bmp;*.gif;*.jpg;*.png");
     dialog.flags = cFileDialog::FileMustExist | cFileDialog::AllowMultiSelect;
     dialog.hwnd = this;
     dialog.InitDir = QDir::homePath();

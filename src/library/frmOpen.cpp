@@ -178,6 +178,7 @@ int frmOpen::exec()
             failLoad();
             return Rejected;
         }
+        tellUnreadable();
     } else {
         comingBack();
     }
@@ -218,6 +219,7 @@ bool frmOpen::loadBooks()
 int frmOpen::fillStrip()
 {
     m_table.clear();
+    m_unreadable.clear();
     if (!m_store.booksExist())
         return 0;
 
@@ -232,40 +234,13 @@ int frmOpen::fillStrip()
         if (!m_store.isOwnPicturesName(books.at(i)))
             passes.append({i, books.at(i)});
 
-    // Listing and placing come first, so that the strip is made once at its
-    // final height: a strip of a thousand thumbnails is tens of megabytes,
-    // and growing it book by book would copy it over and over.
     QList<BookContents> contents;
-    StripLayout layout(Pmb->width(), Pmb->height());
-    for (const auto& pass : passes) {
+    for (const auto& pass : passes)
         contents.append(m_store.readBook(pass.second));
-        const BookContents& book = contents.last();
-        if (book.pictures.isEmpty())
-            continue;
-        layout.beginBook();
-        for (const QString& file : book.pictures) {
-            const QPoint cell = layout.placeNext();
-            m_table.append(PictureEntry{cell.x(), cell.y(), file, book.folder()});
-        }
-        layout.endBook();
+    // A picture that cannot be read is left out and the strip laid out
+    // again without it; every round leaves out at least one, so it ends.
+    while (!drawStrip(contents, passes, int(books.size()))) {
     }
-    Pmb->setStripHeight(layout.height());
-
-    qsizetype entry = 0;
-    for (qsizetype b = 0; b < contents.size(); ++b) {
-        BookContents& book = contents[b];
-        showProgress(passes.at(b).first, int(books.size()), book.title);
-        for (const QString& file : std::as_const(book.pictures)) {
-            cNDib thumbnail;
-            if (!thumbnail.Make_From_Image(BookStore::browserThumbnail(book, file)))
-                throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
-            const PictureEntry& cell = m_table.at(entry++);
-            Pmb->drawThumbnail(thumbnail, cell.left, cell.top);
-            if (book.ownPictures)
-                Pmb->drawOwnFrame(cell.left, cell.top);
-        }
-    }
-
     Pmb->update();
     const bool scrolls = Pmb->height() > PB->height();
     cScroll[0]->setEnabled(scrolls);
@@ -283,6 +258,75 @@ void frmOpen::showProgress(int position, int count, const QString& title)
     // The progress line is repainted between books. The child's clicks wait
     // until the strip is ready: none may start another command meanwhile.
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+}
+
+bool frmOpen::drawStrip(QList<BookContents>& contents, const QList<std::pair<int, QString>>& passes,
+                        int bookCount)
+{
+    // Listing and placing come first, so that the strip is made once at its
+    // final height: a strip of a thousand thumbnails is tens of megabytes,
+    // and growing it book by book would copy it over and over.
+    m_table.clear();
+    StripLayout layout(Pmb->width(), Pmb->height());
+    for (const BookContents& book : std::as_const(contents)) {
+        if (book.pictures.isEmpty())
+            continue;
+        layout.beginBook();
+        for (const QString& file : book.pictures) {
+            const QPoint cell = layout.placeNext();
+            m_table.append(PictureEntry{cell.x(), cell.y(), file, book.folder()});
+        }
+        layout.endBook();
+    }
+    Pmb->setStripHeight(layout.height());
+
+    bool whole = true;
+    qsizetype entry = 0;
+    for (qsizetype b = 0; b < contents.size(); ++b) {
+        BookContents& book = contents[b];
+        showProgress(passes.at(b).first, bookCount, book.title);
+        QStringList unreadable;
+        for (const QString& file : std::as_const(book.pictures)) {
+            const PictureEntry& cell = m_table.at(entry++);
+            cNDib thumbnail;
+            try {
+                if (!thumbnail.Make_From_Image(BookStore::browserThumbnail(book, file)))
+                    throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
+            } catch (const AppError& e) {
+                qCWarning(Log::files) << "Left out the picture" << book.folder() << file << ":" << e.description();
+                unreadable << file;
+                continue;
+            }
+            Pmb->drawThumbnail(thumbnail, cell.left, cell.top);
+            if (book.ownPictures)
+                Pmb->drawOwnFrame(cell.left, cell.top);
+        }
+        for (const QString& file : std::as_const(unreadable)) {
+            book.pictures.removeOne(file);
+            m_unreadable << book.name + QLatin1Char('/') + file;
+            whole = false;
+        }
+    }
+    if (!whole)
+        Pmb->clear();
+    return whole;
+}
+
+// Once per load, the parent learns which pictures were left out.
+void frmOpen::tellUnreadable()
+{
+    if (m_unreadable.isEmpty())
+        return;
+    constexpr int MaxNamed = 20;
+    QString names = m_unreadable.mid(0, MaxNamed).join(QLatin1Char('\n'));
+    if (m_unreadable.size() > MaxNamed)
+        names += QStringLiteral("\n") + QStringLiteral("and %1 more").arg(m_unreadable.size() - MaxNamed);
+    frmParentMessage notice(parentWidget());
+    notice.setMessage(QStringLiteral("These pictures could not be read and were left out of the books. They may be "
+                                     "damaged; you can delete them in the picture manager.")
+                      + QLatin1Char('\n') + names);
+    notice.exec();
+    m_unreadable.clear();
 }
 
 void frmOpen::failLoad()

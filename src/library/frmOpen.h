@@ -25,8 +25,11 @@ struct Settings;
 //   Filename        the chosen picture, or "" when nothing was chosen;
 //   UnloadRequested the browser must be deleted, so that the next opening
 //                   rebuilds it (a new own picture, or more pictures asked for);
-//   LoadFailed      the books could not be loaded and the parent has been
+//   LoadFailed      the books could not be loaded (no books folder, or not
+//                   one picture that can be read) and the parent has been
 //                   told; the program ends.
+// Pictures that cannot be read are left out of the strip, and the parent is
+// told their names once per load.
 class frmOpen : public BorderedDialog
 {
     Q_OBJECT
@@ -67,6 +70,8 @@ protected:
     // The window manager cannot close the browser: leaving it is the
     // child's choice, through a thumbnail or "nevermind".
     void closeEvent(QCloseEvent* event) override;
+    // Nor can Escape.
+    void reject() override {}
 
 private:
     void buildWindow();
@@ -76,6 +81,10 @@ private:
 
     bool loadBooks();
     int fillStrip();
+    // Lays out and draws contents; false when some pictures could not be
+    // read, which are then taken out of contents and named in m_unreadable.
+    bool drawStrip(QList<BookContents>& contents, const QList<std::pair<int, QString>>& passes, int bookCount);
+    void tellUnreadable();
     void showProgress(int position, int count, const QString& title);
     void failLoad();
     void comingBack();
@@ -113,6 +122,7 @@ private:
     pButton* pMorePics = nullptr;
 
     QList<PictureEntry> m_table;
+    QStringList m_unreadable; // "book/file" of pictures left out of this load
     int m_chosen = -1;
     int m_grabOffset = 0;
     bool m_loaded = false;

@@ -123,14 +123,15 @@ SaveResult autoSave(Canvas& canvas, const ProgramFolder& programFolder)
             if (programFolder.holds(bookFolder))
                 removeIfThere(programFolder.path(QStringLiteral("/books/") + parts.book + QLatin1Char('/')
                                                  + parts.file + QStringLiteral(".tnl")));
+            // A picture that could not be written ends the save: the own
+            // picture is not rewritten from a canvas that was not kept.
             try {
-                if (canvasToJpeg(canvas.P, jpeg))
-                    canvas.setLast_saved_picture(jpeg);
-                else
-                    failed(SaveResult::Failed);
+                if (!canvasToJpeg(canvas.P, jpeg))
+                    return SaveResult::Failed;
+                canvas.setLast_saved_picture(jpeg);
             } catch (const AppError& e) {
                 qCWarning(Log::files) << "Could not save the coloured picture" << jpeg << ":" << e.description();
-                failed(resultOf(e));
+                return resultOf(e);
             }
         }
 

@@ -6,7 +6,9 @@
 // lightness, all three on a scale of 0 to 255. Every rounding goes to the
 // nearest integer with halves to even, so the results are exact and
 // repeatable: pure red (255, 0, 0) gives (0, 255, 128) and comes back as
-// (254, 2, 2); every grey comes back unchanged.
+// (254, 2, 2). A grey keeps no hue nor saturation, but only 129 of the 256
+// come back unchanged: the even levels and white; an odd level comes back
+// one level lighter.
 namespace modHSL {
 
 struct HSL

@@ -200,6 +200,9 @@ void frmParentalOptions::loadSettings()
     if (!QFileInfo::exists(SettingsFile::pathIn(m_folder))) {
         m_unreadableSettings = false;
         m_pendingNotice = LoadNotice::FirstRun;
+        // Without a password one click on Continue would let a child quit;
+        // the parent may still untick it.
+        Check3->setChecked(true);
     } else {
         m_unreadableSettings = true;
         m_pendingNotice = LoadNotice::Unreadable;

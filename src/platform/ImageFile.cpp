@@ -1,8 +1,8 @@
 #include "platform/ImageFile.h"
 
 #include "platform/AppError.h"
+#include "platform/DeadlineDevice.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -29,9 +29,11 @@ bool startsWith(const QByteArray& bytes, const char* magic, qsizetype size)
 }
 
 // The decoder for the bytes, chosen from their first bytes alone; empty for
-// anything that is not BMP, GIF or JPEG.
-QByteArray formatOf(const QByteArray& bytes)
+// anything that is not BMP, GIF or JPEG, or PNG where it is allowed.
+QByteArray formatOf(const QByteArray& bytes, bool pngAllowed = false)
 {
+    if (pngAllowed && startsWith(bytes, "\x89PNG\r\n\x1A\n", 8))
+        return QByteArrayLiteral("png");
     if (startsWith(bytes, "BM", 2))
         return QByteArrayLiteral("bmp");
     if (startsWith(bytes, "GIF87a", 6) || startsWith(bytes, "GIF89a", 6))
@@ -101,37 +103,49 @@ void checkGif(const QByteArray& bytes)
         damaged();
 }
 
-// The number of scans (SOS markers) in a JPEG, counted up to limit + 1.
-// Entropy-coded data is skipped byte by byte: inside it a 0xFF is followed
-// by a zero byte or a restart marker.
+// The number of scans (SOS markers) the decoder will meet, counted up to
+// limit + 1. Markers are found the way libjpeg finds them: whatever lies
+// between segments that is not a marker is skipped up to the next 0xFF (the
+// decoder only warns about it), so a segment of any kind, or garbage, in
+// front of the scans hides none of them. After a start of scan the
+// entropy-coded data runs to the next 0xFF that is neither stuffing (0xFF00)
+// nor a restart marker.
 int jpegScans(const QByteArray& bytes, int limit)
 {
     const uchar* p = reinterpret_cast<const uchar*>(bytes.constData());
     const qsizetype size = bytes.size();
+    auto nextFF = [p, size](qsizetype from) {
+        if (from >= size)
+            return size;
+        const void* hit = std::memchr(p + from, 0xFF, size_t(size - from));
+        return hit ? qsizetype(static_cast<const uchar*>(hit) - p) : size;
+    };
     int scans = 0;
     qsizetype i = 2;
-    while (i + 1 < size && scans <= limit) {
-        if (p[i] != 0xFF)
-            return scans; // not a marker: the decoder will call it damaged
-        const uchar marker = p[i + 1];
-        if (marker == 0xFF) {
-            ++i; // fill byte
-            continue;
-        }
+    while (scans <= limit) {
+        i = nextFF(i);
+        while (i < size && p[i] == 0xFF)
+            ++i; // fill bytes
+        if (i >= size)
+            break;
+        const uchar marker = p[i++];
         if (marker == 0xD9)
             break;
-        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {
-            i += 2;
+        // No length: stuffing outside a scan, TEM, restarts, a second SOI.
+        if (marker == 0x00 || marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8))
             continue;
-        }
-        if (i + 3 >= size)
+        if (i + 1 >= size)
             break;
-        i += 2 + ((qsizetype(p[i + 2]) << 8) | p[i + 3]);
+        i += (qsizetype(p[i]) << 8) | p[i + 1];
         if (marker != 0xDA)
             continue;
         ++scans;
-        while (i + 1 < size && !(p[i] == 0xFF && p[i + 1] != 0 && !(p[i + 1] >= 0xD0 && p[i + 1] <= 0xD7)))
-            ++i;
+        for (i = nextFF(i); i + 1 < size; i = nextFF(i)) {
+            const uchar next = p[i + 1];
+            if (next != 0x00 && !(next >= 0xD0 && next <= 0xD7))
+                break;
+            i += 2;
+        }
     }
     return scans;
 }
@@ -305,12 +319,18 @@ QImage read(const QString& path)
     return decode(readRegularFile(path));
 }
 
+bool isPng(const QByteArray& bytes)
+{
+    return formatOf(bytes, true) == "png";
+}
+
 namespace {
 
 // The decoding itself, without the conversion to RGB32.
-QImage decodeRaw(const QByteArray& bytes, const QByteArray& wanted, qint64* announcedPixels)
+QImage decodeRaw(const QByteArray& bytes, const QByteArray& wanted, qint64* announcedPixels, int timeLimitMs,
+                 bool pngAllowed = false)
 {
-    const QByteArray format = formatOf(bytes);
+    const QByteArray format = formatOf(bytes, pngAllowed);
     if (format.isEmpty() || (!wanted.isEmpty() && (format != wanted || structuralEnd(bytes, 0, format) < 0)))
         damaged();
     if (format == "bmp")
@@ -318,9 +338,10 @@ QImage decodeRaw(const QByteArray& bytes, const QByteArray& wanted, qint64* anno
     else if (format == "gif")
         checkGif(bytes);
 
-    QBuffer buffer;
-    buffer.setData(bytes);
-    if (!buffer.open(QIODevice::ReadOnly))
+    // The scan count bounds the passes over the pixels; the deadline bounds
+    // everything else the bytes can ask of a decoder.
+    DeadlineDevice buffer(bytes, timeLimitMs);
+    if (!buffer.open(QIODevice::ReadOnly | QIODevice::Unbuffered))
         damaged();
     // The one decoder for the format; no other is tried, whatever the
     // content claims.
@@ -341,7 +362,7 @@ QImage decodeRaw(const QByteArray& bytes, const QByteArray& wanted, qint64* anno
             damaged();
     }
     QImage image = reader.read();
-    if (image.isNull() || !withinLimits(image.width(), image.height()))
+    if (image.isNull() || buffer.expired() || !withinLimits(image.width(), image.height()))
         damaged();
     return image;
 }
@@ -373,15 +394,20 @@ QImage flattened(QImage image)
 
 } // namespace
 
-QImage decode(const QByteArray& bytes, const QByteArray& format)
+QImage decode(const QByteArray& bytes, const QByteArray& format, int timeLimitMs)
 {
-    return flattened(decodeRaw(bytes, format, nullptr));
+    return flattened(decodeRaw(bytes, format, nullptr, timeLimitMs));
+}
+
+QImage readForImport(const QString& path)
+{
+    return flattened(decodeRaw(readRegularFile(path), {}, nullptr, MaxDecodeMilliseconds, true));
 }
 
 bool decodes(const QByteArray& bytes, const QByteArray& format, qint64* announcedPixels)
 {
     try {
-        decodeRaw(bytes, format, announcedPixels);
+        decodeRaw(bytes, format, announcedPixels, MaxDecodeMilliseconds);
         return true;
     } catch (const AppError&) {
         return false;

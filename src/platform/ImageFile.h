@@ -21,6 +21,10 @@ constexpr int MaxJpegScans = 100;
 constexpr int MinJpegScans = 16;
 constexpr qint64 JpegScanPixels = 4LL * 1024 * 1024;
 int jpegScanLimit(qint64 pixels);
+// However its bytes are arranged, no picture keeps a decoder reading longer
+// than this; one that would is damaged. The largest pictures allowed read in
+// well under a second.
+constexpr int MaxDecodeMilliseconds = 3000;
 
 // Reads a BMP, GIF or JPEG file into an RGB32 image. The format is taken
 // from the file's first bytes, never from its name, and only those three
@@ -31,14 +35,21 @@ int jpegScanLimit(qint64 pixels);
 // MaxPixels pixels or a side above MaxSide, or a JPEG of more scans than
 // jpegScanLimit() allows for its size.
 QImage read(const QString& path);
+// The same for a picture a parent adds from outside the books, which may
+// also be a PNG (it is written into a book as a BMP: PNG is never read from
+// a book).
+QImage readForImport(const QString& path);
+// Whether the bytes begin as a PNG file does.
+bool isPng(const QByteArray& bytes);
 
 // Decodes a picture held in memory with the same guards. format ("bmp",
 // "gif" or "jpeg"), when given, is the kind the bytes must be; a picture
 // checked against a kind must also be whole by its own structure (a GIF
 // that ends before its trailer, a JPEG before its end marker or a BMP
 // before its last row is damaged), which a picture cut out of a larger
-// file needs. Throws AppError(InvalidPicture).
-QImage decode(const QByteArray& bytes, const QByteArray& format = {});
+// file needs. Reading takes at most timeLimitMs. Throws
+// AppError(InvalidPicture).
+QImage decode(const QByteArray& bytes, const QByteArray& format = {}, int timeLimitMs = MaxDecodeMilliseconds);
 // Whether decode() would succeed; cheaper, as the pixels are not converted.
 // announcedPixels (when given) receives the pixel count the header
 // announced, once it could be read, so that callers can bound their work.

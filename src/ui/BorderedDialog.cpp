@@ -48,27 +48,29 @@ void BorderedDialog::mouseMoveEvent(QMouseEvent* event)
     QDialog::mouseMoveEvent(event);
 }
 
-void BorderedDialog::showEvent(QShowEvent* event)
+void BorderedDialog::setVisible(bool visible)
 {
-    QDialog::showEvent(event);
-    if (testAttribute(Qt::WA_Moved))
-        return;
-    centreOverOwner();
+    if (visible && !isVisible() && (m_centredAtEveryShow || !testAttribute(Qt::WA_Moved))) {
+        if (!testAttribute(Qt::WA_Resized))
+            adjustSize();
+        centreOverOwner();
+    }
+    QDialog::setVisible(visible);
 }
 
-void BorderedDialog::centreOverOwner()
+void BorderedDialog::centreOverOwner(QWidget& window)
 {
-    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QWidget* owner = window.parentWidget() ? window.parentWidget()->window() : nullptr;
     QRect area;
     if (owner && owner->isVisible()) {
         area = owner->frameGeometry();
     } else {
-        QScreen* screen = owner ? owner->screen() : this->screen();
+        QScreen* screen = owner ? owner->screen() : window.screen();
         if (!screen)
             screen = QGuiApplication::primaryScreen();
         if (screen)
             area = screen->availableGeometry();
     }
     if (area.isValid())
-        move(area.center() - QPoint(width() / 2, height() / 2));
+        window.move(area.center() - QPoint(window.width() / 2, window.height() / 2));
 }

@@ -14,16 +14,26 @@ public:
     // Converts a position from the window designs (15 twips to the pixel).
     static constexpr int twips(int value) { return value / 15; }
 
+    // Centres the window over its owner before it is shown (see
+    // centreOverOwner), unless it was placed on purpose. Placed only once
+    // showing, the position never reaches a window manager, which then puts
+    // the window where it likes (often the screen's top-left corner).
+    void setVisible(bool visible) override;
+
+    // Centres window over its owner's (parent's) window when that is
+    // showing, and on the owner's screen (or the primary screen) otherwise:
+    // the first-run windows come before the main window, whose frame is
+    // then only a default rectangle. For any top-level window, before it
+    // shows.
+    static void centreOverOwner(QWidget& window);
+
 protected:
+    // For windows shown again and again: centred at every showing, not
+    // only the first.
+    void setCentredAtEveryShow(bool on) { m_centredAtEveryShow = on; }
+
     void paintEvent(QPaintEvent* event) override;
-    // Centres the window over its parent, or over the screen while the
-    // parent is not showing yet (the first-run windows come before the main
-    // window), unless the window was placed on purpose.
-    void showEvent(QShowEvent* event) override;
-    // Centres the window over its owner's window when that is showing, and
-    // on the owner's screen (or the primary screen) otherwise: before the
-    // main window shows, its frame is only a default rectangle.
-    void centreOverOwner();
+    void centreOverOwner() { centreOverOwner(*this); }
     // Lets the window be moved by dragging its background (it has no title bar).
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -31,4 +41,5 @@ protected:
 private:
     QPoint m_dragOffset;
     bool m_dragging = false;
+    bool m_centredAtEveryShow = false;
 };

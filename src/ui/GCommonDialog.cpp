@@ -1,5 +1,6 @@
 #include "ui/GCommonDialog.h"
 
+#include "ui/BorderedDialog.h"
 #include "ui/cFileDialog.h"
 #include "ui/frmParentMessage.h"
 
@@ -48,6 +49,8 @@ bool VBGetSaveFileName(QString& Filename, QString& FileTitle, bool OverWriteProm
         dialog.selectFile(initial.fileName());
     }
 
+    dialog.adjustSize();
+    BorderedDialog::centreOverOwner(dialog);
     for (;;) {
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
             Filename.clear();

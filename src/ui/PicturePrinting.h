@@ -1,7 +1,12 @@
 #pragma once
 
 class QImage;
+class QPrintDialog;
 class QPrinter;
+class QString;
+class QWidget;
+
+#include <memory>
 
 namespace PicturePrinting {
 
@@ -10,5 +15,10 @@ namespace PicturePrinting {
 // printer's own copy count is set to 1 first, so that N copies make N sheets
 // on a print server too, not N times N.
 bool printChosenCopies(QPrinter& printer, const QImage& picture);
+
+// The print command's dialog for printer. With no printer set up it would
+// offer nothing to print on: it offers a PDF file instead, pdfPath already
+// filled in.
+std::unique_ptr<QPrintDialog> makeDialog(QPrinter& printer, const QString& pdfPath, QWidget* owner);
 
 }

@@ -1,6 +1,7 @@
 #include "ui/cFileDialog.h"
 
 #include "platform/AppError.h"
+#include "ui/BorderedDialog.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -100,6 +101,9 @@ void cFileDialog::ShowOpen()
         dialog.selectFile(initial.fileName());
     }
 
+    // Placed before it shows, so that a window manager keeps it over its owner.
+    dialog.adjustSize();
+    BorderedDialog::centreOverOwner(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         m_chosen.clear();
         if (CancelError)

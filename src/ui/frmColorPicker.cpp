@@ -34,10 +34,8 @@ frmColorPicker::frmColorPicker(Random& random, SoundBoard& sounds, QWidget* pare
     Pc->setObjectName(QStringLiteral("Pc"));
     Pc->setGeometry(AreaGeometry);
     Pc->setCursor(Resources::handCursor());
-    connect(Pc, &SurfaceView::mousePressed, this, [this](Qt::MouseButton button, int x, int y) {
-        if (button == Qt::LeftButton)
-            Pc_MouseDown(x, y);
-    });
+    // Any button picks: a small child presses whichever is under the finger.
+    connect(Pc, &SurfaceView::mousePressed, this, [this](Qt::MouseButton, int x, int y) { Pc_MouseDown(x, y); });
     connect(Pc, &SurfaceView::mouseReleased, this, [this](Qt::MouseButton, int, int) { Pc_MouseUp(); });
 
     connect(&Timer1, &AnimationTimer::step, this, &frmColorPicker::Timer1_Timer);

@@ -91,6 +91,7 @@ frmMessage::frmMessage(const Settings& settings, SoundBoard& sounds, QWidget* pa
 {
     buildControls();
     setFixedSize(WindowWidth, CollapsedHeight);
+    setCentredAtEveryShow(true);
 }
 
 void frmMessage::buildControls()
@@ -300,10 +301,17 @@ void frmMessage::closeEvent(QCloseEvent* event)
 void frmMessage::showEvent(QShowEvent* event)
 {
     ensureLoaded();
-    centreOverOwner();
     BorderedDialog::showEvent(event);
     raise();
     activateWindow();
+}
+
+void frmMessage::setVisible(bool visible)
+{
+    // Its height is known once loaded, and it is centred at that height.
+    if (visible && !isVisible())
+        ensureLoaded();
+    BorderedDialog::setVisible(visible);
 }
 
 void frmMessage::done(int result)

@@ -37,6 +37,8 @@ public:
     void setShowCancel(bool show);
     void setPasswordVisible(bool on);
 
+    void setVisible(bool visible) override;
+
     // "Ok" when closed by OK with the password passed, "Cancel" otherwise.
     QString ButtonPressed = QStringLiteral("Cancel");
 

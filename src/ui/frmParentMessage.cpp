@@ -11,6 +11,7 @@ frmParentMessage::frmParentMessage(QWidget* parent)
     : BorderedDialog(parent)
 {
     setFixedSize(WindowWidth, WindowHeight);
+    setCentredAtEveryShow(true);
 
     lMessage = new QLabel(QStringLiteral("[Parental message]"), this);
     lMessage->setObjectName(QStringLiteral("lMessage"));
@@ -91,7 +92,6 @@ void frmParentMessage::closeEvent(QCloseEvent* event)
 void frmParentMessage::showEvent(QShowEvent* event)
 {
     CancelPressed = false;
-    centreOverOwner();
     BorderedDialog::showEvent(event);
     raise();
     activateWindow();

@@ -5,7 +5,9 @@
 #include "parental/frmParentalOptions.h"
 #include "support/TempDataFolder.h"
 
+#include <QCheckBox>
 #include <QFileInfo>
+#include <QLineEdit>
 #include "support/TestTools.h"
 
 #include <gtest/gtest.h>
@@ -46,7 +48,14 @@ TEST(LoadSettingsWithFirstRun, FirstRunWelcomesAndContinueWritesTheFile)
     bool welcomed = false;
     WindowWatch::answer<frmFirstTime>([&welcomed](frmFirstTime* first) {
         welcomed = true;
-        WindowWatch::answer<frmParentalOptions>([](frmParentalOptions* w) { ModalDriver::clickChild(w, "cFunc1"); });
+        WindowWatch::answer<frmParentalOptions>([](frmParentalOptions* w) {
+            // The password is asked for until the parent unticks it.
+            auto* password = w->findChild<QCheckBox*>(QStringLiteral("Check3"));
+            ASSERT_NE(password, nullptr);
+            EXPECT_TRUE(password->isChecked());
+            ModalDriver::click(password);
+            ModalDriver::clickChild(w, "cFunc1");
+        });
         ModalDriver::clickChild(first, "Label1");
     });
     WindowWatch::Notices notices;
@@ -56,11 +65,31 @@ TEST(LoadSettingsWithFirstRun, FirstRunWelcomesAndContinueWritesTheFile)
     EXPECT_TRUE(welcomed);
     EXPECT_TRUE(notices.texts().isEmpty());
     EXPECT_TRUE(QFileInfo::exists(data.path(QStringLiteral("/Settings.ini"))));
-    // A new installation: sounds on, medium bubbles, no password.
+    // A new installation: sounds on, medium bubbles, and the password the
+    // parent chose to go without.
     EXPECT_TRUE(settings.Play_Sound);
     EXPECT_EQ(settings.Bubble_speed, 4.0f);
     EXPECT_FALSE(settings.Use_Parental_password);
     EXPECT_TRUE(settings.Quit_Needs_Permission);
+}
+
+TEST(LoadSettingsWithFirstRun, TheFirstPasswordIsAskedForBeforeContinuing)
+{
+    TempDataFolder data;
+    QStringList refusals;
+    welcomeThen([&refusals](frmParentalOptions* w) {
+        WindowWatch::Notices notices;
+        ModalDriver::clickChild(w, "cFunc1");
+        refusals = notices.texts();
+        w->findChild<QLineEdit*>(QStringLiteral("Text1"))->setText(QStringLiteral("pw"));
+        w->findChild<QLineEdit*>(QStringLiteral("Text2"))->setText(QStringLiteral("hint"));
+        ModalDriver::clickChild(w, "cFunc1");
+    });
+    Settings settings;
+    ASSERT_TRUE(loadSettingsWithFirstRun(data.folder(), settings));
+    EXPECT_EQ(refusals, QStringList{QStringLiteral("You must enter a password in order to continue.")});
+    EXPECT_TRUE(settings.Use_Parental_password);
+    EXPECT_EQ(settings.Parental_Password, QStringLiteral("pw"));
 }
 
 TEST(LoadSettingsWithFirstRun, LeavingTheOptionsWithoutContinueEndsTheProgram)

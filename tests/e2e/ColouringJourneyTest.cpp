@@ -198,7 +198,8 @@ TEST_F(ColouringJourney, FirstRunColourChangeReopenAndQuit)
 {
     ASSERT_TRUE(program->start()) << log();
 
-    // The welcome, then the options: sounds off, and continue.
+    // The welcome, then the options: sounds off, no password (ticked on a
+    // first run), and continue.
     const auto welcome = screen->waitForActive(
         [](const TestDesktop::WindowInfo& w) { return w.name.contains(QLatin1String("Welcome")); });
     ASSERT_TRUE(welcome.isValid()) << "no welcome window" << log();
@@ -210,11 +211,13 @@ TEST_F(ColouringJourney, FirstRunColourChangeReopenAndQuit)
         [](const TestDesktop::WindowInfo& w) { return w.name.contains(QLatin1String("Options")); });
     ASSERT_TRUE(options.isValid()) << "no options window after the welcome" << log();
     desktop->click(options.geometry.topLeft() + QPoint(18, 24)); // "Play sound effects"
+    desktop->click(options.geometry.topLeft() + QPoint(18, 176)); // "Use parental password"
     desktop->click(options.geometry.bottomRight() - QPoint(32, 20)); // "Continue"
 
     const auto browser = screen->waitForBrowser();
     ASSERT_TRUE(browser.isValid()) << "the picture browser did not open after the options" << log();
     EXPECT_EQ(settingsLine(data.path(), 0), QStringLiteral(" 0 ")) << "sounds were switched off";
+    EXPECT_EQ(settingsLine(data.path(), 3), QStringLiteral(" 0 ")) << "the password was unticked";
 
     // The first picture of the first book.
     const ProgramFolder folder(data.path());

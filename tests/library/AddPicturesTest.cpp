@@ -1,8 +1,11 @@
 #include "LibraryWindowsFixture.h"
+#include "library/frmLineArtPreview.h"
 #include "library/frmManagePictures.h"
 #include "paint/BlackAndWhite.h"
 #include "support/FileDialogDriver.h"
 
+#include <QLabel>
+#include <QPainter>
 #include <QTemporaryDir>
 
 namespace {
@@ -76,6 +79,8 @@ TEST_F(AddPictures, OnlyPureNewReadablePicturesAreCopiedWhole)
     run<frmManagePictures>(w, [this, &seen](frmManagePictures* win) {
         seen = chooseFiles({outside("bee.bmp"), outside("owl.gif"), outside("cat.bmp"),
                                          outside("fox.jpg"), outside("bad.gif")});
+        WindowWatch::answer<frmLineArtPreview>(
+            [](frmLineArtPreview* preview) { ModalDriver::clickChild(preview, "lCancel"); });
         command(win, 2);
         EXPECT_EQ(shown(win), QStringList({"bee.bmp", "cat.bmp", "owl.gif"}));
         command(win, 4);
@@ -104,46 +109,124 @@ TEST_F(AddPictures, OnlyPureNewReadablePicturesAreCopiedWhole)
               QStringList({"bee.bmp", "bee.bmp.tnl", "cat.bmp", "cat.bmp.tnl", "owl.gif", "owl.gif.tnl"}));
 }
 
-TEST_F(AddPictures, AnImpurePictureCanComeInAsABlackAndWhiteCopy)
+TEST_F(AddPictures, APhotoCanComeInAsLineArtSeenFirst)
 {
-    // Grey smoothing around a dark line on a light page.
-    QImage scan(80, 50, QImage::Format_RGB32);
-    scan.fill(qRgb(250, 248, 240));
-    for (int y = 0; y < 50; ++y) {
-        scan.setPixel(39, y, qRgb(140, 140, 140));
-        scan.setPixel(40, y, qRgb(10, 10, 20));
-        scan.setPixel(41, y, qRgb(120, 120, 120));
+    // A dark disc and a dark line on a light, slightly noisy page.
+    QImage photo(240, 160, QImage::Format_RGB32);
+    photo.fill(qRgb(235, 230, 220));
+    {
+        QPainter painter(&photo);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor(40, 40, 60));
+        painter.drawEllipse(QPoint(80, 80), 50, 50);
+        painter.setPen(QPen(QColor(30, 30, 30), 2));
+        painter.drawLine(170, 20, 170, 140);
     }
-    ASSERT_TRUE(scan.save(outside("scan.jpg"), "JPG", 95));
-    ASSERT_FALSE(BlackAndWhite::isPure(QImage(outside("scan.jpg"))));
+    ASSERT_TRUE(photo.save(outside("photo.jpg"), "JPG", 90));
+    ASSERT_FALSE(BlackAndWhite::isPure(QImage(outside("photo.jpg"))));
 
     frmManagePictures w(data.folder());
     WindowWatch::Notices notices;
-    run<frmManagePictures>(w, [this](frmManagePictures* win) {
-        chooseFiles({outside("scan.jpg")});
+    QStringList questions;
+    QImage previewed;
+    auto look = [&](bool ok) {
+        WindowWatch::answer<frmLineArtPreview>([&, ok](frmLineArtPreview* preview) {
+            questions << ModalDriver::childText(preview, "lMessage");
+            previewed = ModalDriver::child<QLabel>(preview, "pPreview")->pixmap().toImage();
+            // Nothing is written before the parent says so.
+            EXPECT_FALSE(exists(QStringLiteral("/books/Animals/photo.bmp")));
+            ModalDriver::clickChild(preview, ok ? "lOK" : "lCancel");
+        });
+    };
+    run<frmManagePictures>(w, [&](frmManagePictures* win) {
+        look(false);
+        chooseFiles({outside("photo.jpg")});
         command(win, 2);
-        EXPECT_EQ(shown(win), QStringList({"cat.bmp", "scan.bmp"}));
-        // A second time the copy's name is taken.
-        chooseFiles({outside("scan.jpg")});
+        EXPECT_EQ(shown(win), QStringList({"cat.bmp"}));
+        look(true);
+        chooseFiles({outside("photo.jpg")});
         command(win, 2);
+        EXPECT_EQ(shown(win), QStringList({"cat.bmp", "photo.bmp"}));
         command(win, 4);
     });
-    const QString offer = QStringLiteral("Would you like to add a black and white copy of 'scan.jpg' instead? It will "
-                                         "be added to the book as 'scan.bmp'.");
-    const QString notPure = QStringLiteral("Could not add the file 'scan.jpg' because it is not pure Black and White.");
+    const QString offer = QStringLiteral("Would you like to add a black and white copy of 'photo.jpg' instead? It will "
+                                         "be added to the book as 'photo.bmp'.");
+    const QString notPure = QStringLiteral("Could not add the file 'photo.jpg' because it is not pure Black and White.");
+    EXPECT_EQ(notices.texts(), QStringList({notPure, notPure}));
+    EXPECT_EQ(questions, QStringList({offer, offer}));
+    EXPECT_FALSE(exists(QStringLiteral("/books/Animals/photo.jpg")));
+    const QImage page(file(QStringLiteral("/books/Animals/photo.bmp")));
+    ASSERT_EQ(page.size(), QSize(240, 160));
+    EXPECT_TRUE(BlackAndWhite::isPure(page));
+    EXPECT_EQ(previewed.convertToFormat(QImage::Format_RGB32), page.convertToFormat(QImage::Format_RGB32));
+    // The page stays white, the disc is outlined rather than filled, the
+    // line stays a line.
+    EXPECT_EQ(page.pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(page.pixel(80, 80) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(page.pixel(80, 31) & 0xFFFFFF, 0x000000u);
+    EXPECT_EQ(page.pixel(170, 80) & 0xFFFFFF, 0x000000u);
+}
+
+TEST_F(AddPictures, APngComesInAsABmp)
+{
+    drawOutside(QStringLiteral("bee.bmp"));
+    ASSERT_TRUE(QImage(outside("bee.bmp")).save(outside("bee.png"), "PNG"));
+    // Under a PNG name, but a BMP inside: refused like any picture that is
+    // not what it says.
+    ASSERT_TRUE(QFile::copy(outside("bee.bmp"), outside("ant.png")));
+    frmManagePictures w(data.folder());
+    WindowWatch::Notices notices;
+    FileDialogDriver::SeenPtr seen;
+    run<frmManagePictures>(w, [this, &seen](frmManagePictures* win) {
+        seen = chooseFiles({outside("bee.png"), outside("ant.png")});
+        command(win, 2);
+        EXPECT_EQ(shown(win), QStringList({"bee.bmp", "cat.bmp"}));
+        command(win, 4);
+    });
+    EXPECT_EQ(seen->shownFilters, QStringList{QStringLiteral("Pictures (*.bmp,*.gif,*.jpg,*.png)")});
     EXPECT_EQ(notices.texts(),
-              QStringList({notPure, offer, notPure, offer,
-                           QStringLiteral("A picture by this name already exists within the book 'Animals' . Please "
-                                          "rename the picture before you try to add it.")}));
-    EXPECT_FALSE(exists(QStringLiteral("/books/Animals/scan.jpg")));
-    const QImage copy(file(QStringLiteral("/books/Animals/scan.bmp")));
-    ASSERT_EQ(copy.size(), QSize(80, 50));
-    EXPECT_TRUE(BlackAndWhite::isPure(copy));
-    // The page went white, the dark line black, the greys by their lightness.
-    EXPECT_EQ(copy.pixel(5, 5) & 0xFFFFFF, 0xFFFFFFu);
-    EXPECT_EQ(copy.pixel(40, 25) & 0xFFFFFF, 0x000000u);
-    EXPECT_EQ(copy.pixel(41, 25) & 0xFFFFFF, 0x000000u);
-    EXPECT_EQ(copy.pixel(39, 25) & 0xFFFFFF, 0xFFFFFFu);
+              QStringList{QStringLiteral("The file 'ant.png' is faulty. Not all pictures you selected may have been "
+                                         "added.")});
+    const QImage added(file(QStringLiteral("/books/Animals/bee.bmp")));
+    EXPECT_EQ(added, QImage(outside("bee.bmp")).convertToFormat(added.format()));
+    EXPECT_EQ(fileBytes(file(QStringLiteral("/books/Animals/bee.bmp"))).left(2), QByteArray("BM"));
+    EXPECT_FALSE(exists(QStringLiteral("/books/Animals/bee.png")));
+}
+
+TEST_F(AddPictures, APictureLargerThanThePageIsOfferedFitted)
+{
+    QImage big(400, 100, QImage::Format_RGB32);
+    big.fill(Qt::white);
+    for (int y = 40; y < 60; ++y)
+        for (int x = 0; x < 400; ++x)
+            big.setPixel(x, y, qRgb(0, 0, 0));
+    ASSERT_TRUE(big.save(outside("wide.gif"), "BMP")); // a BMP under a GIF name is read all the same
+    ASSERT_TRUE(big.save(outside("long.bmp"), "BMP"));
+    frmManagePictures w(data.folder());
+    w.setCanvasArea(QSize(200, 150));
+    WindowWatch::Notices notices;
+    run<frmManagePictures>(w, [this, &notices](frmManagePictures* win) {
+        chooseFiles({outside("wide.gif")});
+        command(win, 2);
+        notices.setPressCancel(true);
+        chooseFiles({outside("long.bmp")});
+        command(win, 2);
+        EXPECT_EQ(shown(win), QStringList({"cat.bmp", "wide.bmp"}));
+        command(win, 4);
+    });
+    EXPECT_EQ(notices.texts(),
+              QStringList({QStringLiteral("The picture 'wide.gif' is larger than the page (400 x 100 pixels). Would "
+                                          "you like to add it made smaller to fit, 200 x 50 pixels, as 'wide.bmp'?"),
+                           QStringLiteral("The picture 'long.bmp' is larger than the page (400 x 100 pixels). Would "
+                                          "you like to add it made smaller to fit, 200 x 50 pixels, as "
+                                          "'long.bmp'?")}));
+    const QImage page(file(QStringLiteral("/books/Animals/wide.bmp")));
+    ASSERT_EQ(page.size(), QSize(200, 50));
+    EXPECT_TRUE(BlackAndWhite::isPure(page));
+    EXPECT_EQ(page.pixel(100, 25) & 0xFFFFFF, 0x000000u);
+    EXPECT_EQ(page.pixel(100, 5) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_FALSE(exists(QStringLiteral("/books/Animals/long.bmp")));
 }
 
 TEST_F(AddPictures, AFailedWriteIsReportedAndStopsTheAdding)

@@ -45,11 +45,42 @@ protected:
     }
 };
 
-TEST_F(BrowserFailure, ADamagedPictureEndsTheLoad)
+TEST_F(BrowserFailure, OnlyDamagedPicturesEndTheLoad)
 {
-    data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
     data.writeFile(QStringLiteral("/books/Zoo/broken.jpg"), QByteArray("\xFF\xD8 broken", 9));
     expectFailedLoad();
+}
+
+TEST_F(Browser, DamagedPicturesAreLeftOutAndNamedToTheParentOnce)
+{
+    writeSolid(data, QStringLiteral("/books/Animals/cat.bmp"), QSize(50, 50), qRgb(0, 0, 200));
+    data.writeFile(QStringLiteral("/books/Animals/aardvark.bmp"), "BM broken");
+    data.writeFile(QStringLiteral("/books/Zoo/broken.jpg"), QByteArray("\xFF\xD8 broken", 9));
+    data.writePicture(QStringLiteral("/books/Zoo/lion.bmp"));
+    QString told;
+    ModalDriver::answerNext([&told](QWidget* modal) {
+        auto* notice = qobject_cast<frmParentMessage*>(modal);
+        ASSERT_NE(notice, nullptr);
+        told = ModalDriver::childText(notice, "lMessage");
+        ModalDriver::answerNext([](QWidget* w) { clickButton(w, "cClose"); });
+        ModalDriver::clickChild(notice, "lContinue");
+    });
+    browser().exec();
+    EXPECT_TRUE(ModalDriver::allAnswered());
+    EXPECT_TRUE(told.contains(QStringLiteral("Animals/aardvark.bmp\nZoo/broken.jpg"))) << told.toStdString();
+    QStringList shown;
+    for (const PictureEntry& entry : browser().pictureTable())
+        shown << entry.fileName;
+    EXPECT_EQ(shown, (QStringList{"cat.bmp", "lion.bmp"}));
+    // The first cell holds cat, not a hole.
+    EXPECT_TRUE(nearColor(strip(&browser())->image().pixel(centre(browser().pictureTable().at(0))) & 0xFFFFFF,
+                          qRgb(0, 0, 200) & 0xFFFFFF));
+
+    // Coming back to the loaded browser tells nothing again.
+    open([](QWidget* w) {
+        ASSERT_NE(qobject_cast<frmOpen*>(w), nullptr);
+        clickButton(w, "cClose");
+    });
 }
 
 TEST_F(BrowserFailure, MissingBooksEndTheLoad)
@@ -75,12 +106,18 @@ TEST_F(Browser, CloseHandsBackNothingWithACancelSound)
     EXPECT_TRUE(QStringList({"CANCEL0", "CANCEL1", "CANCEL2", "CANCEL3"}).contains(sounds.lastPlayed()));
 }
 
-TEST_F(Browser, TheWindowManagerCannotCloseIt)
+TEST_F(Browser, NeitherTheWindowManagerNorEscapeCloseIt)
 {
+    settings.Play_Sound = true;
+    sounds.setEnabled(true);
     data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
-    open([](QWidget* w) {
+    open([this](QWidget* w) {
         EXPECT_FALSE(ModalDriver::closeByWindowManager(w));
         EXPECT_TRUE(w->isVisible());
+        sounds.clearLastPlayed();
+        QTest::keyClick(w, Qt::Key_Escape);
+        EXPECT_TRUE(w->isVisible());
+        EXPECT_TRUE(sounds.lastPlayed().isEmpty());
         clickButton(w, "cClose");
     });
     EXPECT_TRUE(browser().Filename.isEmpty());

@@ -113,6 +113,23 @@ TEST_F(HostileLibrary, StaleTemporaryFilesAreRemovedAtStartUp)
     EXPECT_TRUE(folderEntries(file(QStringLiteral("/colored pictures/Animals"))).isEmpty());
 }
 
+TEST_F(HostileLibrary, ACutOffPackImportIsNoBookAndGoesAtStartUp)
+{
+    writeSolid(data, QStringLiteral("/books/Animals/cat.bmp"), QSize(50, 50), qRgb(0, 0, 200));
+    data.writePicture(QStringLiteral("/books/.tintaloo-pack-Ab12Cd/dog.bmp"));
+    data.writePicture(QStringLiteral("/books/.tintaloo-pack-fresh1/emu.bmp"));
+    setAge(file(QStringLiteral("/books/.tintaloo-pack-Ab12Cd")), 7200);
+
+    BookStore store(data.folder());
+    EXPECT_EQ(store.books(), QStringList{"Animals"});
+    ASSERT_TRUE(browse());
+    EXPECT_EQ(browser().pictureTable().size(), 1);
+
+    // An import younger than an hour may still be running.
+    EXPECT_EQ(store.removeStaleTemporaries(), 1);
+    EXPECT_EQ(folderEntries(file(QStringLiteral("/books"))), (QStringList{".tintaloo-pack-fresh1", "Animals"}));
+}
+
 TEST_F(HostileLibrary, ANewPictureIsNeverStartedInAFolderLinkedOutside)
 {
     QTemporaryDir outside;

@@ -44,6 +44,8 @@ TEST_F(ManagePictures, ListsTheBooksWithTheirPicturesAndSevenCommands)
     data.writePicture(QStringLiteral("/drawn/away.bmp"));
     QFile::rename(file(QStringLiteral("/drawn/away.bmp")), elsewhere.path() + QStringLiteral("/away.bmp"));
     ASSERT_TRUE(QFile::link(elsewhere.path(), file(QStringLiteral("/books/Elsewhere"))));
+    // Nor is the temporary folder of a pack import.
+    data.writePicture(QStringLiteral("/books/.tintaloo-pack-Ab12Cd/fox.bmp"));
     frmManagePictures w(data.folder());
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Manage pictures"));
     EXPECT_EQ(books(&w), QStringList({"Animals", "The Tintaloo", "Zoo"}));

@@ -289,7 +289,7 @@ TEST_F(PackInstall, CommandLineImportsWithoutWindows)
     const QByteArray dog = gif();
     const QString good = packFile(PicturePack::encode("Garden", {{"dog.gif", dog}}), "good.tpk");
     const QString bad = packFile("A|../../x.bmp" + sep() + bmp(), "bad.tpk");
-    auto run = [this](const QString& pack, QByteArray& out, QByteArray& err) {
+    auto run = [this](const QString& pack, QByteArray& out, QByteArray& err, const QString& dashes = "--") {
         QProcess program;
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.remove(QStringLiteral("DISPLAY"));
@@ -297,7 +297,7 @@ TEST_F(PackInstall, CommandLineImportsWithoutWindows)
         env.remove(QStringLiteral("QT_QPA_PLATFORM")); // no window system is needed at all
         program.setProcessEnvironment(env);
         program.start(QStringLiteral(TINTALOO_PROGRAM),
-                      {QStringLiteral("--data-dir"), dataRoot, QStringLiteral("--import-pack"), pack});
+                      {dashes + QStringLiteral("data-dir"), dataRoot, dashes + QStringLiteral("import-pack"), pack});
         EXPECT_TRUE(program.waitForFinished(30000));
         out = program.readAllStandardOutput();
         err = program.readAllStandardError();
@@ -307,6 +307,11 @@ TEST_F(PackInstall, CommandLineImportsWithoutWindows)
     EXPECT_EQ(run(good, out, err), 0);
     EXPECT_TRUE(out.contains("under the book 'Garden'")) << out.toStdString();
     EXPECT_EQ(fileBytes(dataRoot + "/books/Garden/dog.gif"), dog);
+
+    // One dash means the same.
+    const QString cat = packFile(PicturePack::encode("Garden", {{"cat.gif", dog}}), "cat.tpk");
+    EXPECT_EQ(run(cat, out, err, QStringLiteral("-")), 0) << err.toStdString();
+    EXPECT_EQ(fileBytes(dataRoot + "/books/Garden/cat.gif"), dog);
 
     const auto before = snapshot(outer.path());
     EXPECT_EQ(run(bad, out, err), 1);

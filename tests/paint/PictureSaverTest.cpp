@@ -169,6 +169,23 @@ TEST_F(AutoSave, AFailedWriteLeavesThePreviousColouredPictureWhole)
     EXPECT_TRUE(canvas.Last_saved_picture().isEmpty());
 }
 
+TEST_F(AutoSave, AFailedWriteLeavesTheOwnPictureAsItWas)
+{
+    QImage blank(120, 80, QImage::Format_RGB32);
+    blank.fill(White);
+    const QString own = openBookPicture(QStringLiteral("own pictures"), QStringLiteral("page1.bmp"), blank);
+    const QByteArray before = fileBytes(own);
+    canvas.selectTool(Canvas::Marker);
+    canvas.beginStroke(60, 2);
+    canvas.moveStroke(60, 79);
+    canvas.endStroke();
+    canvas.P = PictureSurface(QSize(70000, 2));
+
+    EXPECT_EQ(PictureSaver::autoSave(canvas, data.folder()), PictureSaver::SaveResult::Failed);
+
+    EXPECT_EQ(fileBytes(own), before);
+}
+
 TEST(CanvasToJpeg, RaisesTheCodecErrorWhenThePictureCannotBeWritten)
 {
     TempDataFolder data;

@@ -25,13 +25,16 @@ TEST(HSL, GreysHaveNoHueNorSaturationAndComeBackAsGreys)
     // A grey's lightness is its level plus one half, and halves round to
     // even: even levels come back unchanged, odd ones one level lighter
     // (white stays white, the channel stops at 255).
+    int unchanged = 0;
     for (int v = 0; v <= 255; ++v) {
         const HSL hsl = RGBtoHSL(rgb(v, v, v));
         ASSERT_EQ(hsl.H, 0) << v;
         ASSERT_EQ(hsl.S, 0) << v;
         const int back = v % 2 == 0 ? v : std::min(v + 1, 255);
         ASSERT_EQ(HSLtoRGB(hsl), rgb(back, back, back)) << v;
+        unchanged += back == v;
     }
+    EXPECT_EQ(unchanged, 129);
 }
 
 TEST(HSL, HalvesRoundToEven)

@@ -15,6 +15,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <functional>
+#include <random>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -34,6 +35,49 @@ QImage smallPicture()
     return image;
 }
 
+// A progressive JPEG of picture whose largest scan is repeated until it has
+// scans in all; with hidden, what the decoder skips (a comment segment and
+// stray bytes) comes before its first scan.
+QByteArray repeatedScans(const QImage& picture, int scans, bool hidden)
+{
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    QImageWriter writer(&buffer, "jpeg");
+    writer.setProgressiveScanWrite(true);
+    writer.setQuality(95);
+    EXPECT_TRUE(writer.write(picture));
+    const QByteArray jpeg = buffer.data();
+    QList<qsizetype> starts;
+    for (qsizetype at = jpeg.indexOf("\xFF\xDA"); at >= 0; at = jpeg.indexOf("\xFF\xDA", at + 2))
+        starts << at;
+    const qsizetype end = jpeg.lastIndexOf("\xFF\xD9");
+    starts << end;
+    QByteArray largest;
+    for (qsizetype k = 0; k + 1 < starts.size(); ++k)
+        if (starts[k + 1] - starts[k] > largest.size())
+            largest = jpeg.mid(starts[k], starts[k + 1] - starts[k]);
+    QByteArray out = jpeg.left(starts.first());
+    if (hidden)
+        out += QByteArray("\xFF\xFE\x00\x06" "note", 8) + "stray";
+    out += jpeg.mid(starts.first(), end - starts.first());
+    for (qsizetype k = starts.size() - 1; k < scans; ++k)
+        out += largest;
+    return out + "\xFF\xD9";
+}
+
+// Sensor noise: every pixel random.
+QImage noise(int side)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    std::mt19937 random(5);
+    for (int y = 0; y < side; ++y) {
+        QRgb* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < side; ++x)
+            row[x] = 0xFF000000u | (random() & 0xFFFFFFu);
+    }
+    return image;
+}
+
 } // namespace
 
 TEST(PictureFormats, ForeignFormatsAreDamagedWhateverTheirName)
@@ -43,6 +87,9 @@ TEST(PictureFormats, ForeignFormatsAreDamagedWhateverTheirName)
         const QString path = dir.filePath(QStringLiteral("zebra.bmp"));
         writeBytes(path, encodedImage(smallPicture(), format));
         EXPECT_EQ(errorNumber([&] { ImageFile::read(path); }), ErrorNumber::InvalidPicture) << format;
+        // A picture a parent adds from outside may also be a PNG; no other.
+        if (QByteArray(format) != "PNG")
+            EXPECT_EQ(errorNumber([&] { ImageFile::readForImport(path); }), ErrorNumber::InvalidPicture) << format;
     }
     // The formats of a book are read whatever they are called (Qt cannot
     // write GIF; GIF files are read in other tests).
@@ -116,11 +163,31 @@ TEST(PictureFormats, AJpegWithTooManyScansIsDamaged)
     ASSERT_TRUE(writer.write(source));
     EXPECT_EQ(ImageFile::read(path).size(), QSize(64, 48));
 
+    // Counted as the decoder meets them, whatever lies in front.
+    const QImage small = smallPicture().scaled(64, 48);
+    EXPECT_EQ(ImageFile::decode(repeatedScans(small, 12, true)).size(), QSize(64, 48));
+    const QByteArray many = repeatedScans(small, 2006, true);
+    clock.restart();
+    EXPECT_EQ(errorNumber([&] { ImageFile::decode(many); }), ErrorNumber::InvalidPicture);
+    EXPECT_LT(clock.elapsed(), 1000);
+
     // Each scan is a pass over the whole picture: large pictures may have
     // fewer, yet always enough for the usual ten.
     EXPECT_EQ(ImageFile::jpegScanLimit(2048 * 2048), 100);
     EXPECT_EQ(ImageFile::jpegScanLimit(4096 * 4096), 25);
     EXPECT_EQ(ImageFile::jpegScanLimit(8000 * 8000), 16);
+}
+
+TEST(PictureFormats, NoPictureKeepsTheDecoderLongerThanItsTimeLimit)
+{
+    // Within every rule, yet much to decode.
+    const QByteArray heavy = repeatedScans(noise(1024), ImageFile::MaxJpegScans, false);
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_EQ(errorNumber([&] { ImageFile::decode(heavy, {}, 10); }), ErrorNumber::InvalidPicture);
+    EXPECT_LT(clock.elapsed(), 400);
+    // Within the usual limit the same picture is read.
+    EXPECT_EQ(ImageFile::decode(heavy).size(), QSize(1024, 1024));
 }
 
 TEST(PictureFormats, OnlyRegularFilesAreRead)

@@ -382,6 +382,15 @@ QStringList waveNames()
     return names;
 }
 
+// The RMS level of the samples from first on.
+double rms(const std::vector<qint16>& samples, size_t first)
+{
+    double energy = 0.0;
+    for (size_t i = first; i < samples.size(); ++i)
+        energy += double(samples[i]) * samples[i];
+    return std::sqrt(energy / double(samples.size() - first));
+}
+
 TEST(ArtWaves, EveryWaveIsShortMonoPcmWithoutClicks)
 {
     for (const QString& name : waveNames()) {
@@ -398,14 +407,18 @@ TEST(ArtWaves, EveryWaveIsShortMonoPcmWithoutClicks)
         EXPECT_GE(seconds, 0.05);
         EXPECT_LE(seconds, 1.0);
         ASSERT_FALSE(wave.samples.empty());
+        // Every sound equally loud, none clipped.
         int peak = 0;
         for (qint16 s : wave.samples)
             peak = std::max(peak, std::abs(int(s)));
-        const double peakDb = 20.0 * std::log10(peak / 32768.0);
-        EXPECT_NEAR(peakDb, -6.0, 1.5);
-        // Faded in and out: no jump at either end.
+        EXPECT_LE(20.0 * std::log10(peak / 32768.0), -1.0);
+        const double level = rms(wave.samples, 0);
+        EXPECT_NEAR(20.0 * std::log10(level / 32768.0), -16.0, 0.5);
+        // Faded in and out: no jump at either end, and the last 10 ms have
+        // died away (a sound cut off while still loud ends with a click).
         EXPECT_LT(std::abs(int(wave.samples.front())), 300);
         EXPECT_LT(std::abs(int(wave.samples.back())), 300);
+        EXPECT_GE(20.0 * std::log10(level / rms(wave.samples, wave.samples.size() - 220)), 18.0);
     }
 }
 

@@ -1,5 +1,6 @@
 #include "platform/AppError.h"
 #include "support/FileDialogDriver.h"
+#include "support/ShownAt.h"
 #include "support/TempDataFolder.h"
 #include "support/WindowWatch.h"
 #include "ui/GCommonDialog.h"
@@ -101,6 +102,30 @@ TEST_F(FileDialogs, CancelledOpenKeepsTheNameOrRaises)
     } catch (const AppError& error) {
         EXPECT_EQ(error.description(), QStringLiteral("User selected cancel."));
     }
+}
+
+TEST_F(FileDialogs, BothDialogsArePlacedOverTheirOwnerBeforeTheyShow)
+{
+    QWidget owner;
+    owner.setGeometry(90, 70, 900, 700);
+    owner.show();
+    ShownAt shown;
+    cFileDialog open;
+    open.hwnd = &owner;
+    FileDialogDriver::choose({folder() + QStringLiteral("/cat.bmp")});
+    open.ShowOpen();
+    ASSERT_TRUE(ModalDriver::allAnswered());
+    EXPECT_LE((shown.of("QFileDialog").center() - owner.frameGeometry().center()).manhattanLength(), 4);
+
+    owner.move(200, 150);
+    QString name, title, filter = QStringLiteral("Jpeg file (*.jpg)|*.jpg");
+    int index = 1;
+    qint32 flags = 0;
+    FileDialogDriver::choose({folder() + QStringLiteral("/new.jpg")});
+    GCommonDialog::VBGetSaveFileName(name, title, true, filter, index, folder(), QStringLiteral("Save"),
+                                     QStringLiteral("jpg"), &owner, flags);
+    ASSERT_TRUE(ModalDriver::allAnswered());
+    EXPECT_LE((shown.of("QFileDialog").center() - owner.frameGeometry().center()).manhattanLength(), 4);
 }
 
 TEST(FileDialogFilters, DescriptionAndPatternPairs)

@@ -98,6 +98,32 @@ TEST_F(ColorPickerTest, PickingABubbleGivesItsCentreColourAndCloses)
     EXPECT_EQ(picker.ColorSelected(), expected);
 }
 
+TEST(ColorPicker, RightAndMiddleButtonsPickToo)
+{
+    for (const Qt::MouseButton button : {Qt::RightButton, Qt::MiddleButton}) {
+        Random random{11};
+        SoundBoard sounds{random};
+        frmColorPicker picker{random, sounds};
+        picker.setColorSelected(modHSL::rgb(0, 0, 255));
+        picker.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&picker));
+        auto* view = ModalDriver::child<SurfaceView>(&picker, "Pc");
+        QPoint at;
+        int k = PickerBubbles::Count - 1;
+        for (; k >= 0; --k) {
+            at = QPoint(int(picker.bubbles().bubble(k).x), int(picker.bubbles().bubble(k).y));
+            if (view->rect().contains(at) && picker.bubbles().hitTest(at.x(), at.y()) == k)
+                break;
+        }
+        ASSERT_GE(k, 0);
+        const qint32 expected = picker.bubbles().centreColour(k);
+        QTest::mouseClick(view, button, {}, at);
+        EXPECT_FALSE(picker.isVisible()) << int(button);
+        EXPECT_EQ(picker.ButtonPressed, QStringLiteral("Ok"));
+        EXPECT_EQ(picker.ColorSelected(), expected);
+    }
+}
+
 TEST_F(ColorPickerTest, ABubblePoppingAtTheTopPlaysAPop)
 {
     sounds.setEnabled(true);

@@ -1,5 +1,6 @@
 #include "ui/frmParentMessage.h"
 #include "support/ModalDriver.h"
+#include "support/ShownAt.h"
 
 #include <QScreen>
 #include <gtest/gtest.h>
@@ -69,6 +70,23 @@ TEST(ParentNotice, EachAnswerMeansWhatTheParentChose)
 
 // The start-up notices come before the main window shows: they are centred
 // on the screen, not on the hidden window's default frame.
+TEST(ParentNotice, IsPlacedOverItsOwnerBeforeItShows)
+{
+    QWidget owner;
+    owner.setGeometry(90, 70, 700, 500);
+    owner.show();
+    ShownAt shown;
+    for (int round = 0; round < 2; ++round) {
+        frmParentMessage window(&owner);
+        run(window, [](QWidget* modal) { ModalDriver::clickChild(modal, "lContinue"); });
+        const QRect placed = shown.of("frmParentMessage");
+        EXPECT_EQ(placed.size(), window.size());
+        EXPECT_LE((placed.center() - owner.frameGeometry().center()).manhattanLength(), 2)
+            << placed.x() << "," << placed.y() << " round " << round;
+        owner.move(300, 200);
+    }
+}
+
 TEST(ParentNotice, BeforeItsOwnerShowsItIsCentredOnTheScreen)
 {
     QWidget owner;
