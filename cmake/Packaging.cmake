@@ -29,7 +29,11 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 # Loaded at run time, not linked: the fonts of the labels and of the version
 # lines; the X11 platform and the GIF and JPEG readers (plugins of Qt Gui);
 # the sound output (plugins of Qt Multimedia).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-comic-neue, fonts-ebgaramond, libqt6gui6, libqt6multimedia6")
+# The Wayland keyboard lock reaches a window's surface through Qt's private
+# platform interface, whose ABI holds for one Qt release only: depend on that
+# release exactly, as Debian's own Qt programs do.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS
+  "fonts-comic-neue, fonts-ebgaramond, libqt6gui6, libqt6multimedia6, libqt6waylandclient6, qt6-base-abi (= ${Qt6_VERSION})")
 # Wayland sessions run the program natively with these, through XWayland
 # without them; the SVG icon engine lets menus draw the scalable icon.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, libqt6svg6")

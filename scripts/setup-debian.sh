@@ -10,6 +10,11 @@ packages=(
   libgtest-dev googletest libbenchmark-dev
   fonts-comic-neue fonts-ebgaramond
   qt6-qpa-plugins libgl-dev
+  # Wayland: the shortcuts inhibitor (Qt's Wayland client, the protocol, and
+  # Qt's private platform header that leads to a window's surface), and XCB
+  # for telling XWayland that the program may grab the keyboard.
+  qt6-wayland qt6-wayland-dev wayland-protocols qt6-base-private-dev
+  libwayland-dev libwayland-bin libxcb1-dev
   clang libclang-rt-14-dev
   dpkg-dev desktop-file-utils appstream shared-mime-info
   # the printing test runs its own print server with a PDF queue
@@ -17,6 +22,8 @@ packages=(
   # The real-window tests (tests/e2e): a virtual X server, a window manager,
   # input and window queries (xprop, xwininfo, xmessage come with x11-utils).
   xvfb openbox xdotool x11-utils
+  # The Wayland tests (tests/wayland): a headless compositor, keys, screenshots.
+  sway wtype grim
 )
 # Only for taking screenshots of the running program by hand.
 if [ "${TINTALOO_WITH_X:-0}" = 1 ]; then
