@@ -420,14 +420,25 @@ void SwayDesktop::drag(const QList<QPoint>& path) const
 {
     if (path.isEmpty())
         return;
-    swaymsg(QStringLiteral("seat seat0 cursor set %1 %2").arg(path.first().x()).arg(path.first().y()));
-    pause(100);
-    // One message, for the release's sake (see click()).
-    QStringList commands{QStringLiteral("seat seat0 cursor press button1")};
-    for (const QPoint& point : path.mid(1))
-        commands << QStringLiteral("seat seat0 cursor set %1 %2").arg(point.x()).arg(point.y());
-    commands << QStringLiteral("seat seat0 cursor release button1");
-    swaymsg(commands.join(QStringLiteral("; ")));
+    const auto moveTo = [](QPoint point) {
+        return QStringLiteral("seat seat0 cursor set %1 %2").arg(point.x()).arg(point.y());
+    };
+    swaymsg(moveTo(path.first() - QPoint(2, 0)));
+    pause(60);
+    swaymsg(moveTo(path.first()));
+    pause(60);
+    // The press goes with the first step and the release with the last, in
+    // one message each, for the release's sake (see click()); the steps
+    // between come at a hand's pace, so the program hears each one.
+    for (int i = 1; i < path.size(); ++i) {
+        QString command = moveTo(path[i]);
+        if (i == 1)
+            command.prepend(QStringLiteral("seat seat0 cursor press button1; "));
+        if (i == path.size() - 1)
+            command.append(QStringLiteral("; seat seat0 cursor release button1"));
+        swaymsg(command);
+        pause(30);
+    }
 }
 
 void SwayDesktop::key(const QString& combination) const
