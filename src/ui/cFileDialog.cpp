@@ -2,6 +2,7 @@
 
 #include "platform/AppError.h"
 #include "ui/BorderedDialog.h"
+#include "ui/StatOnlyIconProvider.h"
 
 #include <QDir>
 #include <QFileDialog>
@@ -71,6 +72,8 @@ void cFileDialog::prepare(QFileDialog& dialog, const QString& title, const QStri
 {
     dialog.setOption(QFileDialog::DontUseNativeDialog, true);
     dialog.setOption(QFileDialog::HideNameFilterDetails, true);
+    dialog.setOption(QFileDialog::DontUseCustomDirectoryIcons, true);
+    dialog.setIconProvider(new StatOnlyIconProvider(&dialog));
     if (!title.isEmpty())
         dialog.setWindowTitle(title);
     const QStringList filters = nameFilters(filter);

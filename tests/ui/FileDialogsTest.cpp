@@ -8,6 +8,8 @@
 #include "ui/frmParentMessage.h"
 
 #include <QFile>
+#include <sys/inotify.h>
+#include <unistd.h>
 #include <gtest/gtest.h>
 
 namespace {
@@ -202,3 +204,59 @@ TEST_F(FileDialogs, OverwriteQuestionConcernsTheFinalName)
     EXPECT_EQ(replace.filename, folder() + QStringLiteral("/sun.jpg"));
 }
 } // namespace
+
+namespace {
+
+// Tells whether anyone opened a file, from the kernel's own account
+// (inotify); reading a file's status does not count.
+class OpenWatch
+{
+public:
+    explicit OpenWatch(const QString& path)
+        : m_fd(inotify_init1(IN_NONBLOCK))
+    {
+        if (m_fd >= 0)
+            inotify_add_watch(m_fd, path.toLocal8Bit().constData(), IN_OPEN);
+    }
+    ~OpenWatch()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    bool isValid() const { return m_fd >= 0; }
+    bool wasOpened() const
+    {
+        char buffer[4096];
+        return ::read(m_fd, buffer, sizeof buffer) > 0;
+    }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+// Files in /proc look like empty regular files and some block the reader for
+// ever: the dialog must draw every file from its status alone, or a parent
+// who looks into /proc freezes the program.
+TEST_F(FileDialogs, FilesAreListedWithoutBeingOpened)
+{
+    const QString mystery = folder() + QStringLiteral("/kmsg");
+    {
+        QFile file(mystery);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("no name says what this is");
+    }
+    const OpenWatch watch(mystery);
+    ASSERT_TRUE(watch.isValid());
+
+    cFileDialog dialog;
+    dialog.Filter = QStringLiteral("All files (*.*)|*");
+    dialog.InitDir = folder();
+    dialog.flags = cFileDialog::FileMustExist;
+    FileDialogDriver::choose(folder() + QStringLiteral("/cat.bmp"));
+    dialog.ShowOpen();
+    ASSERT_TRUE(ModalDriver::allAnswered());
+    EXPECT_EQ(dialog.Filename, folder() + QStringLiteral("/cat.bmp"));
+    EXPECT_FALSE(watch.wasOpened()) << "the dialog read a file's contents to draw its icon";
+}
