@@ -2,7 +2,7 @@
 // a desktop, pressed with the canvas, the picture browser, the options
 // window, a parent notice and the quit prompt in front. The window manager is set up to act on each of them, so
 // a combination that gets past the program shows at once.
-#include "e2e/E2eEnvironment.h"
+#include "e2e/KioskFixture.h"
 #include "e2e/KioskKeys.h"
 #include "e2e/TintalooProcess.h"
 #include "e2e/TintalooScreen.h"
@@ -16,35 +16,10 @@
 namespace {
 
 constexpr int OkButton = TintalooScreen::OkButton;
-constexpr int BrowserCloseButton = 114;
 
-// Long enough for the window manager to act on a key it saw.
-constexpr int SettleMs = 300;
-// From a window coming to the front to the first key.
-constexpr int FocusMs = 400;
-
-// Sounds off, quitting needs permission, buttons shown, no password.
-const QByteArray Settings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
-
-using Window = XDesktop::WindowInfo;
-
-class KioskKeysTest : public ::testing::Test
+class KioskKeysTest : public KioskFixture<XDesktop>
 {
 protected:
-    void SetUp() override
-    {
-        E2E_REQUIRE_DESKTOP();
-        desktop = dynamic_cast<XDesktop*>(E2e::desktop());
-        ASSERT_NE(desktop, nullptr);
-        ASSERT_TRUE(data.isValid());
-        QFile settings(data.filePath(QStringLiteral("Settings.ini")));
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write(Settings);
-        settings.close();
-        program = std::make_unique<TintalooProcess>(*desktop, data.path());
-        screen = std::make_unique<TintalooScreen>(*desktop, *program);
-    }
-
     void TearDown() override
     {
         if (decoy.state() != QProcess::NotRunning) {
@@ -52,8 +27,6 @@ protected:
             decoy.waitForFinished(3000);
         }
     }
-
-    std::string log() const { return "\nprogram output:\n" + program->log().toStdString(); }
 
     // Without the program, the window manager acts on every combination:
     // otherwise a missing grab could not show.
@@ -140,12 +113,7 @@ protected:
             recover(seen);
     }
 
-    XDesktop* desktop = nullptr;
-    QTemporaryDir data;
     QProcess decoy;
-    std::unique_ptr<TintalooProcess> program;
-    std::unique_ptr<TintalooScreen> screen;
-    Window mainWindow;
 };
 
 } // namespace

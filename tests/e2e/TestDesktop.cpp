@@ -2,6 +2,7 @@
 
 #include <QDeadlineTimer>
 #include <QDir>
+#include <QStandardPaths>
 #include <QThread>
 
 QString TestDesktop::markerFolder() const
@@ -36,4 +37,14 @@ bool TestDesktop::waitFor(const std::function<bool()>& condition, int timeoutMs)
 void TestDesktop::pause(int ms)
 {
     QThread::msleep(ulong(ms));
+}
+
+QStringList TestDesktop::missingPrograms(std::initializer_list<Tool> tools)
+{
+    QStringList missing;
+    for (const Tool& tool : tools) {
+        if (QStandardPaths::findExecutable(QLatin1String(tool.program)).isEmpty())
+            missing << QStringLiteral("%1 (%2)").arg(QLatin1String(tool.program), QLatin1String(tool.package));
+    }
+    return missing;
 }

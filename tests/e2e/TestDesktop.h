@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QTemporaryDir>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 // A private desktop for the real-window tests, driven as a person drives
@@ -68,6 +69,15 @@ public:
     QString markerFolder() const;
     QStringList markers() const;
     void clearMarkers() const;
+
+    // Which of these programs are not installed, each named with its Debian
+    // package: {"xdotool", "xdotool"} gives "xdotool (xdotool)".
+    struct Tool
+    {
+        const char* program;
+        const char* package;
+    };
+    static QStringList missingPrograms(std::initializer_list<Tool> tools);
 
     // Polls condition every 50 ms until it holds or timeoutMs passed.
     static bool waitFor(const std::function<bool()>& condition, int timeoutMs);

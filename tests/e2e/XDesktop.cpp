@@ -14,21 +14,6 @@
 
 namespace {
 
-struct Tool
-{
-    const char* program;
-    const char* package;
-};
-
-constexpr Tool Tools[] = {
-    {"Xvfb", "xvfb"},
-    {"openbox", "openbox"},
-    {"xdotool", "xdotool"},
-    {"xprop", "x11-utils"},
-    {"xwininfo", "x11-utils"},
-    {"xmessage", "x11-utils"},
-};
-
 QString xmlEscaped(const QString& text)
 {
     return text.toHtmlEscaped();
@@ -38,12 +23,12 @@ QString xmlEscaped(const QString& text)
 
 QStringList E2e::missingTools()
 {
-    QStringList missing;
-    for (const Tool& tool : Tools) {
-        if (QStandardPaths::findExecutable(QLatin1String(tool.program)).isEmpty())
-            missing << QStringLiteral("%1 (%2)").arg(QLatin1String(tool.program), QLatin1String(tool.package));
-    }
-    return missing;
+    return TestDesktop::missingPrograms({{"Xvfb", "xvfb"},
+                                         {"openbox", "openbox"},
+                                         {"xdotool", "xdotool"},
+                                         {"xprop", "x11-utils"},
+                                         {"xwininfo", "x11-utils"},
+                                         {"xmessage", "x11-utils"}});
 }
 
 QString E2e::installHint()

@@ -15,20 +15,6 @@ namespace {
 // The user sway and the program run as when the tests run as root.
 constexpr uid_t Nobody = 65534;
 
-struct Tool
-{
-    const char* program;
-    const char* package;
-};
-
-constexpr Tool Tools[] = {
-    {"sway", "sway"},
-    {"swaymsg", "sway"},
-    {"wtype", "wtype"},
-    {"grim", "grim"},
-    {"setpriv", "util-linux"},
-};
-
 bool runningAsRoot()
 {
     return geteuid() == 0;
@@ -69,11 +55,8 @@ std::unique_ptr<TestDesktop> E2e::makeDesktop()
 
 QStringList E2e::missingTools()
 {
-    QStringList missing;
-    for (const Tool& tool : Tools) {
-        if (QStandardPaths::findExecutable(QLatin1String(tool.program)).isEmpty())
-            missing << QStringLiteral("%1 (%2)").arg(QLatin1String(tool.program), QLatin1String(tool.package));
-    }
+    QStringList missing = TestDesktop::missingPrograms(
+        {{"sway", "sway"}, {"swaymsg", "sway"}, {"wtype", "wtype"}, {"grim", "grim"}, {"setpriv", "util-linux"}});
     // The program's own Wayland platform plugin.
     bool plugin = false;
     for (const QString& base : {QStringLiteral("/usr/lib/x86_64-linux-gnu/qt6/plugins"),

@@ -3,7 +3,7 @@
 // options window, a parent notice and the quit prompt in front. Sway runs
 // a command for each of them, so one that gets past the program shows as a
 // marker file.
-#include "e2e/E2eEnvironment.h"
+#include "e2e/KioskFixture.h"
 #include "e2e/KioskKeys.h"
 #include "e2e/TintalooProcess.h"
 #include "e2e/TintalooScreen.h"
@@ -17,34 +17,9 @@
 
 namespace {
 
-constexpr int BrowserCloseButton = 114;
-constexpr int SettleMs = 300;
-constexpr int FocusMs = 400;
-
-// Sounds off, quitting needs permission, buttons shown, no password.
-const QByteArray Settings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
-
-using Window = TestDesktop::WindowInfo;
-
-class WaylandKioskTest : public ::testing::Test
+class WaylandKioskTest : public KioskFixture<SwayDesktop>
 {
 protected:
-    void SetUp() override
-    {
-        E2E_REQUIRE_DESKTOP();
-        desktop = dynamic_cast<SwayDesktop*>(E2e::desktop());
-        ASSERT_NE(desktop, nullptr);
-        ASSERT_TRUE(data.isValid());
-        QFile settings(data.filePath(QStringLiteral("Settings.ini")));
-        ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write(Settings);
-        settings.close();
-        program = std::make_unique<TintalooProcess>(*desktop, data.path());
-        screen = std::make_unique<TintalooScreen>(*desktop, *program);
-    }
-
-    std::string log() const { return "\nprogram output:\n" + program->log().toStdString(); }
-
     // Without the program, sway acts on every combination: otherwise one that
     // the program failed to keep could not show.
     void expectDesktopSeesEveryKey()
@@ -106,11 +81,6 @@ protected:
         return fired;
     }
 
-    SwayDesktop* desktop = nullptr;
-    QTemporaryDir data;
-    std::unique_ptr<TintalooProcess> program;
-    std::unique_ptr<TintalooScreen> screen;
-    Window mainWindow;
     QString workspace;
     std::map<std::string, int> firedPerWindow;
 };
