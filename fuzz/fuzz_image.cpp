@@ -1,5 +1,6 @@
-// The picture reader on bytes from anywhere: it may refuse them (AppError),
-// never crash, hang or run out of memory.
+// The picture readers on bytes from anywhere, the books' (BMP, GIF, JPEG)
+// and the one for pictures a parent adds (PNG too): they may refuse them
+// (AppError), never crash, hang or run out of memory.
 #include "platform/AppError.h"
 #include "platform/ImageFile.h"
 
@@ -17,11 +18,12 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     return 0;
 }
 
-extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+namespace {
+
+void check(QImage (*reader)(const QByteArray&), const QByteArray& bytes)
 {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     try {
-        const QImage image = ImageFile::decode(bytes);
+        const QImage image = reader(bytes);
         // What the program does next with every picture: look at its pixels.
         if (image.format() != QImage::Format_RGB32 || image.width() > ImageFile::MaxSide
             || image.height() > ImageFile::MaxSide)
@@ -30,5 +32,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         (void)corner;
     } catch (const AppError&) {
     }
+}
+
+QImage decodeBookPicture(const QByteArray& bytes)
+{
+    return ImageFile::decode(bytes);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    check(decodeBookPicture, bytes);
+    check(ImageFile::decodeForImport, bytes);
     return 0;
 }

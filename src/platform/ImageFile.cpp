@@ -401,7 +401,12 @@ QImage decode(const QByteArray& bytes, const QByteArray& format, int timeLimitMs
 
 QImage readForImport(const QString& path)
 {
-    return flattened(decodeRaw(readRegularFile(path), {}, nullptr, MaxDecodeMilliseconds, true));
+    return decodeForImport(readRegularFile(path));
+}
+
+QImage decodeForImport(const QByteArray& bytes)
+{
+    return flattened(decodeRaw(bytes, {}, nullptr, MaxDecodeMilliseconds, true));
 }
 
 bool decodes(const QByteArray& bytes, const QByteArray& format, qint64* announcedPixels)

@@ -39,6 +39,8 @@ QImage read(const QString& path);
 // also be a PNG (it is written into a book as a BMP: PNG is never read from
 // a book).
 QImage readForImport(const QString& path);
+// The same from bytes in memory.
+QImage decodeForImport(const QByteArray& bytes);
 // Whether the bytes begin as a PNG file does.
 bool isPng(const QByteArray& bytes);
 

@@ -4,7 +4,7 @@
 #include <QWindow>
 #include <qpa/qplatformnativeinterface.h>
 
-// One inhibitor object of the protocol; active while the compositor honours it.
+// One inhibitor object of the protocol, destroyed with its window's entry.
 class WaylandShortcutsInhibitor::Inhibitor : public QtWayland::zwp_keyboard_shortcuts_inhibitor_v1
 {
 public:
@@ -13,11 +13,6 @@ public:
     {
     }
     ~Inhibitor() override { destroy(); }
-    bool granted = false;
-
-protected:
-    void zwp_keyboard_shortcuts_inhibitor_v1_active() override { granted = true; }
-    void zwp_keyboard_shortcuts_inhibitor_v1_inactive() override { granted = false; }
 };
 
 namespace {
@@ -79,12 +74,6 @@ bool WaylandShortcutsInhibitor::inhibit(QWindow* window)
     entry.destroyed = QObject::connect(window, &QObject::destroyed, window, [this, window] { forget(window); });
     m_held.emplace(window, std::move(entry));
     return true;
-}
-
-bool WaylandShortcutsInhibitor::isGranted(QWindow* window) const
-{
-    auto held = m_held.find(window);
-    return held != m_held.end() && held->second.inhibitor && held->second.inhibitor->granted;
 }
 
 void WaylandShortcutsInhibitor::forget(QWindow* window)

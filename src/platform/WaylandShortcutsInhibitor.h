@@ -29,10 +29,6 @@ public:
     // Gives every shortcut back to the desktop.
     void releaseAll();
 
-    // Whether the compositor granted the inhibitor of this window (it may ask
-    // the user first, as GNOME does).
-    bool isGranted(QWindow* window) const;
-
 private:
     class Inhibitor;
     struct Held
