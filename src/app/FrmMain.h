@@ -89,7 +89,7 @@ public:
     void importPendingPack();
     // A later start of the program asked for this one: show it in front,
     // with any open prompt on top.
-    void bringToFront();
+    void bringToFront(const QString& activationToken = {});
     // Opens the picture at path on the canvas, with its coloured version when
     // one exists; a picture that cannot be loaded gets the picture-error notice.
     void openChosenPicture(const QString& path);

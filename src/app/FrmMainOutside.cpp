@@ -26,7 +26,7 @@ void FrmMain::importPendingPack()
         packImport(pack);
 }
 
-void FrmMain::bringToFront()
+void FrmMain::bringToFront(const QString& activationToken)
 {
     if (m_ended)
         return;
@@ -36,13 +36,19 @@ void FrmMain::bringToFront()
         setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowFullScreen);
         show();
     }
-    if (isVisible()) {
-        raise();
-        activateWindow();
-    }
     // A prompt or browser that is open stays the one the child talks to.
-    if (QWidget* modal = QApplication::activeModalWidget(); modal && modal != this) {
-        modal->raise();
-        modal->activateWindow();
-    }
+    QWidget* front = QApplication::activeModalWidget();
+    if (!front || front == this)
+        front = isVisible() ? this : nullptr;
+    if (front && front != this && isVisible())
+        raise();
+    if (!front)
+        return;
+    // A Wayland compositor brings forward only a window that presents the
+    // token the desktop gave the later start; Qt presents the one in
+    // XDG_ACTIVATION_TOKEN with the next activation, and forgets it.
+    if (!activationToken.isEmpty() && QGuiApplication::platformName() == QLatin1String("wayland"))
+        qputenv("XDG_ACTIVATION_TOKEN", activationToken.toLatin1());
+    front->raise();
+    front->activateWindow();
 }

@@ -6,12 +6,16 @@
 #include <QFileInfo>
 #include <QLocalSocket>
 #include <QThread>
+#include <algorithm>
 
 namespace {
 
-// A hand-over is one line: the pack to open (may be empty), then '\n'.
-// Anything longer than a path can be is not a hand-over.
+// A hand-over is one line: the pack to open (may be empty), optionally a NUL
+// and the activation token the later start was given, then '\n'. A path
+// cannot hold a NUL, and a program that knows no token reads the pack alone.
+// Anything longer than a path and a token can be is not a hand-over.
 constexpr qint64 MaxMessageBytes = 8192;
+constexpr qsizetype MaxTokenBytes = 1024;
 
 QString canonicalFolder(const QString& folder)
 {
@@ -80,18 +84,28 @@ void SingleInstance::acceptConnection()
                     socket->abort();
                 return;
             }
-            const QString pack = QString::fromUtf8(socket->readLine(MaxMessageBytes)).trimmed();
+            const QByteArray line = socket->readLine(MaxMessageBytes);
+            const qsizetype separator = line.indexOf('\0');
+            const QString pack = QString::fromUtf8(separator < 0 ? line : line.left(separator)).trimmed();
+            QByteArray token = separator < 0 ? QByteArray() : line.mid(separator + 1).trimmed();
+            // Tokens are short printable words; anything else is not passed on.
+            if (token.size() > MaxTokenBytes
+                || std::any_of(token.cbegin(), token.cend(), [](char c) { return c <= ' ' || c > '~'; }))
+                token.clear();
             socket->write("ok\n");
             socket->disconnectFromServer();
-            Q_EMIT activationRequested(pack);
+            Q_EMIT activationRequested(pack, QString::fromLatin1(token));
         });
     }
 }
 
-bool SingleInstance::handOver(const QString& packPath, int timeoutMs)
+bool SingleInstance::handOver(const QString& packPath, const QString& activationToken, int timeoutMs)
 {
     QByteArray message = packPath.isEmpty() ? QByteArray() : QFileInfo(packPath).absoluteFilePath().toUtf8();
     message.replace('\n', ' ');
+    const QByteArray token = activationToken.toLatin1().left(MaxTokenBytes);
+    if (!token.isEmpty() && !token.contains('\n') && !token.contains('\0'))
+        message.append('\0').append(token);
     message.append('\n');
     const QDeadlineTimer deadline(timeoutMs);
     // The running program may have taken the lock a moment ago and not be

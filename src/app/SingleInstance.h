@@ -25,9 +25,11 @@ public:
 
     Claim claim();
     // Asks the running program to come to the front and, when packPath is not
-    // empty, to open that picture pack. False when it could not be reached
-    // within timeoutMs.
-    bool handOver(const QString& packPath, int timeoutMs = 5000);
+    // empty, to open that picture pack. activationToken is what the desktop
+    // gave this start to bring a window forward with (Wayland's
+    // XDG_ACTIVATION_TOKEN); the running program presents it. False when it
+    // could not be reached within timeoutMs.
+    bool handOver(const QString& packPath, const QString& activationToken = {}, int timeoutMs = 5000);
 
     QString errorText() const { return m_error; }
     QString serverName() const { return m_serverName; }
@@ -35,8 +37,9 @@ public:
     static QString lockFileName() { return QStringLiteral(".tintaloo.lock"); }
 
 Q_SIGNALS:
-    // A later start asked this program to come to the front.
-    void activationRequested(const QString& packPath);
+    // A later start asked this program to come to the front, with the
+    // desktop's activation token when it had one.
+    void activationRequested(const QString& packPath, const QString& activationToken);
 
 private:
     void listen();

@@ -66,8 +66,9 @@ QIcon programIcon()
 // offered right away.
 void acceptHandOvers(SingleInstance& instance, FrmMain& window)
 {
-    QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window](const QString& pack) {
-        window.bringToFront();
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window,
+                     [&window](const QString& pack, const QString& token) {
+        window.bringToFront(token);
         if (pack.isEmpty())
             return;
         window.setPendingPack(pack);
@@ -151,7 +152,7 @@ int main(int argc, char** argv)
     SingleInstance instance(folder.root());
     switch (instance.claim()) {
     case SingleInstance::Claim::AlreadyRunning:
-        if (!instance.handOver(commandLine.packToOpen()))
+        if (!instance.handOver(commandLine.packToOpen(), qEnvironmentVariable("XDG_ACTIVATION_TOKEN")))
             complain(QStringLiteral("Tintaloo is already running with the data folder '%1', but did not answer.")
                          .arg(folder.root()));
         return 0;

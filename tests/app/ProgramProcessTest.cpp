@@ -3,6 +3,7 @@
 #include "app/SingleInstance.h"
 #include "support/TempDataFolder.h"
 
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDateTime>
 #include <QDirIterator>
@@ -160,4 +161,42 @@ TEST(SingleInstance, ALockLeftByAProgramThatDiedDoesNotKeepTheFolder)
 
     SingleInstance later(data.root());
     EXPECT_EQ(later.claim(), SingleInstance::Claim::AlreadyRunning);
+}
+
+// What a later start hands over: the pack, and the token its desktop gave it
+// to bring the running program forward; a token that is not a plain word is
+// not passed on.
+TEST(SingleInstance, ALaterStartHandsOverItsPackAndActivationToken)
+{
+    TempDataFolder data;
+    SingleInstance running(data.root());
+    ASSERT_EQ(running.claim(), SingleInstance::Claim::First);
+    QStringList packs, tokens;
+    QObject::connect(&running, &SingleInstance::activationRequested, [&](const QString& pack, const QString& token) {
+        packs << pack;
+        tokens << token;
+    });
+    const auto handOver = [&](const QString& pack, const QString& token) {
+        bool answered = false;
+        // The later start blocks while it waits for the answer; the running
+        // program answers from its event loop.
+        std::unique_ptr<QThread> later(QThread::create([&] {
+            SingleInstance instance(data.root());
+            answered = instance.claim() == SingleInstance::Claim::AlreadyRunning && instance.handOver(pack, token);
+        }));
+        later->start();
+        QElapsedTimer clock;
+        clock.start();
+        while (!later->isFinished() && clock.elapsed() < 10000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+        later->wait();
+        return answered;
+    };
+
+    EXPECT_TRUE(handOver(QStringLiteral("/tmp/My pack.zip"), QStringLiteral("sway-token_0123")));
+    EXPECT_TRUE(handOver(QString(), QString()));
+    EXPECT_TRUE(handOver(QString(), QStringLiteral("two words")));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(packs, QStringList({QStringLiteral("/tmp/My pack.zip"), QString(), QString()}));
+    EXPECT_EQ(tokens, QStringList({QStringLiteral("sway-token_0123"), QString(), QString()}));
 }

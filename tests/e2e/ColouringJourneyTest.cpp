@@ -203,9 +203,6 @@ TEST_F(ColouringJourney, FirstRunColourChangeReopenAndQuit)
     const auto welcome = screen->waitForActive(
         [](const TestDesktop::WindowInfo& w) { return w.name.contains(QLatin1String("Welcome")); });
     ASSERT_TRUE(welcome.isValid()) << "no welcome window" << log();
-    // A window that just came to the front takes a moment to hear the
-    // pointer (a Wayland compositor focuses it before its first frame).
-    TestDesktop::pause(400);
     desktop->click(welcome.geometry.bottomRight() - QPoint(32, 20));
     const auto options = screen->waitForActive(
         [](const TestDesktop::WindowInfo& w) { return w.name.contains(QLatin1String("Options")); });

@@ -54,6 +54,10 @@ public:
     // Lets the window manager apply its focus policy to windows that just
     // appeared, before the test looks at which one is in front.
     virtual void settle() const {}
+    // How long a window that came to the front needs before it hears the
+    // pointer: a Wayland compositor focuses a window before its first frame
+    // is up, and input before it goes to the window beneath.
+    virtual int frontSettleMs() const { return 0; }
 
     // Input as a person gives it; key combinations in xdotool's spelling
     // ("ctrl+alt+Delete").

@@ -20,10 +20,11 @@ TintalooProcess::~TintalooProcess()
     }
 }
 
-bool TintalooProcess::start()
+bool TintalooProcess::start(const QProcessEnvironment& extra)
 {
     m_process = std::make_unique<QProcess>();
     QProcessEnvironment env = m_desktop.environment();
+    env.insert(extra);
     // The program should look and behave as it does for a family, not pick
     // up a desktop's theme or scaling from the test machine.
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));

@@ -16,7 +16,8 @@ public:
     TintalooProcess(const TintalooProcess&) = delete;
     TintalooProcess& operator=(const TintalooProcess&) = delete;
 
-    bool start();
+    // Starts the program; extra is added to the desktop's environment.
+    bool start(const QProcessEnvironment& extra = {});
     qint64 pid() const;
     bool isRunning();
     // Waits for the program to end by itself; true when it did in time.

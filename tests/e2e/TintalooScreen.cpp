@@ -133,6 +133,8 @@ TintalooScreen::Window TintalooScreen::waitForActive(const std::function<bool(co
             return found.isValid();
         },
         timeoutMs);
+    if (found.isValid())
+        TestDesktop::pause(m_desktop.frontSettleMs());
     return found;
 }
 

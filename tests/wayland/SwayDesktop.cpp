@@ -265,7 +265,7 @@ bool SwayDesktop::plugInDevices(QString* error)
     m_pointer = std::make_unique<QProcess>();
     m_pointer->setProcessEnvironment(environment());
     QStringList command = launcher();
-    command << QStringLiteral(TINTALOO_VIRTUAL_POINTER);
+    command << QStringLiteral(TINTALOO_VIRTUAL_POINTER) << QString::number(ScreenWidth) << QString::number(ScreenHeight);
     m_pointer->start(command.takeFirst(), command);
     if (!m_pointer->waitForStarted(5000) || !m_pointer->waitForReadyRead(5000)
         || !m_pointer->readAllStandardOutput().contains("ready")) {
@@ -385,43 +385,64 @@ void SwayDesktop::focus(quint64 id) const
     swaymsg(QStringLiteral("[con_id=%1] focus").arg(id));
 }
 
+void SwayDesktop::showWorkspace(const QString& name) const
+{
+    swaymsg(QStringLiteral("workspace ") + name);
+}
+
+void SwayDesktop::movePointer(QPoint to) const
+{
+    pointer(QStringLiteral("move %1 %2").arg(qBound(0, to.x(), ScreenWidth - 1)).arg(qBound(0, to.y(), ScreenHeight - 1)));
+}
+
+void SwayDesktop::pointer(const QString& command) const
+{
+    if (!m_pointer || m_pointer->state() != QProcess::Running)
+        return;
+    m_pointer->write(command.toLatin1() + '\n');
+    m_pointer->waitForBytesWritten(2000);
+    while (!m_pointer->canReadLine() && m_pointer->waitForReadyRead(2000)) {
+    }
+    m_pointer->readLine();
+}
+
+QString SwayDesktop::activationToken() const
+{
+    bool ok = false;
+    const QString token = run(QStringLiteral(TINTALOO_ACTIVATION_TOKEN), {}, &ok).trimmed();
+    return ok ? token : QString();
+}
+
 void SwayDesktop::click(QPoint at) const
 {
     // A hand moves onto the button before it presses: the window under the
     // pointer hears of it first, as with a real mouse.
-    swaymsg(QStringLiteral("seat seat0 cursor set %1 %2").arg(at.x() - 2).arg(at.y()));
-    pause(60);
-    swaymsg(QStringLiteral("seat seat0 cursor set %1 %2").arg(at.x()).arg(at.y()));
-    pause(60);
-    // Press and release in one message: between two, sway may move the
-    // focus to the pressed window and re-enter the pointer, and the release
-    // would be lost.
-    swaymsg(QStringLiteral("seat seat0 cursor press button1; seat seat0 cursor release button1"));
+    movePointer(at - QPoint(2, 0));
+    pause(30);
+    movePointer(at);
+    pause(30);
+    pointer(QStringLiteral("down"));
+    pause(30);
+    pointer(QStringLiteral("up"));
 }
 
 void SwayDesktop::drag(const QList<QPoint>& path) const
 {
     if (path.isEmpty())
         return;
-    const auto moveTo = [](QPoint point) {
-        return QStringLiteral("seat seat0 cursor set %1 %2").arg(point.x()).arg(point.y());
-    };
-    swaymsg(moveTo(path.first() - QPoint(2, 0)));
-    pause(60);
-    swaymsg(moveTo(path.first()));
-    pause(60);
-    // The press goes with the first step and the release with the last, in
-    // one message each, for the release's sake (see click()); the steps
-    // between come at a hand's pace, so the program hears each one.
+    movePointer(path.first() - QPoint(2, 0));
+    pause(30);
+    movePointer(path.first());
+    pause(30);
+    pointer(QStringLiteral("down"));
+    // At a hand's pace, so the program hears each step, and well inside
+    // sway's time for hiding a resting cursor.
     for (int i = 1; i < path.size(); ++i) {
-        QString command = moveTo(path[i]);
-        if (i == 1)
-            command.prepend(QStringLiteral("seat seat0 cursor press button1; "));
-        if (i == path.size() - 1)
-            command.append(QStringLiteral("; seat seat0 cursor release button1"));
-        swaymsg(command);
         pause(30);
+        movePointer(path[i]);
     }
+    pause(30);
+    pointer(QStringLiteral("up"));
 }
 
 void SwayDesktop::key(const QString& combination) const

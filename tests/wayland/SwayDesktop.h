@@ -7,8 +7,7 @@
 #include <memory>
 
 // A private Wayland desktop: a headless sway (no screen, no input devices,
-// software rendering), keys typed with wtype, the pointer moved with sway's
-// own seat commands, the screen read with grim and the windows with swaymsg.
+// software rendering), keys typed with wtype, a virtual pointer of its own, the screen read with grim and the windows with swaymsg.
 // Sway binds every combination of KioskKeys to a command that leaves a
 // marker file, as a desktop would bind them to a launcher or a switcher.
 //
@@ -31,12 +30,19 @@ public:
     // the focus back to a full-screen window when the dialog before a new
     // one closes.
     void settle() const override;
+    int frontSettleMs() const override { return 300; }
     // Whether the window is full screen and shown on the current workspace.
     bool isFullScreen(quint64 id) const;
     bool isVisible(quint64 id) const;
     QString currentWorkspace() const;
     // Gives the keyboard focus to a window, as a click on it would.
     void focus(quint64 id) const;
+    // Shows another workspace, as a parent switching away would.
+    void showWorkspace(const QString& name) const;
+    // Rests the pointer at a point without pressing.
+    void movePointer(QPoint to) const;
+    // A token a launcher would hand the program it starts, or empty.
+    QString activationToken() const;
 
     void click(QPoint at) const override;
     void drag(const QList<QPoint>& path) const override;
@@ -59,6 +65,9 @@ private:
     QString runtimeFolder() const;
 
     bool plugInDevices(QString* error);
+    // One command to the virtual pointer ("move X Y", "down", "up"); returns
+    // once sway has taken it.
+    void pointer(const QString& command) const;
 
     std::unique_ptr<QProcess> m_sway;
     // Held for the whole run: the pointer, and a keyboard that stays while
