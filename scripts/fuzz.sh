@@ -28,18 +28,36 @@ fi
 cmake --build "$build" --parallel "$(nproc)" --target "${targets[@]}"
 
 mkdir -p "$build/findings"
-failed=0
-for t in "${targets[@]}"; do
+# One fuzzer per core at a time: each is single-threaded.
+run_one() {
+  local t=$1 work
   work=$(mktemp -d)
   if [ -d "$here/fuzz/corpus/$t" ]; then cp -r "$here/fuzz/corpus/$t/." "$work/"; fi
   echo "fuzz: $t for ${seconds}s on $(ls "$work" | wc -l) seed inputs"
-  if QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
-     "$build/fuzz/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-       -artifact_prefix="$build/findings/$t-" -print_final_stats=1 "$work" >"$build/findings/$t.log" 2>&1; then
+  local status=0
+  QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=1:allocator_may_return_null=1 \
+    "$build/fuzz/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+      -artifact_prefix="$build/findings/$t-" -print_final_stats=1 "$work" >"$build/findings/$t.log" 2>&1 || status=$?
+  rm -rf "$work"
+  return $status
+}
+declare -A pids
+failed=0
+report() {
+  local t=$1
+  if wait "${pids[$t]}"; then
     grep -E '^stat::number_of_executed_units|^stat::peak_rss_mb' "$build/findings/$t.log" | sed "s/^/fuzz: $t /"
   else
     echo "fuzz: $t FAILED; see $build/findings/$t.log"; tail -n 30 "$build/findings/$t.log"; failed=1
   fi
-  rm -rf "$work"
+}
+running=()
+for t in "${targets[@]}"; do
+  if [ "${#running[@]}" -ge "$(nproc)" ]; then
+    report "${running[0]}"; running=("${running[@]:1}")
+  fi
+  run_one "$t" & pids[$t]=$!
+  running+=("$t")
 done
+for t in "${running[@]}"; do report "$t"; done
 exit $failed
