@@ -47,10 +47,10 @@ void seedFromInstalledDefaults(const ProgramFolder& folder)
 {
     const QString defaults = InstalledDefaults::locate();
     if (defaults.isEmpty())
-        complain(QStringLiteral("the default books were not found (looked in share/tintaloo beside the program "
-                                "and in the system data folders)"));
+        complain(QCoreApplication::translate("main", "the default books were not found (looked in share/tintaloo "
+                                                     "beside the program and in the system data folders)"));
     else if (!folder.seedDefaults(defaults))
-        complain(QStringLiteral("some default books or help topics could not be copied into '%1'")
+        complain(QCoreApplication::translate("main", "some default books or help topics could not be copied into '%1'")
                      .arg(folder.root()));
 }
 
@@ -152,7 +152,8 @@ int main(int argc, char** argv)
     switch (instance.claim()) {
     case SingleInstance::Claim::AlreadyRunning:
         if (!instance.handOver(commandLine.packToOpen()))
-            complain(QStringLiteral("Tintaloo is already running with the data folder '%1', but did not answer.")
+            complain(QCoreApplication::translate("main", "Tintaloo is already running with the data folder '%1', but "
+                                                         "did not answer.")
                          .arg(folder.root()));
         return 0;
     case SingleInstance::Claim::Failed:

@@ -29,12 +29,12 @@ frmLineArtPreview::frmLineArtPreview(const QString& question, const QImage& page
     pPreview->setPixmap(QPixmap::fromImage(shown));
 
     const int linksTop = 72 + PreviewHeight + 8;
-    lOK = LinkLabel::noticeLink(QStringLiteral("OK"), this);
+    lOK = LinkLabel::noticeLink(tr("OK"), this);
     lOK->setObjectName(QStringLiteral("lOK"));
     lOK->move(WindowWidth - 10 - lOK->width(), linksTop);
     connect(lOK, &LinkLabel::clicked, this, &frmLineArtPreview::okClicked);
 
-    lCancel = LinkLabel::noticeLink(QStringLiteral("Cancel"), this);
+    lCancel = LinkLabel::noticeLink(tr("Cancel"), this);
     lCancel->setObjectName(QStringLiteral("lCancel"));
     lCancel->move(lOK->x() - 24 - lCancel->width(), linksTop);
     connect(lCancel, &LinkLabel::clicked, this, &QDialog::reject);

@@ -15,7 +15,7 @@
 HelpWindow::HelpWindow(const QString& topicPath, QWidget* parent)
     : BorderedDialog(parent)
 {
-    setWindowTitle(QStringLiteral("The Tintaloo Help"));
+    setWindowTitle(tr("The Tintaloo Help"));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setFrameShape(QFrame::NoFrame);
@@ -24,10 +24,10 @@ HelpWindow::HelpWindow(const QString& topicPath, QWidget* parent)
     m_browser->setOpenExternalLinks(false);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
 
-    m_close = new LinkLabel(QStringLiteral("Close"), this);
+    m_close = new LinkLabel(tr("Close"), this);
     m_close->setObjectName(QStringLiteral("lClose"));
     m_close->setFont(AppFonts::playful(14, true));
-    m_close->setToolTip(QStringLiteral("Close the help and go back to The Tintaloo."));
+    m_close->setToolTip(tr("Close the help and go back to The Tintaloo."));
     connect(m_close, &LinkLabel::clicked, this, &QDialog::accept);
 
     auto* links = new QHBoxLayout;

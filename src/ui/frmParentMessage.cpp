@@ -13,7 +13,7 @@ frmParentMessage::frmParentMessage(QWidget* parent)
     setFixedSize(WindowWidth, WindowHeight);
     setCentredAtEveryShow(true);
 
-    lMessage = new QLabel(QStringLiteral("[Parental message]"), this);
+    lMessage = new QLabel(tr("[Parental message]"), this);
     lMessage->setObjectName(QStringLiteral("lMessage"));
     lMessage->setGeometry(8, 8, 397, 155);
     lMessage->setFont(AppFonts::playful(12));
@@ -21,12 +21,12 @@ frmParentMessage::frmParentMessage(QWidget* parent)
     lMessage->setTextFormat(Qt::PlainText);
     lMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lContinue = LinkLabel::noticeLink(QStringLiteral("Continue"), this);
+    lContinue = LinkLabel::noticeLink(tr("Continue"), this);
     lContinue->setObjectName(QStringLiteral("lContinue"));
     lContinue->move(344, 160);
     connect(lContinue, &LinkLabel::clicked, this, &frmParentMessage::lContinue_click);
 
-    lCancel = LinkLabel::noticeLink(QStringLiteral("Cancel"), this);
+    lCancel = LinkLabel::noticeLink(tr("Cancel"), this);
     lCancel->setObjectName(QStringLiteral("lCancel"));
     lCancel->move(280, 160);
     lCancel->hide();

@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace {
@@ -74,8 +75,10 @@ void ShowHelpFile(QWidget* owner, const ProgramFolder& folder, const QString& to
     if (OpenHelpTopic(owner, folder, topic))
         return;
     frmParentMessage notice(owner);
-    notice.setMessage(QStringLiteral("Unable to start the help file '") + folder.root()
-                      + QStringLiteral("/help/index.htm'. Please make sure that it exists."));
+    notice.setMessage(
+        QCoreApplication::translate("mMain", "Unable to start the help file '%1/help/index.htm'. Please make sure "
+                                             "that it exists.")
+            .arg(folder.root()));
     notice.exec();
 }
 
