@@ -3,6 +3,7 @@
 #include "app/FrmMain.h"
 #include "app/InstalledDefaults.h"
 #include "app/SingleInstance.h"
+#include "app/UiLanguage.h"
 #include "library/PicturePackImport.h"
 #include "platform/KeyboardFilter.h"
 #include "platform/KeyboardLock.h"
@@ -118,6 +119,8 @@ int importPackWithoutWindows(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tintaloo"));
+    UiLanguage language(app);
+    language.installFromSystem();
     QCoreApplication::setApplicationVersion(CommandLine::versionText());
     CommandLine commandLine;
     QString location;
@@ -136,6 +139,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintaloo"));
     QApplication::setApplicationDisplayName(QStringLiteral("The Tintaloo"));
+    // Before the command line, so that its help and mistakes are in the
+    // family's language too.
+    UiLanguage language(app);
+    language.installFromSystem();
     QApplication::setApplicationVersion(CommandLine::versionText());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tintaloo"));
     QApplication::setQuitOnLastWindowClosed(false);

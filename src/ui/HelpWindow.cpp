@@ -12,8 +12,9 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-HelpWindow::HelpWindow(const QString& topicPath, QWidget* parent)
+HelpWindow::HelpWindow(const QString& topicPath, QWidget* parent, const QString& fallbackFolder)
     : BorderedDialog(parent)
+    , m_fallbackFolder(fallbackFolder)
 {
     setWindowTitle(tr("The Tintaloo Help"));
     m_browser = new QTextBrowser(this);
@@ -23,6 +24,9 @@ HelpWindow::HelpWindow(const QString& topicPath, QWidget* parent)
     m_browser->setOpenLinks(false);
     m_browser->setOpenExternalLinks(false);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
+    // Style sheet and pictures a language folder lacks come from English.
+    if (!m_fallbackFolder.isEmpty())
+        m_browser->setSearchPaths({m_fallbackFolder});
 
     m_close = new LinkLabel(tr("Close"), this);
     m_close->setObjectName(QStringLiteral("lClose"));
@@ -61,8 +65,10 @@ void HelpWindow::followLink(const QUrl& link)
     }
     // Relative to the topic shown.
     const QString base = QFileInfo(m_topicPath).absolutePath();
-    const QString path = link.isLocalFile() ? link.toLocalFile()
-                                            : ProgramFolder::resolve(base, QLatin1Char('/') + link.path());
+    QString path = link.isLocalFile() ? link.toLocalFile()
+                                      : ProgramFolder::resolve(base, QLatin1Char('/') + link.path());
+    if (!QFileInfo(path).isFile() && !link.isLocalFile() && !m_fallbackFolder.isEmpty())
+        path = ProgramFolder::resolve(m_fallbackFolder, QLatin1Char('/') + link.path());
     if (QFileInfo(path).isFile())
         showTopic(path, link.fragment());
 }
