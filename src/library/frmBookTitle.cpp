@@ -25,6 +25,8 @@ frmBookTitle::frmBookTitle(QWidget* parent)
     lMessage->setWordWrap(true);
     lMessage->setGeometry(8, 44, 397, 40);
     lMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lMessage->setFont(AppFonts::shrunkToFit(lMessage->font(), lMessage->text(), lMessage->size(), true, 12));
+    lCaption->setFont(AppFonts::shrunkToFit(lCaption->font(), lCaption->text(), lCaption->size(), false, 14));
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -37,12 +39,12 @@ frmBookTitle::frmBookTitle(QWidget* parent)
 
     lContinue = LinkLabel::noticeLink(tr("Continue"), this);
     lContinue->setObjectName(QStringLiteral("lContinue"));
-    lContinue->move(344, 150);
+    lContinue->move(WindowWidth - 8 - lContinue->width(), 150);
     connect(lContinue, &LinkLabel::clicked, this, &frmBookTitle::lContinue_click);
 
     lCancel = LinkLabel::noticeLink(tr("Cancel"), this);
     lCancel->setObjectName(QStringLiteral("lCancel"));
-    lCancel->move(280, 150);
+    lCancel->move(lContinue->x() - 12 - lCancel->width(), 150);
     connect(lCancel, &LinkLabel::clicked, this, &frmBookTitle::lCancel_click);
 
     Text1->setFocus();

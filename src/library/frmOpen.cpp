@@ -82,6 +82,8 @@ void frmOpen::buildWindow()
     title->setFont(AppFonts::playful(20, true));
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(ViewportPos.x(), 12, ViewportWidth, 40);
+    // One line over the pictures; a longer question is set smaller.
+    title->setFont(AppFonts::shrunkToFit(title->font(), title->text(), title->size(), false, 20, 12));
 
     PB = new QWidget(this);
     PB->setObjectName(QStringLiteral("PB"));

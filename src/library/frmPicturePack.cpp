@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 
 // The parent's links, named for the window's tests.
@@ -37,8 +39,6 @@ frmPicturePack::frmPicturePack(const ProgramFolder& folder, QWidget* parent)
     : BorderedDialog(parent)
     , m_folder(folder)
 {
-    setFixedSize(WindowWidth, WindowHeight);
-
     Label6 = new QLabel(
         tr("This window allows you to create Picture Packs for The Tintaloo. Picture Packs are special "
                        "files that contain several pictures within them.  The advantage of a Picture Pack is that "
@@ -50,14 +50,18 @@ frmPicturePack::frmPicturePack(const ProgramFolder& folder, QWidget* parent)
     Label6->setWordWrap(true);
     Label6->setTextFormat(Qt::PlainText);
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label6->setGeometry(10, 10, WindowWidth - 20, 120);
+    // The design's height, or more for a longer text; the rest moves down.
+    const int introHeight = std::max(120, Label6->heightForWidth(WindowWidth - 20));
+    const int grown = introHeight - 120;
+    Label6->setGeometry(10, 10, WindowWidth - 20, introHeight);
+    setFixedSize(WindowWidth, WindowHeight + grown);
 
     lJoin = makeLink(tr("Select files to put into the Picture Pack"), QStringLiteral("lJoin"), this);
-    lJoin->move(10, 136);
+    lJoin->move(10, 136 + grown);
     connect(lJoin, &LinkLabel::clicked, this, &frmPicturePack::lJoin_Click);
 
     Label1 = makeLink(tr("Close"), QStringLiteral("Label1"), this);
-    Label1->move(WindowWidth - 10 - Label1->width(), WindowHeight - 10 - Label1->height());
+    Label1->move(WindowWidth - 10 - Label1->width(), height() - 10 - Label1->height());
     connect(Label1, &LinkLabel::clicked, this, &frmPicturePack::Label1_Click);
 }
 

@@ -22,6 +22,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
@@ -180,15 +182,24 @@ void frmParentalOptions::layOut()
     };
     place(Check1, Margin, row(0));
     place(Check2, Margin, row(480));
-    place(Option1[0], Margin + Indent, row(1560));
-    place(Option1[1], Margin + Indent + 80, row(1560));
-    place(Option1[2], Margin + Indent + 180, row(1560));
+    // The speeds at the design's places, or further right when a longer
+    // word needs the room.
+    const int speedLefts[3] = {Margin + Indent, Margin + Indent + 80, Margin + Indent + 180};
+    for (int i = 0; i < 3; ++i)
+        place(Option1[i], i == 0 ? speedLefts[0] : std::max(speedLefts[i], Option1[i - 1]->geometry().right() + 12),
+              row(1560));
     place(Check3, Margin, row(2280));
     place(O2, Margin + Indent, row(2760));
+    // The design's width, or wider for a longer caption, within the screen.
+    int width = WindowWidth;
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->parentWidget() == this && w != cFunc[0] && w != cFunc[1])
+            width = std::max(width, w->geometry().right() + 1 + Margin);
+    width = std::min(width, 1000);
     // Cancel and Continue side by side in the bottom right corner.
-    cFunc[1]->move(WindowWidth - Margin - cFunc[1]->width(), row(6600));
+    cFunc[1]->move(width - Margin - cFunc[1]->width(), row(6600));
     cFunc[0]->move(cFunc[1]->x() - 24 - cFunc[0]->width(), row(6600));
-    setFixedSize(WindowWidth, cFunc[1]->geometry().bottom() + 1 + Margin);
+    setFixedSize(width, cFunc[1]->geometry().bottom() + 1 + Margin);
 }
 
 // ---- loading -----------------------------------------------------------------
