@@ -389,13 +389,16 @@
     <message>
         <source>This program can not run under the current screen resolution. The minimum size is 800 by 600, at a color mode of 24 bits (true color).<byte value="xd"/>
 You must change the resolution before the program can run.</source>
-        <translation>Dieses Programm kann mit der aktuellen Bildschirmauflösung nicht laufen. Die Mindestgröße ist 800 mal 600 bei einer Farbtiefe von 24 Bit (True Color).</translation>
+        <translation>Dieses Programm kann mit der aktuellen Bildschirmauflösung nicht laufen. Die Mindestgröße ist 800 mal 600 bei einer Farbtiefe von 24 Bit (True Color).<byte value="xd"/>
+Sie müssen die Auflösung ändern, bevor das Programm laufen kann.</translation>
     </message>
     <message>
         <source>Although this program is able to run at your current screen resolution, it is highly recommended that you switch to a minimum size of 1024 by 768; otherwise, not all of the pictures will fit on the screen.<byte value="xd"/>
 <byte value="xd"/>
 Would you like to continue anyway?</source>
-        <translation>Dieses Programm kann zwar mit Ihrer aktuellen Bildschirmauflösung laufen, es wird aber dringend empfohlen, auf mindestens 1024 mal 768 umzustellen; sonst passen nicht alle Bilder auf den Bildschirm.</translation>
+        <translation>Dieses Programm kann zwar mit Ihrer aktuellen Bildschirmauflösung laufen, es wird aber dringend empfohlen, auf mindestens 1024 mal 768 umzustellen; sonst passen nicht alle Bilder auf den Bildschirm.<byte value="xd"/>
+<byte value="xd"/>
+Möchten Sie trotzdem fortfahren?</translation>
     </message>
 </context>
 <context>

@@ -389,13 +389,16 @@
     <message>
         <source>This program can not run under the current screen resolution. The minimum size is 800 by 600, at a color mode of 24 bits (true color).<byte value="xd"/>
 You must change the resolution before the program can run.</source>
-        <translation>Este programa no puede funcionar con la resolución de pantalla actual. El tamaño mínimo es de 800 por 600, con una profundidad de color de 24 bits (color verdadero).</translation>
+        <translation>Este programa no puede funcionar con la resolución de pantalla actual. El tamaño mínimo es de 800 por 600, con una profundidad de color de 24 bits (color verdadero).<byte value="xd"/>
+Debe cambiar la resolución antes de poder usar el programa.</translation>
     </message>
     <message>
         <source>Although this program is able to run at your current screen resolution, it is highly recommended that you switch to a minimum size of 1024 by 768; otherwise, not all of the pictures will fit on the screen.<byte value="xd"/>
 <byte value="xd"/>
 Would you like to continue anyway?</source>
-        <translation>Aunque este programa puede funcionar con la resolución de pantalla actual, se recomienda encarecidamente cambiar a un tamaño mínimo de 1024 por 768; si no, no todos los dibujos cabrán en la pantalla.</translation>
+        <translation>Aunque este programa puede funcionar con la resolución de pantalla actual, se recomienda encarecidamente cambiar a un tamaño mínimo de 1024 por 768; si no, no todos los dibujos cabrán en la pantalla.<byte value="xd"/>
+<byte value="xd"/>
+¿Desea continuar de todos modos?</translation>
     </message>
 </context>
 <context>

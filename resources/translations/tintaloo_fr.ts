@@ -389,13 +389,16 @@
     <message>
         <source>This program can not run under the current screen resolution. The minimum size is 800 by 600, at a color mode of 24 bits (true color).<byte value="xd"/>
 You must change the resolution before the program can run.</source>
-        <translation>Ce programme ne peut pas fonctionner avec la résolution d'écran actuelle. La taille minimale est de 800 sur 600, en couleurs 24 bits (couleurs vraies).</translation>
+        <translation>Ce programme ne peut pas fonctionner avec la résolution d'écran actuelle. La taille minimale est de 800 sur 600, en couleurs 24 bits (couleurs vraies).<byte value="xd"/>
+Vous devez changer la résolution avant de pouvoir lancer le programme.</translation>
     </message>
     <message>
         <source>Although this program is able to run at your current screen resolution, it is highly recommended that you switch to a minimum size of 1024 by 768; otherwise, not all of the pictures will fit on the screen.<byte value="xd"/>
 <byte value="xd"/>
 Would you like to continue anyway?</source>
-        <translation>Ce programme peut fonctionner avec votre résolution d'écran actuelle, mais il est vivement conseillé de passer à au moins 1024 sur 768 ; sinon, toutes les images ne tiendront pas à l'écran.</translation>
+        <translation>Ce programme peut fonctionner avec votre résolution d'écran actuelle, mais il est vivement conseillé de passer à au moins 1024 sur 768 ; sinon, toutes les images ne tiendront pas à l'écran.<byte value="xd"/>
+<byte value="xd"/>
+Voulez-vous continuer quand même ?</translation>
     </message>
 </context>
 <context>

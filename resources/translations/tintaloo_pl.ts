@@ -389,13 +389,16 @@
     <message>
         <source>This program can not run under the current screen resolution. The minimum size is 800 by 600, at a color mode of 24 bits (true color).<byte value="xd"/>
 You must change the resolution before the program can run.</source>
-        <translation>Ten program nie może działać przy obecnej rozdzielczości ekranu. Najmniejsza rozdzielczość to 800 na 600 przy 24-bitowej głębi kolorów (true color).</translation>
+        <translation>Ten program nie może działać przy obecnej rozdzielczości ekranu. Najmniejsza rozdzielczość to 800 na 600 przy 24-bitowej głębi kolorów (true color).<byte value="xd"/>
+Aby uruchomić program, należy najpierw zmienić rozdzielczość.</translation>
     </message>
     <message>
         <source>Although this program is able to run at your current screen resolution, it is highly recommended that you switch to a minimum size of 1024 by 768; otherwise, not all of the pictures will fit on the screen.<byte value="xd"/>
 <byte value="xd"/>
 Would you like to continue anyway?</source>
-        <translation>Program może działać przy obecnej rozdzielczości ekranu, ale zdecydowanie zaleca się przełączenie na co najmniej 1024 na 768; w przeciwnym razie nie wszystkie obrazki zmieszczą się na ekranie.</translation>
+        <translation>Program może działać przy obecnej rozdzielczości ekranu, ale zdecydowanie zaleca się przełączenie na co najmniej 1024 na 768; w przeciwnym razie nie wszystkie obrazki zmieszczą się na ekranie.<byte value="xd"/>
+<byte value="xd"/>
+Czy mimo to kontynuować?</translation>
     </message>
 </context>
 <context>
