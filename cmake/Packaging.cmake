@@ -35,7 +35,9 @@ set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
   "fonts-comic-neue, fonts-ebgaramond, libqt6gui6, libqt6multimedia6, libqt6waylandclient6, qt6-base-abi (= ${Qt6_VERSION})")
 # Wayland sessions run the program natively with these, through XWayland
-# without them; the SVG icon engine lets menus draw the scalable icon.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, libqt6svg6")
+# without them; the SVG icon engine lets menus draw the scalable icon; Qt's
+# own translations put the file and print dialogs in the family's language
+# (without them those dialogs stay English).
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, libqt6svg6, qt6-translations-l10n")
 
 include(CPack)

@@ -28,6 +28,8 @@ fi
 program="$root/pkg/usr/bin/tintaloo"
 [ -x "$program" ] || fail "no usr/bin/tintaloo in the package"
 export QT_QPA_PLATFORM=offscreen
+# The English answers are compared, whatever the machine's language.
+export LANGUAGE=en
 
 version=$("$program" --version)
 [ "$version" = "The Tintaloo Version 6.0" ] || fail "--version said '$version'"

@@ -18,6 +18,8 @@ xvfb=$!
 app=
 trap 'kill $app $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
 export DISPLAY=$display
+# The software centre shows the English screenshots.
+export LANGUAGE=en
 sleep 1
 # Settings that skip the first-run welcome: sound off, buttons shown.
 mkdir -p "$work/data"

@@ -9,6 +9,9 @@ packages=(
   libturbojpeg0-dev libjpeg-turbo-progs
   libgtest-dev googletest libbenchmark-dev
   fonts-comic-neue fonts-ebgaramond
+  # Translations: lupdate and lrelease, CMake's qt_add_translations, and Qt's
+  # own texts of the file and print dialogs in each language.
+  qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
   qt6-qpa-plugins libgl-dev
   # Wayland: the shortcuts inhibitor (Qt's Wayland client, the protocol, and
   # Qt's private platform header that leads to a window's surface), and XCB

@@ -150,6 +150,35 @@ bool DefaultsWriter::writeHelp()
         const QString relative = QStringLiteral("help") + source.mid(helpDir.size());
         ok = writeBytes(relative, file.readAll()) && ok;
     }
+    return writeSharedHelpFiles(helpDir) && ok;
+}
+
+// A translated topic (help/de/index.htm) links to its style sheet and
+// pictures by the same relative names as the English one; each language
+// folder gets a copy of those the translators did not give it their own of.
+bool DefaultsWriter::writeSharedHelpFiles(const QString& helpDir)
+{
+    bool ok = true;
+    const QFileInfoList shared = QDir(helpDir).entryInfoList(QDir::Files);
+    const QStringList languages = QDir(helpDir).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString& language : languages) {
+        // A topic added to a language folder must make the defaults again.
+        m_inputs.append(helpDir + QLatin1Char('/') + language);
+        for (const QFileInfo& file : shared) {
+            const QString suffix = file.suffix().toLower();
+            if (suffix == QLatin1String("htm") || suffix == QLatin1String("html"))
+                continue;
+            if (QFileInfo::exists(helpDir + QLatin1Char('/') + language + QLatin1Char('/') + file.fileName()))
+                continue;
+            QFile source(file.absoluteFilePath());
+            if (!source.open(QIODevice::ReadOnly)) {
+                problem(QStringLiteral("%1: cannot be read").arg(file.absoluteFilePath()));
+                ok = false;
+                continue;
+            }
+            ok = writeBytes(QStringLiteral("help/%1/%2").arg(language, file.fileName()), source.readAll()) && ok;
+        }
+    }
     return ok;
 }
 

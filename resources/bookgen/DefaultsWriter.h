@@ -39,6 +39,7 @@ public:
 private:
     bool writePicture(const QString& svgPath, const QString& relativeTarget);
     bool writeBytes(const QString& relativeTarget, const QByteArray& bytes);
+    bool writeSharedHelpFiles(const QString& helpDir);
     bool verifyPicture(const QString& relativeTarget, const QImage& drawing);
     void problem(const QString& what);
 

@@ -1,5 +1,6 @@
 #include "app/DataFolderCheck.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QTemporaryFile>
@@ -31,21 +32,24 @@ QString fileInTheWay(const QString& path)
 QString problemWith(const QString& path)
 {
     if (path.trimmed().isEmpty())
-        return QStringLiteral("No data folder was given.");
+        return QCoreApplication::translate("DataFolderCheck", "No data folder was given.");
     const QString absolute = QFileInfo(path).absoluteFilePath();
     const QString blocker = fileInTheWay(absolute);
     if (blocker == absolute)
-        return QStringLiteral("The data folder %1 is a file, not a folder.").arg(quoted(absolute));
+        return QCoreApplication::translate("DataFolderCheck", "The data folder %1 is a file, not a folder.")
+            .arg(quoted(absolute));
     if (!blocker.isEmpty())
-        return QStringLiteral("The data folder %1 cannot be created: %2 is a file, not a folder.")
+        return QCoreApplication::translate("DataFolderCheck",
+                                           "The data folder %1 cannot be created: %2 is a file, not a folder.")
             .arg(quoted(absolute), quoted(blocker));
     if (!QFileInfo(absolute).isDir() && !QDir().mkpath(absolute))
-        return QStringLiteral("The data folder %1 cannot be created here.").arg(quoted(absolute));
+        return QCoreApplication::translate("DataFolderCheck", "The data folder %1 cannot be created here.")
+            .arg(quoted(absolute));
 
     // Permissions alone do not tell (read-only mounts, the superuser): try it.
     QTemporaryFile probe(absolute + QStringLiteral("/.write-test-XXXXXX"));
     if (!probe.open())
-        return QStringLiteral("The data folder %1 cannot be written to: %2.")
+        return QCoreApplication::translate("DataFolderCheck", "The data folder %1 cannot be written to: %2.")
             .arg(quoted(absolute), probe.errorString());
     return {};
 }

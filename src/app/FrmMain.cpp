@@ -42,16 +42,16 @@ struct ButtonLook
 
 // Bitmaps and tooltips of c(0..3) and pTool(0..3).
 constexpr ButtonLook CommandLooks[4] = {
-    {102, 101, 0, "Open a picture to paint"},
-    {146, 147, 0, "Clear out all colors!"},
-    {110, 109, 0, "Undo"},
-    {130, 131, 132, "Choose between crazy colors and normal colors!"},
+    {102, 101, 0, QT_TRANSLATE_NOOP("FrmMain", "Open a picture to paint")},
+    {146, 147, 0, QT_TRANSLATE_NOOP("FrmMain", "Clear out all colors!")},
+    {110, 109, 0, QT_TRANSLATE_NOOP("FrmMain", "Undo")},
+    {130, 131, 132, QT_TRANSLATE_NOOP("FrmMain", "Choose between crazy colors and normal colors!")},
 };
 constexpr ButtonLook ToolLooks[4] = {
-    {108, 106, 107, "Color using a magic crayon"},
-    {105, 103, 104, "Paint using a magic paintbrush"},
-    {119, 117, 118, "Draw using a magic coloring pencil"},
-    {143, 144, 145, "Draw using a marker pen"},
+    {108, 106, 107, QT_TRANSLATE_NOOP("FrmMain", "Color using a magic crayon")},
+    {105, 103, 104, QT_TRANSLATE_NOOP("FrmMain", "Paint using a magic paintbrush")},
+    {119, 117, 118, QT_TRANSLATE_NOOP("FrmMain", "Draw using a magic coloring pencil")},
+    {143, 144, 145, QT_TRANSLATE_NOOP("FrmMain", "Draw using a marker pen")},
 };
 
 // Parental buttons: the look they start with, and the enabled look that the
@@ -62,11 +62,11 @@ struct ParentalLook
     const char* tip;
 };
 constexpr ParentalLook ParentalLooks[5] = {
-    {150, 0, "Click here to quit The Tintaloo"},
-    {151, 155, "Save picture as..."},
-    {152, 156, "Print the picture"},
-    {153, 0, "About/Help"},
-    {154, 0, "Settings"},
+    {150, 0, QT_TRANSLATE_NOOP("FrmMain", "Click here to quit The Tintaloo")},
+    {151, 155, QT_TRANSLATE_NOOP("FrmMain", "Save picture as...")},
+    {152, 156, QT_TRANSLATE_NOOP("FrmMain", "Print the picture")},
+    {153, 0, QT_TRANSLATE_NOOP("FrmMain", "About/Help")},
+    {154, 0, QT_TRANSLATE_NOOP("FrmMain", "Settings")},
 };
 
 // A failing start-up step is skipped: a missing picture or control must
@@ -94,7 +94,7 @@ FrmMain::FrmMain(const Services& services, QWidget* parent)
     , m_sounds(services.sounds)
     , m_keyboard(services.keyboard)
 {
-    setWindowTitle(QStringLiteral("The Tintaloo"));
+    setWindowTitle(tr("The Tintaloo"));
     setObjectName(QStringLiteral("FrmMain"));
     connect(&Timer1, &AnimationTimer::step, this, &FrmMain::Timer1_Timer);
     createControls();
@@ -281,7 +281,7 @@ void FrmMain::giveButtonsTheirPictures()
     auto look = [](pButton* button, const ButtonLook& l) {
         button->SetPicture(Resources::bitmap(l.up), Resources::bitmap(l.down),
                            l.pressed ? Resources::bitmap(l.pressed) : QImage());
-        button->setToolText(QString::fromLatin1(l.tip));
+        button->setToolText(tr(l.tip));
     };
     for (int i = 0; i < 4; ++i) {
         look(c[size_t(i)], CommandLooks[i]);
@@ -294,7 +294,7 @@ void FrmMain::giveButtonsTheirPictures()
             pFunc[size_t(i)]->SetPicture(Resources::bitmap(l.enabledPicture), {}, {}, picture);
         else
             pFunc[size_t(i)]->SetPicture(picture);
-        pFunc[size_t(i)]->setToolText(QString::fromLatin1(l.tip));
+        pFunc[size_t(i)]->setToolText(tr(l.tip));
     }
     // Save as and print wait for a picture; a reload keeps them as they are.
     if (!Loaded) {

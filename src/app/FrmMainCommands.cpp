@@ -146,11 +146,12 @@ void FrmMain::clearPicture()
 {
     const AnimationPause pause(Timer1);
     const bool allowed = askPermission(
-        QStringLiteral("There was an attempt to clear out all the colors in the picture. If you click OK, "
-                       "all changes to the picture will be lost and you will be left with a black and "
-                       "white image."),
-        QStringLiteral("Would you like to get rid of all the colors? If you don't, call someone who can "
-                       "help you! Or press never mind"),
+        tr("There was an attempt to clear out all the colors in the picture. If you click OK, "
+           "all changes to the picture will be lost and you will be left with a black and "
+           "white image."),
+        //: "never mind" is the button of this window, whose picture always says "nevermind".
+        tr("Would you like to get rid of all the colors? If you don't, call someone who can "
+           "help you! Or press never mind"),
         true, false);
     if (allowed && autoSave()) {
         canvas.clearColors(PictureSaver::isOwnPicture(m_folder, canvas.CurrentPicture()));
@@ -292,29 +293,33 @@ void FrmMain::setColor(quint32 colour)
 bool FrmMain::autoSave()
 {
     const PictureSaver::SaveResult result = PictureSaver::autoSave(canvas, m_folder);
-    QString why;
+    // Whole sentences, so that each language can build them its own way.
+    QString text;
     switch (result) {
     case PictureSaver::SaveResult::Saved:
     case PictureSaver::SaveResult::NothingToSave:
         return true;
     case PictureSaver::SaveResult::DiskFull:
-        why = QStringLiteral("the disk is full");
+        text = tr("The picture could not be saved because the disk is full. Press Cancel to keep it on the "
+                  "screen, then make room on the disk or save it elsewhere with Save as. Press Continue to go on "
+                  "without saving it.");
         break;
     case PictureSaver::SaveResult::WriteProtected:
-        why = QStringLiteral("the disk or its folder is write protected");
+        text = tr("The picture could not be saved because the disk or its folder is write protected. Press "
+                  "Cancel to keep it on the screen, then make room on the disk or save it elsewhere with Save "
+                  "as. Press Continue to go on without saving it.");
         break;
     case PictureSaver::SaveResult::Failed:
-        why = QStringLiteral("of an unknown error");
+        text = tr("The picture could not be saved because of an unknown error. Press Cancel to keep it on the "
+                  "screen, then make room on the disk or save it elsewhere with Save as. Press Continue to go on "
+                  "without saving it.");
         break;
     }
     // The painting is still on the canvas: the parent decides whether to
     // stay with it (and make room, or use Save as) or to go on without it.
     const AnimationPause pause(Timer1);
     frmParentMessage notice(this);
-    notice.setMessage(QStringLiteral("The picture could not be saved because ") + why
-                      + QStringLiteral(". Press Cancel to keep it on the screen, then make room on the disk or "
-                                       "save it elsewhere with Save as. Press Continue to go on without "
-                                       "saving it."));
+    notice.setMessage(text);
     notice.setCancelVisible(true);
     notice.exec();
     return !notice.CancelPressed;
@@ -337,15 +342,14 @@ void FrmMain::showPictureError(int kind, const QString& path)
     QString forParent;
     QString forChild;
     if (kind == 0) {
-        forParent = QStringLiteral("The picture '") + path
-            + QStringLiteral("' appears to be damaged or it no longer exists.");
-        forChild = QStringLiteral("Oops, the picture you choose appears to be have something wrong with it, "
-                                  "call someone who can help you fix it!");
+        forParent = tr("The picture '%1' appears to be damaged or it no longer exists.").arg(path);
+        forChild = tr("Oops, the picture you choose appears to be have something wrong with it, "
+                      "call someone who can help you fix it!");
     } else {
-        forParent = QStringLiteral("Before printing, a temporary file has to be created in the application "
-                                   "directory. This was not possible. Please make sure there is enough "
-                                   "space in the disk and that the disk is not write protected.");
-        forChild = QStringLiteral("Oh no! Your picture could not be printed. Call someone for help!");
+        forParent = tr("Before printing, a temporary file has to be created in the application "
+                       "directory. This was not possible. Please make sure there is enough "
+                       "space in the disk and that the disk is not write protected.");
+        forChild = tr("Oh no! Your picture could not be printed. Call someone for help!");
     }
     const AnimationPause pause(Timer1);
     askPermission(forParent, forChild, false, false);

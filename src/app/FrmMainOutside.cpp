@@ -7,10 +7,11 @@
 
 namespace {
 
-const char* const PackForParent =
-    "There was an attempt to add a picture pack to The Tintaloo. If you wish to allow this, please press OK to "
-    "continue.";
-const char* const PackForChild = "Oh no!, something has happened. Call someone who can help you!";
+const char* const PackForParent = QT_TRANSLATE_NOOP(
+    "FrmMain", "There was an attempt to add a picture pack to The Tintaloo. If you wish to allow this, please press "
+               "OK to continue.");
+const char* const PackForChild =
+    QT_TRANSLATE_NOOP("FrmMain", "Oh no!, something has happened. Call someone who can help you!");
 
 } // namespace
 
@@ -21,7 +22,7 @@ void FrmMain::importPendingPack()
         return;
     const QString pack = std::exchange(m_pendingPack, QString());
     const AnimationPause pause(Timer1);
-    if (askPermission(QString::fromLatin1(PackForParent), QString::fromLatin1(PackForChild), true,
+    if (askPermission(tr(PackForParent), tr(PackForChild), true,
                       settings.Use_Parental_password))
         packImport(pack);
 }

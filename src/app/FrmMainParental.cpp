@@ -27,27 +27,34 @@ struct PermissionTexts
     const char* forChild;
 };
 
+// Context "FrmMain": the main window shows them.
 constexpr PermissionTexts QuitNeedsPermission = {
-    "There was an attempt to quit The Tintaloo. If you wish to allow this, please press OK to continue.",
-    "Oh no!, something has happened when you tried to close me. Call someone who can help you!"};
+    QT_TRANSLATE_NOOP("FrmMain", "There was an attempt to quit The Tintaloo. If you wish to allow this, please "
+                                 "press OK to continue."),
+    QT_TRANSLATE_NOOP("FrmMain", "Oh no!, something has happened when you tried to close me. Call someone who can "
+                                 "help you!")};
 constexpr PermissionTexts QuitWithConfirmation = {
-    "There was an attempt to quit The Tintaloo. If you wish to allow this, press OK.",
-    "Are you sure you want to close this coloring book? Why don't you stay for a while?"};
+    QT_TRANSLATE_NOOP("FrmMain", "There was an attempt to quit The Tintaloo. If you wish to allow this, press OK."),
+    QT_TRANSLATE_NOOP("FrmMain", "Are you sure you want to close this coloring book? Why don't you stay for a "
+                                 "while?")};
 constexpr PermissionTexts SaveAsTexts = {
-    "There was an attempt to save the current picture. If you wish to allow this, please press OK to "
-    "continue.",
-    "Oh no!, something happened when you tried to save your picture. Call someone who can help you!"};
+    QT_TRANSLATE_NOOP("FrmMain", "There was an attempt to save the current picture. If you wish to allow this, "
+                                 "please press OK to continue."),
+    QT_TRANSLATE_NOOP("FrmMain", "Oh no!, something happened when you tried to save your picture. Call someone who "
+                                 "can help you!")};
 constexpr PermissionTexts PrintTexts = {
-    "There was an attempt to print the current picture. If you wish to allow this, please press OK to "
-    "continue.",
-    "Oh no!, something happened when you tried to print your picture. Call someone who can help you!"};
+    QT_TRANSLATE_NOOP("FrmMain", "There was an attempt to print the current picture. If you wish to allow this, "
+                                 "please press OK to continue."),
+    QT_TRANSLATE_NOOP("FrmMain", "Oh no!, something happened when you tried to print your picture. Call someone who "
+                                 "can help you!")};
 constexpr PermissionTexts AboutTexts = {
-    "There was an attempt to view the About box. If you wish to allow this, please press OK.",
-    "Oh no!, something has happened. Call someone who can help you!"};
+    QT_TRANSLATE_NOOP("FrmMain", "There was an attempt to view the About box. If you wish to allow this, please "
+                                 "press OK."),
+    QT_TRANSLATE_NOOP("FrmMain", "Oh no!, something has happened. Call someone who can help you!")};
 constexpr PermissionTexts SettingsTexts = {
-    "There was an attempt to open the options screen. If you wish to allow this, please press OK to "
-    "continue.",
-    "Oh no!, something has happened. Call someone who can help you!"};
+    QT_TRANSLATE_NOOP("FrmMain", "There was an attempt to open the options screen. If you wish to allow this, "
+                                 "please press OK to continue."),
+    QT_TRANSLATE_NOOP("FrmMain", "Oh no!, something has happened. Call someone who can help you!")};
 
 } // namespace
 
@@ -88,7 +95,7 @@ void FrmMain::quitCommand()
     const bool password = settings.Quit_Needs_Permission && settings.Use_Parental_password;
     {
         const AnimationPause pause(Timer1);
-        if (!askPermission(QString::fromLatin1(texts.forParent), QString::fromLatin1(texts.forChild), true,
+        if (!askPermission(tr(texts.forParent), tr(texts.forChild), true,
                            password))
             return;
     }
@@ -100,18 +107,18 @@ void FrmMain::quitCommand()
 void FrmMain::saveAsCommand()
 {
     const AnimationPause pause(Timer1);
-    if (!askPermission(QString::fromLatin1(SaveAsTexts.forParent), QString::fromLatin1(SaveAsTexts.forChild),
+    if (!askPermission(tr(SaveAsTexts.forParent), tr(SaveAsTexts.forChild),
                        true, settings.Use_Parental_password))
         return;
     QString target, title;
-    QString filter = QStringLiteral("Jpeg file (*.jpg)|*.jpg");
+    QString filter = tr("Jpeg file (*.jpg)") + QStringLiteral("|*.jpg");
     int filterIndex = 1;
     qint32 flags = 0;
     // ".jpg" is appended when the name ends in neither ".jpg" nor ".jpeg"
     // (with letter case: PICTURE.JPG becomes PICTURE.JPG.jpg), and the
     // overwrite question concerns that final name.
     if (!GCommonDialog::VBGetSaveFileName(target, title, true, filter, filterIndex, QString(),
-                                          QStringLiteral("Save current picture as..."),
+                                          tr("Save current picture as..."),
                                           QStringLiteral("jpg;jpeg"), this, flags)) {
         closingStep();
         return;
@@ -127,9 +134,9 @@ void FrmMain::saveAsCommand()
         return;
     frmParentMessage notice(this);
     notice.setCancelVisible(false);
-    notice.setMessage(QStringLiteral("Unfortunately, because of an unknown error, the picture could not be "
-                                     "saved. Please make sure that the disk is not write protected and that "
-                                     "you have enough disk space to save the picture."));
+    notice.setMessage(tr("Unfortunately, because of an unknown error, the picture could not be "
+                         "saved. Please make sure that the disk is not write protected and that "
+                         "you have enough disk space to save the picture."));
     notice.exec();
     closingStep();
 }
@@ -137,7 +144,7 @@ void FrmMain::saveAsCommand()
 void FrmMain::printCommand()
 {
     const AnimationPause pause(Timer1);
-    if (!askPermission(QString::fromLatin1(PrintTexts.forParent), QString::fromLatin1(PrintTexts.forChild), true,
+    if (!askPermission(tr(PrintTexts.forParent), tr(PrintTexts.forChild), true,
                        settings.Use_Parental_password))
         return;
     QPrinter printer(QPrinter::HighResolution);
@@ -166,7 +173,7 @@ void FrmMain::printCommand()
 void FrmMain::aboutCommand()
 {
     const AnimationPause pause(Timer1);
-    if (!askPermission(QString::fromLatin1(AboutTexts.forParent), QString::fromLatin1(AboutTexts.forChild), true,
+    if (!askPermission(tr(AboutTexts.forParent), tr(AboutTexts.forChild), true,
                        settings.Use_Parental_password)) {
         closingStep();
         return;
@@ -184,7 +191,7 @@ void FrmMain::aboutCommand()
 void FrmMain::settingsCommand()
 {
     const AnimationPause pause(Timer1);
-    if (!askPermission(QString::fromLatin1(SettingsTexts.forParent), QString::fromLatin1(SettingsTexts.forChild),
+    if (!askPermission(tr(SettingsTexts.forParent), tr(SettingsTexts.forChild),
                        true, settings.Use_Parental_password)) {
         closingStep();
         return;

@@ -1,5 +1,7 @@
 #include "app/ScreenRule.h"
 
+#include <QCoreApplication>
+
 namespace ScreenRule {
 
 Verdict evaluate(int width, int height, int bitsPerPixel)
@@ -13,17 +15,19 @@ Verdict evaluate(int width, int height, int bitsPerPixel)
 
 QString refusalMessage()
 {
-    return QStringLiteral("This program can not run under the current screen resolution. The minimum size "
-                          "is 800 by 600, at a color mode of 24 bits (true color).\r\n"
-                          "You must change the resolution before the program can run.");
+    return QCoreApplication::translate("ScreenRule",
+                                       "This program can not run under the current screen resolution. The "
+                                       "minimum size is 800 by 600, at a color mode of 24 bits (true color).\r\n"
+                                       "You must change the resolution before the program can run.");
 }
 
 QString warningMessage()
 {
-    return QStringLiteral("Although this program is able to run at your current screen resolution, it is "
-                          "highly recommended that you switch to a minimum size of 1024 by 768; otherwise, "
-                          "not all of the pictures will fit on the screen.\r\n\r\n"
-                          "Would you like to continue anyway?");
+    return QCoreApplication::translate("ScreenRule",
+                                       "Although this program is able to run at your current screen resolution, "
+                                       "it is highly recommended that you switch to a minimum size of 1024 by "
+                                       "768; otherwise, not all of the pictures will fit on the screen.\r\n\r\n"
+                                       "Would you like to continue anyway?");
 }
 
 }

@@ -6,13 +6,15 @@
 #include "parental/frmParentalOptions.h"
 #include "platform/ProgramFolder.h"
 
+#include <QCoreApplication>
+
 bool loadSettingsWithFirstRun(const ProgramFolder& folder, Settings& settings, QWidget* parent)
 {
     bool failedBefore = false;
     while (!SettingsFile::read(SettingsFile::pathIn(folder), settings)) {
         if (failedBefore) {
             frmParentMessage notice(parent);
-            notice.setMessage(QStringLiteral(
+            notice.setMessage(QCoreApplication::translate("SettingsLoader",
                 "The Tintaloo was unable to create a settings file. This is an serious error and program "
                 "cannot continue. Make sure that the disk you are using is not write protected."));
             notice.exec();

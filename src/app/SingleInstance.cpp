@@ -54,11 +54,11 @@ SingleInstance::Claim SingleInstance::claim()
     case QLockFile::LockFailedError:
         return Claim::AlreadyRunning;
     case QLockFile::PermissionError:
-        m_error = QStringLiteral("The lock file in the data folder '%1' cannot be created.")
+        m_error = tr("The lock file in the data folder '%1' cannot be created.")
                       .arg(QDir::toNativeSeparators(m_folder));
         return Claim::Failed;
     default:
-        m_error = QStringLiteral("The data folder '%1' cannot be locked.").arg(QDir::toNativeSeparators(m_folder));
+        m_error = tr("The data folder '%1' cannot be locked.").arg(QDir::toNativeSeparators(m_folder));
         return Claim::Failed;
     }
 }

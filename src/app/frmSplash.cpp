@@ -21,7 +21,7 @@ frmSplash::frmSplash(const ProgramFolder& folder, QWidget* parent)
     : BorderedDialog(parent)
     , m_folder(folder)
 {
-    setWindowTitle(QStringLiteral("The Tintaloo"));
+    setWindowTitle(tr("The Tintaloo"));
 
     pM = new QLabel(this);
     pM->setObjectName(QStringLiteral("pM"));
@@ -33,17 +33,17 @@ frmSplash::frmSplash(const ProgramFolder& folder, QWidget* parent)
     Label2->setObjectName(QStringLiteral("Label2"));
     Label2->setFont(AppFonts::classic(13));
 
-    lProgress = new QLabel(QStringLiteral("Please wait while The Tintaloo loads."), this);
+    lProgress = new QLabel(tr("Please wait while The Tintaloo loads."), this);
     lProgress->setObjectName(QStringLiteral("lProgress"));
     lProgress->setFont(AppFonts::classic(11));
 
-    Label1 = addLink("Label1", QStringLiteral("The Tintaloo is brought to you by the Tintaloo project. "
+    Label1 = addLink("Label1", tr("The Tintaloo is brought to you by the Tintaloo project. "
                                               "Please respect the license agreement."));
     Label1->setFont(AppFonts::playful(9));
-    Label1->setToolTip(QStringLiteral("Open The Tintaloo help file to view the license agreement in more detail."));
-    Command2 = addLink("Command2", QStringLiteral("Help"));
-    Command3 = addLink("Command3", QStringLiteral("Visit website"));
-    Command1 = addLink("Command1", QStringLiteral("Close"));
+    Label1->setToolTip(tr("Open The Tintaloo help file to view the license agreement in more detail."));
+    Command2 = addLink("Command2", tr("Help"));
+    Command3 = addLink("Command3", tr("Visit website"));
+    Command1 = addLink("Command1", tr("Close"));
 
     connect(Command1, &LinkLabel::clicked, this, &QWidget::close);
     connect(Command2, &LinkLabel::clicked, this, &frmSplash::helpClicked);
@@ -122,15 +122,15 @@ void frmSplash::helpClicked()
         close();
         return;
     }
-    showNotice(this, QStringLiteral("Unable to start the help file '") + m_folder.root()
-                         + QStringLiteral("/help/index.htm' Please make sure that it exists."));
+    showNotice(this, tr("Unable to start the help file '%1/help/index.htm' Please make sure that it exists.")
+                         .arg(m_folder.root()));
 }
 
 void frmSplash::visitWebsiteClicked()
 {
     close();
     if (!mMain::OpenWebPage(ProductInfo::webPage()))
-        showNotice(parentWidget(), QStringLiteral("Could not load The Tintaloo webpage. Please make sure that "
+        showNotice(parentWidget(), tr("Could not load The Tintaloo webpage. Please make sure that "
                                                   "your internet browser is working!"));
 }
 

@@ -3,6 +3,7 @@
 #include "app/FrmMain.h"
 #include "app/InstalledDefaults.h"
 #include "app/SingleInstance.h"
+#include "app/UiLanguage.h"
 #include "library/PicturePackImport.h"
 #include "platform/KeyboardFilter.h"
 #include "platform/KeyboardLock.h"
@@ -47,10 +48,10 @@ void seedFromInstalledDefaults(const ProgramFolder& folder)
 {
     const QString defaults = InstalledDefaults::locate();
     if (defaults.isEmpty())
-        complain(QStringLiteral("the default books were not found (looked in share/tintaloo beside the program "
-                                "and in the system data folders)"));
+        complain(QCoreApplication::translate("main", "the default books were not found (looked in share/tintaloo "
+                                                     "beside the program and in the system data folders)"));
     else if (!folder.seedDefaults(defaults))
-        complain(QStringLiteral("some default books or help topics could not be copied into '%1'")
+        complain(QCoreApplication::translate("main", "some default books or help topics could not be copied into '%1'")
                      .arg(folder.root()));
 }
 
@@ -119,6 +120,8 @@ int importPackWithoutWindows(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("Tintaloo"));
+    UiLanguage language(app);
+    language.installFromSystem();
     QCoreApplication::setApplicationVersion(CommandLine::versionText());
     CommandLine commandLine;
     QString location;
@@ -137,6 +140,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintaloo"));
     QApplication::setApplicationDisplayName(QStringLiteral("The Tintaloo"));
+    // Before the command line, so that its help and mistakes are in the
+    // family's language too.
+    UiLanguage language(app);
+    language.installFromSystem();
     QApplication::setApplicationVersion(CommandLine::versionText());
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.Tintaloo"));
     QApplication::setQuitOnLastWindowClosed(false);
@@ -153,7 +160,8 @@ int main(int argc, char** argv)
     switch (instance.claim()) {
     case SingleInstance::Claim::AlreadyRunning:
         if (!instance.handOver(commandLine.packToOpen(), qEnvironmentVariable("XDG_ACTIVATION_TOKEN")))
-            complain(QStringLiteral("Tintaloo is already running with the data folder '%1', but did not answer.")
+            complain(QCoreApplication::translate("main", "Tintaloo is already running with the data folder '%1', but "
+                                                         "did not answer.")
                          .arg(folder.root()));
         return 0;
     case SingleInstance::Claim::Failed:

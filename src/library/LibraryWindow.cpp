@@ -43,7 +43,7 @@ LibraryWindow::LibraryWindow(const ProgramFolder& folder, const QString& caption
     heading->adjustSize();
     heading->move(Margin, 10);
 
-    Label1 = new QLabel(QStringLiteral("Select a book:"), this);
+    Label1 = new QLabel(tr("Select a book:"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(AppFonts::playful(12));
     Label1->adjustSize();
@@ -174,9 +174,9 @@ void LibraryWindow::fillList()
         return;
     const QString path = bookPath(book);
     if (!QFileInfo(path).isDir()) {
-        notify(QStringLiteral("'") + path
-               + QStringLiteral("' could not be found. Please make sure that the directory exists and that it "
-                                "is not write protected."));
+        notify(tr("'%1' could not be found. Please make sure that the directory exists and that it is not write "
+                  "protected.")
+                   .arg(path));
         return;
     }
     PictureList::fill(LV, path, m_extensions);

@@ -5,14 +5,24 @@
 #include "ui/frmParentMessage.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QTextStream>
 
 namespace {
 
-const QString IntroText = QStringLiteral(
-    "Picture Packs are special files that contain several pictures within them and they can be downloaded "
-    "from The Tintaloo website. Please press continue to select a Picture Pack to install.");
-const QString PackFilter = QStringLiteral("The Tintaloo image pack (*.tpk)|*.tpk");
+QString introText()
+{
+    return QCoreApplication::translate(
+        "PicturePackImport",
+        "Picture Packs are special files that contain several pictures within them and they can be downloaded "
+        "from The Tintaloo website. Please press continue to select a Picture Pack to install.");
+}
+
+QString packFilter()
+{
+    return QCoreApplication::translate("PicturePackImport", "The Tintaloo image pack (*.tpk)")
+        + QStringLiteral("|*.tpk");
+}
 
 bool showNotice(QWidget* owner, const QString& text, bool withCancel)
 {
@@ -27,10 +37,10 @@ bool showNotice(QWidget* owner, const QString& text, bool withCancel)
 
 QString importPicturePackInteractively(QWidget* owner, const ProgramFolder& folder)
 {
-    if (!showNotice(owner, IntroText, true))
+    if (!showNotice(owner, introText(), true))
         return {};
     cFileDialog dialog;
-    dialog.Filter = PackFilter;
+    dialog.Filter = packFilter();
     dialog.FilterIndex = 1;
     dialog.flags = cFileDialog::FileMustExist;
     dialog.hwnd = owner;
@@ -65,8 +75,9 @@ int importPicturePackFromCommandLine(const ProgramFolder& folder, const QString&
     }
     out << text << Qt::endl;
     for (const QString& name : outcome.added)
-        out << QStringLiteral("added: ") << name << Qt::endl;
+        out << QCoreApplication::translate("PicturePackImport", "added: %1").arg(name) << Qt::endl;
     for (const QString& name : outcome.skipped)
-        out << QStringLiteral("skipped (already in the book): ") << name << Qt::endl;
+        out << QCoreApplication::translate("PicturePackImport", "skipped (already in the book): %1").arg(name)
+            << Qt::endl;
     return 0;
 }

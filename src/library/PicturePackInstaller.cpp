@@ -4,6 +4,7 @@
 #include "platform/ProgramFolder.h"
 #include "platform/Log.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -97,17 +98,17 @@ QHash<QString, QString> entriesByFoldedName(const QString& folder)
 bool prepareBooksFolder(const QString& books, QString& reason)
 {
     if (isLink(books)) {
-        reason = QStringLiteral("The folder '") + books
-            + QStringLiteral("' is a link to another place. Nothing was added.");
+        reason = QCoreApplication::translate("PicturePackInstaller", "The folder '%1' is a link to another place. Nothing was added.")
+                     .arg(books);
         return false;
     }
     const QFileInfo info(books);
     if (!info.exists() && !QDir().mkpath(books)) {
-        reason = QStringLiteral("The folder '") + books + QStringLiteral("' could not be created.");
+        reason = QCoreApplication::translate("PicturePackInstaller", "The folder '%1' could not be created.").arg(books);
         return false;
     }
     if (!QFileInfo(books).isDir()) {
-        reason = QStringLiteral("'") + books + QStringLiteral("' is not a folder.");
+        reason = QCoreApplication::translate("PicturePackInstaller", "'%1' is not a folder.").arg(books);
         return false;
     }
     return true;
@@ -127,8 +128,9 @@ bool moveIntoBook(const QString& temp, const QString& book, const QStringList& n
     QStringList moved;
     for (const QString& name : names) {
         if (!moveWithoutReplacing(temp + QLatin1Char('/') + name, book + QLatin1Char('/') + name, false)) {
-            reason = QStringLiteral("Could not add the file '") + name + QStringLiteral("' to the folder '") + book
-                + QStringLiteral("'. Please make sure that it is not write protected.");
+            reason = QCoreApplication::translate("PicturePackInstaller", "Could not add the file '%1' to the folder '%2'. Please make "
+                                                 "sure that it is not write protected.")
+                         .arg(name, book);
             for (const QString& done : std::as_const(moved))
                 if (!QFile::remove(book + QLatin1Char('/') + done))
                     qCWarning(Log::files) << "Could not take" << done << "out of" << book << "again";
@@ -140,22 +142,27 @@ bool moveIntoBook(const QString& temp, const QString& book, const QStringList& n
     return true;
 }
 
+QString tooLarge(const QString& path)
+{
+    return QCoreApplication::translate("PicturePackInstaller", "The file '%1' is larger than 512 MB, more than a Picture Pack may be.")
+        .arg(path);
+}
+
 } // namespace
 
 bool readPackFile(const QString& path, QByteArray& bytes, QString& reason)
 {
     const QFileInfo info(path);
     if (!info.exists()) {
-        reason = QStringLiteral("The file '") + path + QStringLiteral("' could not be found.");
+        reason = QCoreApplication::translate("PicturePackInstaller", "The file '%1' could not be found.").arg(path);
         return false;
     }
     if (!info.isFile()) {
-        reason = QStringLiteral("'") + path + QStringLiteral("' is not a file.");
+        reason = QCoreApplication::translate("PicturePackInstaller", "'%1' is not a file.").arg(path);
         return false;
     }
     if (info.size() > PicturePack::MaxPackBytes) {
-        reason = QStringLiteral("The file '") + path
-            + QStringLiteral("' is larger than 512 MB, more than a Picture Pack may be.");
+        reason = tooLarge(path);
         return false;
     }
     QFile file(path);
@@ -166,8 +173,7 @@ bool readPackFile(const QString& path, QByteArray& bytes, QString& reason)
     // The size as opened: a file that grows meanwhile is read no further.
     const qint64 size = file.size();
     if (size > PicturePack::MaxPackBytes) {
-        reason = QStringLiteral("The file '") + path
-            + QStringLiteral("' is larger than 512 MB, more than a Picture Pack may be.");
+        reason = tooLarge(path);
         return false;
     }
     bytes = file.read(size);
@@ -202,7 +208,7 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
         return failed(Kind::Damaged);
     if (contents.book.compare(DefaultBook, Qt::CaseInsensitive) == 0)
         return failed(Kind::WriteFailed,
-                      QStringLiteral("Pictures cannot be added to the book '") + DefaultBook + QStringLiteral("'."));
+                      QCoreApplication::translate("PicturePackInstaller", "Pictures cannot be added to the book '%1'.").arg(DefaultBook));
     const QString books = folder.path(QStringLiteral("/books"));
     QString reason;
     if (!prepareBooksFolder(books, reason))
@@ -215,8 +221,9 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
     const QString bookPath = books + QLatin1Char('/') + outcome.book;
     if (!existing.isEmpty()) {
         if (isLink(bookPath) || !QFileInfo(bookPath).isDir())
-            return failed(Kind::WriteFailed, QStringLiteral("'") + bookPath
-                              + QStringLiteral("' is not a folder of this program. Nothing was added."));
+            return failed(Kind::WriteFailed,
+                          QCoreApplication::translate("PicturePackInstaller", "'%1' is not a folder of this program. Nothing was added.")
+                              .arg(bookPath));
     }
     const QHash<QString, QString> present = existing.isEmpty() ? QHash<QString, QString>()
                                                                : entriesByFoldedName(bookPath);
@@ -235,21 +242,26 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
     sweepAbandonedImports(books);
     QTemporaryDir temp(books + QLatin1Char('/') + TemporaryPrefix + QStringLiteral("XXXXXX"));
     if (!temp.isValid())
-        return failed(Kind::WriteFailed, QStringLiteral("Could not write into the folder '") + books
-                          + QStringLiteral("'. Please make sure that it is not write protected."));
+        return failed(Kind::WriteFailed,
+                      QCoreApplication::translate("PicturePackInstaller", "Could not write into the folder '%1'. Please make sure that it "
+                                                               "is not write protected.")
+                          .arg(books));
     for (const PicturePack::Piece* piece : std::as_const(toWrite)) {
         if (!AtomicFile::tryWrite(temp.path() + QLatin1Char('/') + piece->name,
                                        PicturePack::bytesOf(pack, *piece)))
-            return failed(Kind::WriteFailed, QStringLiteral("Could not write the file '") + piece->name
-                              + QStringLiteral("'. Please make sure that the folder '") + books
-                              + QStringLiteral("' is not write protected and that there is enough space."));
+            return failed(Kind::WriteFailed,
+                          QCoreApplication::translate("PicturePackInstaller", "Could not write the file '%1'. Please make sure that the "
+                                                                   "folder '%2' is not write protected and that "
+                                                                   "there is enough space.")
+                              .arg(piece->name, books));
     }
     if (existing.isEmpty()) {
         if (::chmod(encoded(temp.path()).constData(), folderMode()) != 0
             || !moveWithoutReplacing(temp.path(), bookPath, true))
-            return failed(Kind::WriteFailed, QStringLiteral("The book '") + bookPath
-                              + QStringLiteral("' could not be created. Please make sure that the folder '") + books
-                              + QStringLiteral("' is not write protected."));
+            return failed(Kind::WriteFailed,
+                          QCoreApplication::translate("PicturePackInstaller", "The book '%1' could not be created. Please make sure that the "
+                                                                   "folder '%2' is not write protected.")
+                              .arg(bookPath, books));
         temp.setAutoRemove(false);
         syncFolder(books);
         return outcome;
@@ -289,8 +301,8 @@ Outcome importFile(const ProgramFolder& folder, const QString& path)
         return readAndInstall(folder, path);
     } catch (const std::bad_alloc&) {
         // Nothing was moved into the library before the memory ran out.
-        return failed(Kind::CannotOpen, QStringLiteral("There is not enough memory to read the file '") + path
-                          + QStringLiteral("'."));
+        return failed(Kind::CannotOpen,
+                      QCoreApplication::translate("PicturePackInstaller", "There is not enough memory to read the file '%1'.").arg(path));
     }
 }
 
@@ -298,29 +310,37 @@ QString message(const Outcome& outcome)
 {
     switch (outcome.kind) {
     case Kind::CannotOpen:
-        return QStringLiteral("There was the following error while trying to open The Tintaloo package file:\n")
-            + outcome.detail;
+        return QCoreApplication::translate("PicturePackInstaller", "There was the following error while trying to open The Tintaloo "
+                                                          "package file:\n%1")
+            .arg(outcome.detail);
     case Kind::OtherVersion:
-        return QStringLiteral("The file could not be read from header. Please make sure that the file is not "
-                              "designed for another version of The Tintaloo.");
+        return QCoreApplication::translate("PicturePackInstaller", "The file could not be read from header. Please make sure that the "
+                                                          "file is not designed for another version of The "
+                                                          "Tintaloo.");
     case Kind::NoHeader:
-        return QStringLiteral("Could not read from the header information.");
+        return QCoreApplication::translate("PicturePackInstaller", "Could not read from the header information.");
     case Kind::Damaged:
-        return QStringLiteral("The file appears to be damaged. Please download again.");
+        return QCoreApplication::translate("PicturePackInstaller", "The file appears to be damaged. Please download again.");
     case Kind::WriteFailed:
-        return QStringLiteral("There was the following error while trying to add new pictures to The Tintaloo:\n")
-            + outcome.detail;
+        return QCoreApplication::translate("PicturePackInstaller", "There was the following error while trying to add new pictures to "
+                                                          "The Tintaloo:\n%1")
+            .arg(outcome.detail);
     case Kind::Installed:
         break;
     }
     if (outcome.added.isEmpty())
-        return QStringLiteral("The book '") + outcome.book
-            + QStringLiteral("' already has every picture of this Picture Pack, so nothing was added.");
-    QString text = QStringLiteral("The pictures were added successfully under the book '") + outcome.book
-        + QStringLiteral("'. To view the new pictures, please select this book from the list.");
+        return QCoreApplication::translate("PicturePackInstaller", "The book '%1' already has every picture of this Picture Pack, so "
+                                                          "nothing was added.")
+            .arg(outcome.book);
+    QString text = QCoreApplication::translate("PicturePackInstaller", "The pictures were added successfully under the book '%1'. To "
+                                                              "view the new pictures, please select this book "
+                                                              "from the list.")
+                       .arg(outcome.book);
     if (!outcome.skipped.isEmpty())
-        text += QStringLiteral(" The book already had these pictures, which were left as they were: ")
-            + outcome.skipped.join(QStringLiteral(", ")) + QLatin1Char('.');
+        //: %1 lists the names of the pictures, separated by commas.
+        text += QLatin1Char(' ')
+            + QCoreApplication::translate("PicturePackInstaller", "The book already had these pictures, which were left as they were: %1.")
+                  .arg(outcome.skipped.join(QStringLiteral(", ")));
     return text;
 }
 

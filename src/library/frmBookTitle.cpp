@@ -11,20 +11,22 @@ frmBookTitle::frmBookTitle(QWidget* parent)
     : BorderedDialog(parent)
 {
     setObjectName(QStringLiteral("frmBookTitle"));
-    setWindowTitle(QStringLiteral("Book title"));
+    setWindowTitle(tr("Book title"));
     setFixedSize(WindowWidth, WindowHeight);
 
-    lCaption = new QLabel(QStringLiteral("Book title"), this);
+    lCaption = new QLabel(tr("Book title"), this);
     lCaption->setObjectName(QStringLiteral("lCaption"));
     lCaption->setFont(AppFonts::playful(14, true));
     lCaption->setGeometry(8, 8, 397, 28);
 
-    lMessage = new QLabel(QStringLiteral("Please enter a title for the new book."), this);
+    lMessage = new QLabel(tr("Please enter a title for the new book."), this);
     lMessage->setObjectName(QStringLiteral("lMessage"));
     lMessage->setFont(AppFonts::playful(12));
     lMessage->setWordWrap(true);
     lMessage->setGeometry(8, 44, 397, 40);
     lMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    lMessage->setFont(AppFonts::shrunkToFit(lMessage->font(), lMessage->text(), lMessage->size(), true, 12));
+    lCaption->setFont(AppFonts::shrunkToFit(lCaption->font(), lCaption->text(), lCaption->size(), false, 14));
 
     Text1 = new QLineEdit(this);
     Text1->setObjectName(QStringLiteral("Text1"));
@@ -35,14 +37,14 @@ frmBookTitle::frmBookTitle(QWidget* parent)
     Text1->setMaxLength(200);
     connect(Text1, &QLineEdit::returnPressed, this, &frmBookTitle::lContinue_click);
 
-    lContinue = LinkLabel::noticeLink(QStringLiteral("Continue"), this);
+    lContinue = LinkLabel::noticeLink(tr("Continue"), this);
     lContinue->setObjectName(QStringLiteral("lContinue"));
-    lContinue->move(344, 150);
+    lContinue->move(WindowWidth - 8 - lContinue->width(), 150);
     connect(lContinue, &LinkLabel::clicked, this, &frmBookTitle::lContinue_click);
 
-    lCancel = LinkLabel::noticeLink(QStringLiteral("Cancel"), this);
+    lCancel = LinkLabel::noticeLink(tr("Cancel"), this);
     lCancel->setObjectName(QStringLiteral("lCancel"));
-    lCancel->move(280, 150);
+    lCancel->move(lContinue->x() - 12 - lCancel->width(), 150);
     connect(lCancel, &LinkLabel::clicked, this, &frmBookTitle::lCancel_click);
 
     Text1->setFocus();

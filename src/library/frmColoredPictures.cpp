@@ -8,12 +8,12 @@
 #include <QListWidget>
 
 frmColoredPictures::frmColoredPictures(const ProgramFolder& folder, QWidget* parent)
-    : LibraryWindow(folder, QStringLiteral("Manage colored pictures"), QStringLiteral("/colored pictures"),
+    : LibraryWindow(folder, tr("Manage colored pictures"), QStringLiteral("/colored pictures"),
                     {BookStore::ColoredSuffix}, parent)
 {
     setObjectName(QStringLiteral("frmColoredPictures"));
-    addCommand(1, QStringLiteral("Delete selected picture(s)"), QStringLiteral("delete pictures"));
-    addCommand(2, QStringLiteral("Close"), QStringLiteral("close"));
+    addCommand(1, tr("Delete selected picture(s)"), QStringLiteral("delete pictures"));
+    addCommand(2, tr("Close"), QStringLiteral("close"));
     loadBooks();
 }
 
@@ -28,10 +28,10 @@ void frmColoredPictures::runCommand(const QString& tag)
 void frmColoredPictures::deletePictures()
 {
     if (selectedNames().isEmpty()) {
-        notify(QStringLiteral("Please select at least one picture to delete."));
+        notify(tr("Please select at least one picture to delete."));
         return;
     }
-    if (!ask(QStringLiteral("Are you sure you wish to delete the selected picture(s)?")))
+    if (!ask(tr("Are you sure you wish to delete the selected picture(s)?")))
         return;
     if (!deleteSelected(selectedBook()))
         return;
@@ -48,9 +48,9 @@ bool frmColoredPictures::deleteSelected(const QString& book)
     for (const QString& name : names) {
         const QString path = folder().path(QStringLiteral("/colored pictures/") + book + QLatin1Char('/') + name);
         if (!mMain::RemoveFile(path)) {
-            notify(QStringLiteral("The file '") + path
-                   + QStringLiteral("' could not be removed. Please make sure it exists and that it is not write "
-                                    "protected."));
+            notify(tr("The file '%1' could not be removed. Please make sure it exists and that it is not write "
+                      "protected.")
+                       .arg(path));
             return false;
         }
         mMain::RemoveFile(BookStore::thumbnailPath(path));
@@ -70,8 +70,8 @@ void frmColoredPictures::removeEmptiedBook()
     if (mMain::RemoveFolder(path)) {
         removeBookEntry(emptied);
     } else {
-        notify(QStringLiteral("The folder '") + path
-               + QStringLiteral("' could not be removed. Please make sure it exists and that it is not write "
-                                "protected."));
+        notify(tr("The folder '%1' could not be removed. Please make sure it exists and that it is not write "
+                  "protected.")
+                   .arg(path));
     }
 }

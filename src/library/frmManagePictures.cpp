@@ -18,23 +18,23 @@ const QString DefaultBook = QStringLiteral("The Tintaloo");
 } // namespace
 
 frmManagePictures::frmManagePictures(const ProgramFolder& folder, QWidget* parent)
-    : LibraryWindow(folder, QStringLiteral("Manage pictures"), QStringLiteral("/books"),
+    : LibraryWindow(folder, tr("Manage pictures"), QStringLiteral("/books"),
                     {QStringLiteral(".gif"), QStringLiteral(".bmp"), QStringLiteral(".jpg")}, parent)
 {
     setObjectName(QStringLiteral("frmManagePictures"));
-    addCommand(0, QStringLiteral("Delete this book"), QStringLiteral("remove book"));
-    addCommand(1, QStringLiteral("Delete selected picture(s)"), QStringLiteral("delete pictures"));
-    addCommand(2, QStringLiteral("Add pictures to this book"), QStringLiteral("add pictures"));
-    addCommand(3, QStringLiteral("Create a new book"), QStringLiteral("add book"),
-               QStringLiteral("Add a new book to The Tintaloo.  You can then add pictures to the book."));
-    addCommand(5, QStringLiteral("Import a Picture Pack"), QStringLiteral("import picture pack"),
-               QStringLiteral("You can add pre-packaged pictures to The Tintaloo (Picture Packs).  The picture "
-                              "pack has a tpk extension and you can download some from The Tintaloo website."));
-    addCommand(6, QStringLiteral("Create a Picture Pack"), QStringLiteral("create picture pack"),
-               QStringLiteral("A Picture Pack is a file that contains multiple pictures for use in The Tintaloo.  "
-                              "You can create one if you want to deal with a single file (rather than multiple "
-                              "pictures) so that the process of installing pictures is easier."));
-    addCommand(4, QStringLiteral("Close"), QStringLiteral("close"));
+    addCommand(0, tr("Delete this book"), QStringLiteral("remove book"));
+    addCommand(1, tr("Delete selected picture(s)"), QStringLiteral("delete pictures"));
+    addCommand(2, tr("Add pictures to this book"), QStringLiteral("add pictures"));
+    addCommand(3, tr("Create a new book"), QStringLiteral("add book"),
+               tr("Add a new book to The Tintaloo.  You can then add pictures to the book."));
+    addCommand(5, tr("Import a Picture Pack"), QStringLiteral("import picture pack"),
+               tr("You can add pre-packaged pictures to The Tintaloo (Picture Packs).  The picture "
+                  "pack has a tpk extension and you can download some from The Tintaloo website."));
+    addCommand(6, tr("Create a Picture Pack"), QStringLiteral("create picture pack"),
+               tr("A Picture Pack is a file that contains multiple pictures for use in The Tintaloo.  "
+                  "You can create one if you want to deal with a single file (rather than multiple "
+                  "pictures) so that the process of installing pictures is easier."));
+    addCommand(4, tr("Close"), QStringLiteral("close"));
     loadBooks();
 }
 
@@ -86,30 +86,31 @@ void frmManagePictures::removeBook()
     if (book.isEmpty())
         return;
     if (isDefaultBook(book)) {
-        notify(QStringLiteral("This book cannot be removed because it is required for The Tintaloo to work "
+        notify(tr("This book cannot be removed because it is required for The Tintaloo to work "
                               "correctly."));
         return;
     }
     if (bookCount() == 1) {
-        notify(QStringLiteral("The Tintaloo requires at least one book to run. As this is the last book, you "
+        notify(tr("The Tintaloo requires at least one book to run. As this is the last book, you "
                               "must create another picture book before you are able to remove this one."));
         return;
     }
-    if (!ask(QStringLiteral("Are you sure you wish to delete this book? If you select yes, any colored pictures "
+    if (!ask(tr("Are you sure you wish to delete this book? If you select yes, any colored pictures "
                             "from this book will be removed too.")))
         return;
     const QString path = bookPath(book);
     if (holdsOpenPicture(path)) {
-        notify(QStringLiteral("The book '") + path
-               + QStringLiteral("' cannot be removed because the picture that is currently open in The Tintaloo "
-                                "is within this book."));
+        notify(tr("The book '%1' cannot be removed because the picture that is currently open in The Tintaloo "
+                  "is within this book.")
+                   .arg(path));
         return;
     }
     if (!mMain::RemoveFolder(path)) {
         // Whatever could not be deleted is still listed.
         fillList();
-        notify(QStringLiteral("There was a problem removing the book. Please make sure that the path '") + path
-               + QStringLiteral("' is not write protected and that it is not currently in use."));
+        notify(tr("There was a problem removing the book. Please make sure that the path '%1' is not write "
+                  "protected and that it is not currently in use.")
+                   .arg(path));
         return;
     }
     removeBookEntry(cBooks->currentIndex());
@@ -119,9 +120,9 @@ void frmManagePictures::removeBook()
     if (!QFileInfo(colored).isDir())
         return;
     if (!mMain::RemoveFolder(colored))
-        notify(QStringLiteral("There was a problem removing the colored pictures. Please make sure that the "
-                              "path '")
-               + colored + QStringLiteral("' is not write protected and that it is not currently in use."));
+        notify(tr("There was a problem removing the colored pictures. Please make sure that the path '%1' is not "
+                  "write protected and that it is not currently in use.")
+                   .arg(colored));
 }
 
 // ---- delete pictures -------------------------------------------------------------
@@ -131,15 +132,15 @@ void frmManagePictures::deletePictures()
     const QString book = selectedBook();
     const QStringList names = selectedNames();
     if (names.isEmpty()) {
-        notify(QStringLiteral("Please select at least one picture to delete."));
+        notify(tr("Please select at least one picture to delete."));
         return;
     }
     if (isDefaultBook(book)) {
-        notify(QStringLiteral("The pictures in this book cannot be removed because they are required for The "
+        notify(tr("The pictures in this book cannot be removed because they are required for The "
                               "Tintaloo to work correctly."));
         return;
     }
-    if (!ask(QStringLiteral("Are you sure you wish to delete the selected picture(s)?")))
+    if (!ask(tr("Are you sure you wish to delete the selected picture(s)?")))
         return;
     for (const QString& name : names)
         if (!deletePicture(book, name))
@@ -152,15 +153,15 @@ bool frmManagePictures::deletePicture(const QString& book, const QString& name)
 {
     const QString path = folder().path(QStringLiteral("/books/") + book + QLatin1Char('/') + name);
     if (isOpenPicture(path)) {
-        notify(QStringLiteral("The file '") + path
-               + QStringLiteral("' could not be removed because the file is currently open in The Tintaloo. "
-                                "Please close it first by opening another picture."));
+        notify(tr("The file '%1' could not be removed because the file is currently open in The Tintaloo. "
+                  "Please close it first by opening another picture.")
+                   .arg(path));
         return false;
     }
     const auto cannotRemove = [this](const QString& file) {
-        notify(QStringLiteral("The file '") + file
-               + QStringLiteral("' could not be removed. Please make sure it exists and that it is not write "
-                                "protected."));
+        notify(tr("The file '%1' could not be removed. Please make sure it exists and that it is not write "
+                  "protected.")
+                   .arg(file));
         return false;
     };
     if (!mMain::RemoveFile(path))

@@ -75,15 +75,15 @@ void frmManagePictures::addBook()
     const QString title = prompt.Title.trimmed();
     const QString books = folder().path(QStringLiteral("/books"));
     const QString cannotCreate =
-        QStringLiteral("The book could not be created. Please make sure that the path '") + books
-        + QStringLiteral("/' is not write protected and that you have not used the following characters in the "
-                         "book title \\ /:*?\"<>|");
+        tr("The book could not be created. Please make sure that the path '%1/' is not write protected and that "
+           "you have not used the following characters in the book title \\ /:*?\"<>|")
+            .arg(books);
     switch (checkTitle(title)) {
     case TitleProblem::Unusable:
         notify(cannotCreate);
         return;
     case TitleProblem::Exists:
-        notify(QStringLiteral("A book by this name already exists. Please select another name."));
+        notify(tr("A book by this name already exists. Please select another name."));
         return;
     case TitleProblem::None:
         break;
@@ -112,7 +112,7 @@ void frmManagePictures::addPictureFiles(const QStringList& sources)
     const QString target = bookPath(book);
     for (const QString& source : sources) {
         if (sameEntry(QFileInfo(source).absolutePath(), target, Qt::CaseSensitive)) {
-            notify(QStringLiteral("You are attempting to copy picture(s) from one book into the same book!"));
+            notify(tr("You are attempting to copy picture(s) from one book into the same book!"));
             return;
         }
     }
@@ -126,8 +126,7 @@ frmManagePictures::AddOutcome frmManagePictures::addPicture(const QString& sourc
 {
     const QString sourceName = QFileInfo(source).fileName();
     const auto faulty = [this, &sourceName]() {
-        notify(QStringLiteral("The file '") + sourceName
-               + QStringLiteral("' is faulty. Not all pictures you selected may have been added."));
+        notify(tr("The file '%1' is faulty. Not all pictures you selected may have been added.").arg(sourceName));
         return AddOutcome::Skipped;
     };
     // A PNG goes into the book as a BMP of the same base name.
@@ -150,8 +149,7 @@ frmManagePictures::AddOutcome frmManagePictures::addPicture(const QString& sourc
     const QSize area = canvasArea();
     const bool large = picture.width() > area.width() || picture.height() > area.height();
     if (!BlackAndWhite::isPure(picture)) {
-        notify(QStringLiteral("Could not add the file '") + sourceName
-               + QStringLiteral("' because it is not pure Black and White."));
+        notify(tr("Could not add the file '%1' because it is not pure Black and White.").arg(sourceName));
         // Drawn at the size it will have: lines made smaller would thin out.
         return addBlackAndWhiteCopy(sourceName, large ? fitted(picture, area) : picture, book);
     }
@@ -170,9 +168,9 @@ frmManagePictures::AddOutcome frmManagePictures::addBlackAndWhiteCopy(const QStr
     QGuiApplication::setOverrideCursor(Qt::WaitCursor);
     const QImage page = LineArt::fromPhoto(picture);
     QGuiApplication::restoreOverrideCursor();
-    frmLineArtPreview preview(QStringLiteral("Would you like to add a black and white copy of '") + name
-                                  + QStringLiteral("' instead? It will be added to the book as '") + copyName
-                                  + QStringLiteral("'."),
+    frmLineArtPreview preview(tr("Would you like to add a black and white copy of '%1' instead? It will be added "
+                                 "to the book as '%2'.")
+                                  .arg(name, copyName),
                               page, this);
     preview.exec();
     if (!preview.Accepted)
@@ -190,11 +188,11 @@ frmManagePictures::AddOutcome frmManagePictures::addFittedCopy(const QString& na
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     const QString copyName = name.left(dot) + QStringLiteral(".bmp");
     const QImage page = BlackAndWhite::toPure(fitted(picture, canvasArea()));
-    if (!ask(QStringLiteral("The picture '") + name + QStringLiteral("' is larger than the page (")
-             + QString::number(picture.width()) + QStringLiteral(" x ") + QString::number(picture.height())
-             + QStringLiteral(" pixels). Would you like to add it made smaller to fit, ")
-             + QString::number(page.width()) + QStringLiteral(" x ") + QString::number(page.height())
-             + QStringLiteral(" pixels, as '") + copyName + QStringLiteral("'?")))
+    //: %2 x %3 is the picture's size in pixels, %4 x %5 the size it would be made.
+    if (!ask(tr("The picture '%1' is larger than the page (%2 x %3 pixels). Would you like to add it made smaller "
+                "to fit, %4 x %5 pixels, as '%6'?")
+                 .arg(name, QString::number(picture.width()), QString::number(picture.height()),
+                      QString::number(page.width()), QString::number(page.height()), copyName)))
         return AddOutcome::Skipped;
     if (FolderListing(bookPath(book), FolderListing::Kind::Files).contains(copyName))
         return pictureExists(book);
@@ -217,8 +215,9 @@ QSize frmManagePictures::canvasArea() const
 
 frmManagePictures::AddOutcome frmManagePictures::pictureExists(const QString& book)
 {
-    notify(QStringLiteral("A picture by this name already exists within the book '") + book
-           + QStringLiteral("' . Please rename the picture before you try to add it."));
+    notify(tr("A picture by this name already exists within the book '%1' . Please rename the picture before you "
+              "try to add it.")
+               .arg(book));
     return AddOutcome::Skipped;
 }
 
@@ -230,8 +229,8 @@ frmManagePictures::AddOutcome frmManagePictures::writePicture(const QString& nam
     const QString target = bookPath(book);
     const QString path = target + QLatin1Char('/') + name;
     if (!AtomicFile::tryWrite(path, bytes)) {
-        notify(QStringLiteral("Could not add the file '") + name + QStringLiteral("'. Please make sure that the folder '")
-               + target + QStringLiteral("' is not write protected."));
+        notify(tr("Could not add the file '%1'. Please make sure that the folder '%2' is not write protected.")
+                   .arg(name, target));
         return AddOutcome::Stop;
     }
     // A thumbnail left from an earlier picture of this name would stand for
@@ -244,13 +243,12 @@ void frmManagePictures::addPictures()
 {
     const QString book = selectedBook();
     if (!isAddableBook(book)) {
-        notify(QStringLiteral("Pictures cannot be added to this book. Please select another book to add pictures "
-                              "to."));
+        notify(tr("Pictures cannot be added to this book. Please select another book to add pictures to."));
         return;
     }
     cFileDialog dialog;
-    dialog.DialogTitle = QStringLiteral("Add pictures to ") + book;
-    dialog.Filter = QStringLiteral("Pictures (*.bmp,*.gif,*.jpg,*.png)|*.bmp;*.gif;*.jpg;*.png");
+    dialog.DialogTitle = tr("Add pictures to %1").arg(book);
+    dialog.Filter = tr("Pictures (*.bmp,*.gif,*.jpg,*.png)") + QStringLiteral("|*.bmp;*.gif;*.jpg;*.png");
     dialog.flags = cFileDialog::FileMustExist | cFileDialog::AllowMultiSelect;
     dialog.hwnd = this;
     dialog.InitDir = QDir::homePath();

@@ -82,6 +82,8 @@ void frmOpen::buildWindow()
     title->setFont(AppFonts::playful(20, true));
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(ViewportPos.x(), 12, ViewportWidth, 40);
+    // One line over the pictures; a longer question is set smaller.
+    title->setFont(AppFonts::shrunkToFit(title->font(), title->text(), title->size(), false, 20, 12));
 
     PB = new QWidget(this);
     PB->setObjectName(QStringLiteral("PB"));
@@ -253,7 +255,7 @@ void frmOpen::showProgress(int position, int count, const QString& title)
 {
     if (m_progress) {
         const int percent = count > 0 ? (position + 1) * 100 / count : 100;
-        m_progress->setText(QStringLiteral("Loading(%1%)... %2.").arg(percent).arg(title));
+        m_progress->setText(tr("Loading(%1%)... %2.").arg(QString::number(percent), title));
     }
     // The progress line is repainted between books. The child's clicks wait
     // until the strip is ready: none may start another command meanwhile.
@@ -320,10 +322,10 @@ void frmOpen::tellUnreadable()
     constexpr int MaxNamed = 20;
     QString names = m_unreadable.mid(0, MaxNamed).join(QLatin1Char('\n'));
     if (m_unreadable.size() > MaxNamed)
-        names += QStringLiteral("\n") + QStringLiteral("and %1 more").arg(m_unreadable.size() - MaxNamed);
+        names += QLatin1Char('\n') + tr("and %n more", "pictures left out", int(m_unreadable.size() - MaxNamed));
     frmParentMessage notice(parentWidget());
-    notice.setMessage(QStringLiteral("These pictures could not be read and were left out of the books. They may be "
-                                     "damaged; you can delete them in the picture manager.")
+    notice.setMessage(tr("These pictures could not be read and were left out of the books. They may be "
+                         "damaged; you can delete them in the picture manager.")
                       + QLatin1Char('\n') + names);
     notice.exec();
     m_unreadable.clear();
@@ -335,11 +337,11 @@ void frmOpen::failLoad()
         m_progress->end();
     frmMessage notice(m_settings, m_sounds, parentWidget());
     notice.setExtendedInformation(
-        QStringLiteral("There was a problem loading the pictures. Make sure that none of them are "
+        tr("There was a problem loading the pictures. Make sure that none of them are "
                        "damaged. If you do not know what the problem is, please reinstall The "
                        "Tintaloo. Press OK to exit the program."));
     notice.setMessage(
-        QStringLiteral("Oh no! something strange has happened! Call someone who can help you!"));
+        tr("Oh no! something strange has happened! Call someone who can help you!"));
     notice.setShowCancel(false);
     notice.setPasswordVisible(false);
     notice.exec();
@@ -495,10 +497,10 @@ void frmOpen::newPicture()
         qCWarning(Log::files) << "A new own picture could not be started:" << e.description() << e.source();
         frmMessage notice(m_settings, m_sounds, this);
         notice.setExtendedInformation(
-            QStringLiteral("An unknown error occurred when there was an attempt to start drawing a "
+            tr("An unknown error occurred when there was an attempt to start drawing a "
                            "new picture. Please make sure that the disk is not write protected and "
                            "that there is enough disk space."));
-        notice.setMessage(QStringLiteral(
+        notice.setMessage(tr(
             "Help! A new picture could not be started! Call someone who can help you sort it out! Go!"));
         notice.setShowCancel(false);
         notice.setPasswordVisible(false);
@@ -511,10 +513,10 @@ void frmOpen::morePictures()
     playCancelSound();
     frmMessage prompt(m_settings, m_sounds, this);
     prompt.setExtendedInformation(
-        QStringLiteral("You or your child has asked for more pictures to be added to The Tintaloo. "
+        tr("You or your child has asked for more pictures to be added to The Tintaloo. "
                        "If you wish to allow this, please press OK to continue."));
     prompt.setMessage(
-        QStringLiteral("Would you like more pictures? Call someone who can get them for you!"));
+        tr("Would you like more pictures? Call someone who can get them for you!"));
     prompt.setShowCancel(true);
     prompt.setPasswordVisible(m_settings.Use_Parental_password);
     prompt.exec();
@@ -531,7 +533,7 @@ void frmOpen::openManagerInsteadOfBrowser()
         openPictureManager();
     } else {
         frmParentMessage notice(parentWidget());
-        notice.setMessage(QStringLiteral("Could not find the books path. Please reinstall The Tintaloo!"));
+        notice.setMessage(tr("Could not find the books path. Please reinstall The Tintaloo!"));
         notice.exec();
     }
 }

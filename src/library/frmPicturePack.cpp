@@ -11,6 +11,8 @@
 #include <QFile>
 #include <QLabel>
 
+#include <algorithm>
+
 namespace {
 
 // The parent's links, named for the window's tests.
@@ -37,10 +39,8 @@ frmPicturePack::frmPicturePack(const ProgramFolder& folder, QWidget* parent)
     : BorderedDialog(parent)
     , m_folder(folder)
 {
-    setFixedSize(WindowWidth, WindowHeight);
-
     Label6 = new QLabel(
-        QStringLiteral("This window allows you to create Picture Packs for The Tintaloo. Picture Packs are special "
+        tr("This window allows you to create Picture Packs for The Tintaloo. Picture Packs are special "
                        "files that contain several pictures within them.  The advantage of a Picture Pack is that "
                        "distributing pictures will be easier (only one file needs to be distributed) and it will "
                        "ease the process of installing new pictures (only one file needs to be installed.)"),
@@ -50,14 +50,18 @@ frmPicturePack::frmPicturePack(const ProgramFolder& folder, QWidget* parent)
     Label6->setWordWrap(true);
     Label6->setTextFormat(Qt::PlainText);
     Label6->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label6->setGeometry(10, 10, WindowWidth - 20, 120);
+    // The design's height, or more for a longer text; the rest moves down.
+    const int introHeight = std::max(120, Label6->heightForWidth(WindowWidth - 20));
+    const int grown = introHeight - 120;
+    Label6->setGeometry(10, 10, WindowWidth - 20, introHeight);
+    setFixedSize(WindowWidth, WindowHeight + grown);
 
-    lJoin = makeLink(QStringLiteral("Select files to put into the Picture Pack"), QStringLiteral("lJoin"), this);
-    lJoin->move(10, 136);
+    lJoin = makeLink(tr("Select files to put into the Picture Pack"), QStringLiteral("lJoin"), this);
+    lJoin->move(10, 136 + grown);
     connect(lJoin, &LinkLabel::clicked, this, &frmPicturePack::lJoin_Click);
 
-    Label1 = makeLink(QStringLiteral("Close"), QStringLiteral("Label1"), this);
-    Label1->move(WindowWidth - 10 - Label1->width(), WindowHeight - 10 - Label1->height());
+    Label1 = makeLink(tr("Close"), QStringLiteral("Label1"), this);
+    Label1->move(WindowWidth - 10 - Label1->width(), height() - 10 - Label1->height());
     connect(Label1, &LinkLabel::clicked, this, &frmPicturePack::Label1_Click);
 }
 
@@ -72,7 +76,7 @@ void frmPicturePack::notify(const QString& text)
 void frmPicturePack::lJoin_Click()
 {
     cFileDialog open;
-    open.Filter = QStringLiteral("Pictures (*.bmp,*.gif,*.jpg)|*.bmp;*.gif;*.jpg");
+    open.Filter = tr("Pictures (*.bmp,*.gif,*.jpg)") + QStringLiteral("|*.bmp;*.gif;*.jpg");
     open.flags = cFileDialog::FileMustExist | cFileDialog::AllowMultiSelect;
     open.hwnd = this;
     open.CancelError = false;
@@ -92,24 +96,24 @@ void frmPicturePack::lJoin_Click()
 
     // A pack whose names its reader would refuse helps nobody.
     if (!PicturePack::isAcceptableBookName(book)) {
-        notify(QStringLiteral("The folder name '") + book
-               + QStringLiteral("' cannot be the name of a book. Please put the pictures in a folder named after "
-                                "the book (at most 100 characters, none of \\ / : * ? \" < > |) and try again."));
+        notify(tr("The folder name '%1' cannot be the name of a book. Please put the pictures in a folder named "
+                  "after the book (at most 100 characters, none of \\ / : * ? \" < > |) and try again.")
+                   .arg(book));
         return;
     }
     QList<PicturePack::Picture> pictures;
     for (const QString& name : std::as_const(names)) {
         if (!PicturePack::isAcceptablePictureName(name) || name.contains(QLatin1Char('|'))) {
-            notify(QStringLiteral("The file '") + name
-                   + QStringLiteral("' cannot be put into a Picture Pack. Only pictures ending in .bmp, .gif or "
-                                    ".jpg, without \"|\" in their names, can be."));
+            notify(tr("The file '%1' cannot be put into a Picture Pack. Only pictures ending in .bmp, .gif or "
+                      ".jpg, without \"|\" in their names, can be.")
+                       .arg(name));
             return;
         }
         PicturePack::Picture picture{name, {}};
         if (!readWhole(folder + name, picture.bytes)) {
-            notify(QStringLiteral("The picture '") + folder + name
-                   + QStringLiteral("' could not be read, so the Picture Pack was not created. Please make sure "
-                                    "that the picture exists and that you may read it."));
+            notify(tr("The picture '%1' could not be read, so the Picture Pack was not created. Please make sure "
+                      "that the picture exists and that you may read it.")
+                       .arg(folder + name));
             return;
         }
         pictures << picture;
@@ -118,17 +122,17 @@ void frmPicturePack::lJoin_Click()
     pictures.clear();
 
     QString target, title;
-    QString filter = QStringLiteral("Tintaloo Picture Pack|*.tpk");
+    QString filter = tr("Tintaloo Picture Pack") + QStringLiteral("|*.tpk");
     int filterIndex = 1;
     qint32 flags = 0;
     if (!GCommonDialog::VBGetSaveFileName(target, title, true, filter, filterIndex, QString(),
-                                          QStringLiteral("Select where you would like to save the Picture Pack."),
+                                          tr("Select where you would like to save the Picture Pack."),
                                           QStringLiteral("tpk"), this, flags))
         return;
     if (AtomicFile::tryWrite(target, pack))
-        notify(QStringLiteral("The Picture Pack has been successfully created!"));
+        notify(tr("The Picture Pack has been successfully created!"));
     else
-        notify(QStringLiteral("There was an error saving the Picture Pack. Please make sure that the folder you "
+        notify(tr("There was an error saving the Picture Pack. Please make sure that the folder you "
                               "selected is not write protected and that there is enough space."));
 }
 

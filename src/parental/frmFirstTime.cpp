@@ -16,7 +16,7 @@ constexpr int DefaultWidth = 420;
 frmFirstTime::frmFirstTime(QWidget* parent)
     : BorderedDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Welcome to The Tintaloo"));
+    setWindowTitle(tr("Welcome to The Tintaloo"));
 
     Picture1 = new QLabel(this);
     Picture1->setObjectName(QStringLiteral("Picture1"));
@@ -38,7 +38,7 @@ frmFirstTime::frmFirstTime(QWidget* parent)
     }
     Label7->setFont(AppFonts::playful(12, true));
 
-    Label1 = new LinkLabel(QStringLiteral("Continue"), this);
+    Label1 = new LinkLabel(tr("Continue"), this);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setFont(AppFonts::playful(13, true));
     QPalette pal = Label1->palette();
@@ -53,9 +53,9 @@ void frmFirstTime::setForm_style(int style)
 {
     m_style = style;
     if (style == 1) {
-        Label7->setText(QStringLiteral(
+        Label7->setText(tr(
             "Hello! This appears to be the first time you are running The Tintaloo Version 6."));
-        Label11->setText(QStringLiteral(
+        Label11->setText(tr(
             "For now, please enjoy this software. To get started, click the Continue button below and then "
             "fill out the settings window. Have fun!"));
     }

@@ -22,6 +22,8 @@
 #include <QRadioButton>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
 const QString CRLF = QStringLiteral("\r\n");
@@ -46,7 +48,7 @@ frmParentalOptions::frmParentalOptions(const ProgramFolder& folder, QWidget* par
     : BorderedDialog(parent)
     , m_folder(folder)
 {
-    setWindowTitle(QStringLiteral("Options"));
+    setWindowTitle(tr("Options"));
     buildControls();
     layOut();
     applyPasswordRule();
@@ -67,24 +69,24 @@ void frmParentalOptions::buildControls()
         return box;
     };
 
-    Check1 = checkBox("Check1", QStringLiteral("Play sound effects"),
-                      QStringLiteral("Disable/enable sound effects."));
-    Check2 = checkBox("Check2", QStringLiteral("Auto-hide parental buttons"),
-                      QStringLiteral(" Ticking this box will cause The Tintaloo to hide the quit, save, print, "
+    Check1 = checkBox("Check1", tr("Play sound effects"),
+                      tr("Disable/enable sound effects."));
+    Check2 = checkBox("Check2", tr("Auto-hide parental buttons"),
+                      tr(" Ticking this box will cause The Tintaloo to hide the quit, save, print, "
                                      "help, settings and gallery options when they are not in use."));
-    Check3 = checkBox("Check3", QStringLiteral("Use parental password"),
-                      QStringLiteral("Ticking this box will prevent children from accessing features such as "
+    Check3 = checkBox("Check3", tr("Use parental password"),
+                      tr("Ticking this box will prevent children from accessing features such as "
                                      "printing and saving."));
-    O2 = checkBox("O2", QStringLiteral("Allow quitting without permission"),
-                  QStringLiteral("If you leave this option unchecked, a password will have to be entered to "
+    O2 = checkBox("O2", tr("Allow quitting without permission"),
+                  tr("If you leave this option unchecked, a password will have to be entered to "
                                  "quit The Tintaloo."));
     connect(Check3, &QCheckBox::toggled, this, &frmParentalOptions::applyPasswordRule);
 
-    QLabel* speedLabel = addLabel(QStringLiteral("Bubble speed:"), row(1200));
+    QLabel* speedLabel = addLabel(tr("Bubble speed:"), row(1200));
     speedLabel->setObjectName(QStringLiteral("lBubbleSpeed"));
-    speedLabel->setToolTip(QStringLiteral("This option sets the speed of the color selection bubbles."));
+    speedLabel->setToolTip(tr("This option sets the speed of the color selection bubbles."));
     m_speeds = new QButtonGroup(this);
-    const QString captions[3] = {QStringLiteral("Fast"), QStringLiteral("Medium"), QStringLiteral("Slow")};
+    const QString captions[3] = {tr("Fast"), tr("Medium"), tr("Slow")};
     for (int i = 0; i < 3; ++i) {
         Option1[i] = new QRadioButton(captions[i], this);
         Option1[i]->setObjectName(QStringLiteral("Option1_%1").arg(i));
@@ -96,26 +98,28 @@ void frmParentalOptions::buildControls()
     Option1[1]->setChecked(true);
     Check1->setChecked(true);
 
-    addLabel(QStringLiteral("Parental password:"), row(3240), Margin + Indent);
+    addLabel(tr("Parental password:"), row(3240), Margin + Indent);
     Text1 = addTextBox(QStringLiteral("Text1"), row(3615));
     Text1->setEchoMode(QLineEdit::Password);
-    Text1->setToolTip(QStringLiteral("A password is required when unlocking locked items, please enter it here "
+    Text1->setToolTip(tr("A password is required when unlocking locked items, please enter it here "
                                      "if you wish to change the current password."));
-    addLabel(QStringLiteral("Password hint:"), row(4080), Margin + Indent);
+    addLabel(tr("Password hint:"), row(4080), Margin + Indent);
     Text2 = addTextBox(QStringLiteral("Text2"), row(4455));
-    Text2->setToolTip(QStringLiteral("If you ever forget your password, you can use the hint below to remind you!"));
+    Text2->setToolTip(tr("If you ever forget your password, you can use the hint below to remind you!"));
 
-    addLink(0, QStringLiteral("Cancel"), QStringLiteral("Cancel any changes and close the window."), 0, row(6600));
-    addLink(1, QStringLiteral("Continue"), QStringLiteral("Apply any changes and close the window."), 0, row(6600));
-    addLink(2, QStringLiteral("Manage colored pages"),
-            QStringLiteral("Click here to view, open and delete pictures which have already been colored. To "
+    addLink(0, tr("Cancel"), tr("Cancel any changes and close the window."), 0, row(6600));
+    addLink(1, tr("Continue"), tr("Apply any changes and close the window."), 0, row(6600));
+    addLink(2, tr("Manage colored pages"),
+            tr("Click here to view, open and delete pictures which have already been colored. To "
                            "reset a picture to its Black and White state, simply delete the colored picture."),
             Margin, row(5280));
-    addLink(3, QStringLiteral("Add/remove"),
-            QStringLiteral("Click here to view, add and remove coloring pages and books."), Margin, row(5640));
-    addLink(4, QStringLiteral("Check for updates"),
-            QStringLiteral("Check for updates by going to The Tintaloo website."), Margin, row(6240));
-    QLabel* label6 = addLabel(QStringLiteral("coloring pages and books"), row(5640),
+    //: A link, read together with the words beside it: "Add/remove" "coloring pages and books".
+    addLink(3, tr("Add/remove"),
+            tr("Click here to view, add and remove coloring pages and books."), Margin, row(5640));
+    addLink(4, tr("Check for updates"),
+            tr("Check for updates by going to The Tintaloo website."), Margin, row(6240));
+    //: The words beside the link "Add/remove", which they complete.
+    QLabel* label6 = addLabel(tr("coloring pages and books"), row(5640),
                               cFunc[3]->geometry().right() + 5);
     label6->setObjectName(QStringLiteral("Label6"));
 
@@ -178,15 +182,24 @@ void frmParentalOptions::layOut()
     };
     place(Check1, Margin, row(0));
     place(Check2, Margin, row(480));
-    place(Option1[0], Margin + Indent, row(1560));
-    place(Option1[1], Margin + Indent + 80, row(1560));
-    place(Option1[2], Margin + Indent + 180, row(1560));
+    // The speeds at the design's places, or further right when a longer
+    // word needs the room.
+    const int speedLefts[3] = {Margin + Indent, Margin + Indent + 80, Margin + Indent + 180};
+    for (int i = 0; i < 3; ++i)
+        place(Option1[i], i == 0 ? speedLefts[0] : std::max(speedLefts[i], Option1[i - 1]->geometry().right() + 12),
+              row(1560));
     place(Check3, Margin, row(2280));
     place(O2, Margin + Indent, row(2760));
+    // The design's width, or wider for a longer caption, within the screen.
+    int width = WindowWidth;
+    for (QWidget* w : findChildren<QWidget*>())
+        if (w->parentWidget() == this && w != cFunc[0] && w != cFunc[1])
+            width = std::max(width, w->geometry().right() + 1 + Margin);
+    width = std::min(width, 1000);
     // Cancel and Continue side by side in the bottom right corner.
-    cFunc[1]->move(WindowWidth - Margin - cFunc[1]->width(), row(6600));
+    cFunc[1]->move(width - Margin - cFunc[1]->width(), row(6600));
     cFunc[0]->move(cFunc[1]->x() - 24 - cFunc[0]->width(), row(6600));
-    setFixedSize(WindowWidth, cFunc[1]->geometry().bottom() + 1 + Margin);
+    setFixedSize(width, cFunc[1]->geometry().bottom() + 1 + Margin);
 }
 
 // ---- loading -----------------------------------------------------------------
@@ -307,10 +320,10 @@ void frmParentalOptions::showLoadNotice()
         welcome.setForm_style(1);
         welcome.exec();
     } else if (notice == LoadNotice::Unreadable) {
-        notify(QStringLiteral("There was an error when trying to open the settings file. This may be because "
+        notify(tr("There was an error when trying to open the settings file. This may be because "
                               "you are running The Tintaloo for the first time.")
                + CRLF + CRLF
-               + QStringLiteral("You can attempt to create a new settings file by completing the next window "
+               + tr("You can attempt to create a new settings file by completing the next window "
                                 "and clicking OK. If that does not work, reinstalling the application may fix "
                                 "the problem."));
     }
@@ -336,7 +349,7 @@ void frmParentalOptions::continueClicked()
     if (!validate() || !saveSettings())
         return;
     if (!m_autoHideAtLoad && Check2->isChecked())
-        notify(QStringLiteral("You have chosen to auto-hide the parental buttons (small buttons on the top-left "
+        notify(tr("You have chosen to auto-hide the parental buttons (small buttons on the top-left "
                               "corner of the screen). If you need to access them, you should place the mouse "
                               "pointer over that area for one second."));
     OKclicked = true;
@@ -346,12 +359,12 @@ void frmParentalOptions::continueClicked()
 bool frmParentalOptions::validate()
 {
     if (Check3->isChecked() && Text1->text().isEmpty()) {
-        notify(QStringLiteral("You must enter a password in order to continue."));
+        notify(tr("You must enter a password in order to continue."));
         Text1->setFocus();
         return false;
     }
     if (Check3->isChecked() && Text2->text().isEmpty()) {
-        notify(QStringLiteral("You must enter a password hint incase you forget your password."));
+        notify(tr("You must enter a password hint incase you forget your password."));
         Text2->setFocus();
         return false;
     }
@@ -359,7 +372,7 @@ bool frmParentalOptions::validate()
     // store a password nobody can type back.
     for (QLineEdit* box : {Text1, Text2}) {
         if (!SettingsFile::isStorable(box->text())) {
-            notify(QStringLiteral("The password and the password hint can only contain letters, digits and "
+            notify(tr("The password and the password hint can only contain letters, digits and "
                                   "signs of Western European languages. Please change them and try again."));
             box->setFocus();
             return false;
@@ -375,8 +388,8 @@ bool frmParentalOptions::saveSettings()
         return true;
     } catch (const std::exception& e) {
         qCWarning(Log::files) << "The settings could not be written:" << e.what();
-        notify(QStringLiteral("There was an error while trying to save the settings.") + CRLF + CRLF
-               + QStringLiteral("Make sure the disk is not write protected and there is enough space."));
+        notify(tr("There was an error while trying to save the settings.") + CRLF + CRLF
+               + tr("Make sure the disk is not write protected and there is enough space."));
         return false;
     }
 }
@@ -384,7 +397,7 @@ bool frmParentalOptions::saveSettings()
 void frmParentalOptions::manageColoredPagesClicked()
 {
     if (!QFileInfo(m_folder.path(QStringLiteral("/colored pictures"))).isDir()) {
-        notify(QStringLiteral("There are currently no colored pictures to browse. You can only access this "
+        notify(tr("There are currently no colored pictures to browse. You can only access this "
                               "window after at least one picture has been colored."));
         return;
     }
@@ -396,7 +409,7 @@ void frmParentalOptions::manageColoredPagesClicked()
 void frmParentalOptions::addRemoveClicked()
 {
     if (!QFileInfo(m_folder.path(QStringLiteral("/books"))).isDir()) {
-        notify(QStringLiteral("Could not find the books path. Please reinstall The Tintaloo!"));
+        notify(tr("Could not find the books path. Please reinstall The Tintaloo!"));
         return;
     }
     openPictureManager();
@@ -420,17 +433,18 @@ void frmParentalOptions::openPictureManager()
 void frmParentalOptions::checkForUpdatesClicked()
 {
     frmParentMessage question(this);
-    question.setMessage(QStringLiteral("Your current version of The Tintaloo is ")
-                        + QString::number(TINTALOO_VERSION_MAJOR) + QLatin1Char('.')
-                        + QString::number(TINTALOO_VERSION_MINOR) + CRLF + CRLF
-                        + QStringLiteral("Would you like to be taken to The Tintaloo website to see if a newer "
+    //: %1.%2 is the version number, "6.0".
+    question.setMessage(tr("Your current version of The Tintaloo is %1.%2")
+                            .arg(QString::number(TINTALOO_VERSION_MAJOR), QString::number(TINTALOO_VERSION_MINOR))
+                        + CRLF + CRLF
+                        + tr("Would you like to be taken to The Tintaloo website to see if a newer "
                                          "version is available?"));
     question.setCancelVisible(true);
     question.exec();
     if (question.CancelPressed)
         return;
     if (!mMain::OpenWebPage(ProductInfo::downloadsPage()))
-        notify(QStringLiteral("Could not load The Tintaloo webpage. Please make sure that your internet "
+        notify(tr("Could not load The Tintaloo webpage. Please make sure that your internet "
                               "browser is working!"));
 }
 

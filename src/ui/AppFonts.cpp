@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFontDatabase>
+#include <QFontMetrics>
 
 namespace {
 
@@ -59,6 +60,20 @@ QFont playful(int pointSize, bool bold)
 QFont classic(int pointSize)
 {
     return familyOrDefault(ClassicFamily, pointSize);
+}
+
+QFont shrunkToFit(QFont font, const QString& text, QSize box, bool wrapped, int maxPoints, int minPoints)
+{
+    for (int points = maxPoints; points >= minPoints; --points) {
+        font.setPointSize(points);
+        const QFontMetrics metrics(font);
+        const QRect needed = wrapped ? metrics.boundingRect(QRect(QPoint(0, 0), box), Qt::TextWordWrap, text)
+                                     : QRect(0, 0, metrics.horizontalAdvance(text), metrics.height());
+        if (needed.width() <= box.width() && needed.height() <= box.height())
+            return font;
+    }
+    font.setPointSize(minPoints);
+    return font;
 }
 
 } // namespace AppFonts

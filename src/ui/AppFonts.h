@@ -13,6 +13,11 @@ QFont playful(int pointSize, bool bold = false);
 // EB Garamond.
 QFont classic(int pointSize);
 
+// The font at the largest size from maxPoints down to minPoints in which
+// text fits box, word-wrapped or on one line: longer words (German) make a
+// text smaller rather than cut it off. minPoints when even that is too big.
+QFont shrunkToFit(QFont font, const QString& text, QSize box, bool wrapped, int maxPoints, int minPoints = 7);
+
 // The family names, for tests and style sheets.
 inline constexpr const char* PlayfulFamily = "Comic Neue";
 inline constexpr const char* ClassicFamily = "EB Garamond";

@@ -4,6 +4,7 @@
 #include "ui/cFileDialog.h"
 #include "ui/frmParentMessage.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
 
@@ -23,8 +24,9 @@ QString withDefaultExtension(const QString& name, const QString& DefaultExt)
 bool confirmReplace(QWidget* owner, const QString& path)
 {
     frmParentMessage question(owner);
-    question.setMessage(QStringLiteral("The file '") + path
-                        + QStringLiteral("' already exists. Do you want to replace it?"));
+    question.setMessage(
+        QCoreApplication::translate("GCommonDialog", "The file '%1' already exists. Do you want to replace it?")
+            .arg(path));
     question.setCancelVisible(true);
     question.exec();
     return !question.CancelPressed;

@@ -12,10 +12,11 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
-HelpWindow::HelpWindow(const QString& topicPath, QWidget* parent)
+HelpWindow::HelpWindow(const QString& topicPath, QWidget* parent, const QString& fallbackFolder)
     : BorderedDialog(parent)
+    , m_fallbackFolder(fallbackFolder)
 {
-    setWindowTitle(QStringLiteral("The Tintaloo Help"));
+    setWindowTitle(tr("The Tintaloo Help"));
     m_browser = new QTextBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setFrameShape(QFrame::NoFrame);
@@ -23,11 +24,14 @@ HelpWindow::HelpWindow(const QString& topicPath, QWidget* parent)
     m_browser->setOpenLinks(false);
     m_browser->setOpenExternalLinks(false);
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::followLink);
+    // Style sheet and pictures a language folder lacks come from English.
+    if (!m_fallbackFolder.isEmpty())
+        m_browser->setSearchPaths({m_fallbackFolder});
 
-    m_close = new LinkLabel(QStringLiteral("Close"), this);
+    m_close = new LinkLabel(tr("Close"), this);
     m_close->setObjectName(QStringLiteral("lClose"));
     m_close->setFont(AppFonts::playful(14, true));
-    m_close->setToolTip(QStringLiteral("Close the help and go back to The Tintaloo."));
+    m_close->setToolTip(tr("Close the help and go back to The Tintaloo."));
     connect(m_close, &LinkLabel::clicked, this, &QDialog::accept);
 
     auto* links = new QHBoxLayout;
@@ -61,8 +65,10 @@ void HelpWindow::followLink(const QUrl& link)
     }
     // Relative to the topic shown.
     const QString base = QFileInfo(m_topicPath).absolutePath();
-    const QString path = link.isLocalFile() ? link.toLocalFile()
-                                            : ProgramFolder::resolve(base, QLatin1Char('/') + link.path());
+    QString path = link.isLocalFile() ? link.toLocalFile()
+                                      : ProgramFolder::resolve(base, QLatin1Char('/') + link.path());
+    if (!QFileInfo(path).isFile() && !link.isLocalFile() && !m_fallbackFolder.isEmpty())
+        path = ProgramFolder::resolve(m_fallbackFolder, QLatin1Char('/') + link.path());
     if (QFileInfo(path).isFile())
         showTopic(path, link.fragment());
 }

@@ -10,11 +10,15 @@ class QUrl;
 // between topics followed inside the window (names matched without regard
 // to letter case), web links handed to the browser. Modal over the
 // full-screen main window and sized to most of its screen.
+//
+// A translated topic lives in a language folder below the English ones
+// (help/de/index.htm); a link or picture that folder lacks is taken from
+// fallbackFolder, the English topics' folder, when one is given.
 class HelpWindow : public BorderedDialog
 {
     Q_OBJECT
 public:
-    explicit HelpWindow(const QString& topicPath, QWidget* parent = nullptr);
+    explicit HelpWindow(const QString& topicPath, QWidget* parent = nullptr, const QString& fallbackFolder = {});
 
     // The topic file shown now.
     QString currentTopic() const;
@@ -28,4 +32,5 @@ private:
     QTextBrowser* m_browser = nullptr;
     LinkLabel* m_close = nullptr;
     QString m_topicPath;
+    QString m_fallbackFolder;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 // The product's name, version and web addresses, shown by the splash, the
@@ -8,8 +9,9 @@ namespace ProductInfo {
 
 inline QString versionLine()
 {
-    return QStringLiteral("The Tintaloo Version ") + QString::number(TINTALOO_VERSION_MAJOR) + QLatin1Char('.')
-           + QString::number(TINTALOO_VERSION_MINOR);
+    //: %1.%2 is the version number, "6.0".
+    return QCoreApplication::translate("ProductInfo", "The Tintaloo Version %1.%2")
+        .arg(QString::number(TINTALOO_VERSION_MAJOR), QString::number(TINTALOO_VERSION_MINOR));
 }
 
 inline QString webPage() { return QStringLiteral("https://tintaloo.example.org/"); }

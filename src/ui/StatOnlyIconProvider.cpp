@@ -44,9 +44,12 @@ QIcon StatOnlyIconProvider::icon(const QFileInfo& info) const
 QString StatOnlyIconProvider::type(const QFileInfo& info) const
 {
     if (info.isDir())
-        return QStringLiteral("Folder");
+        return QCoreApplication::translate("StatOnlyIconProvider", "Folder");
     if (info.isSymLink())
-        return QStringLiteral("Link");
+        return QCoreApplication::translate("StatOnlyIconProvider", "Link");
     const QString suffix = info.suffix();
-    return suffix.isEmpty() ? QStringLiteral("File") : suffix.toUpper() + QStringLiteral(" File");
+    if (suffix.isEmpty())
+        return QCoreApplication::translate("StatOnlyIconProvider", "File");
+    //: The type column of the file dialog; %1 is the name's extension in capitals ("JPG").
+    return QCoreApplication::translate("StatOnlyIconProvider", "%1 File").arg(suffix.toUpper());
 }

@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QScreen>
+#include <QCoreApplication>
 
 namespace {
 
@@ -99,17 +100,17 @@ void frmMessage::buildControls()
     // Places from the window design (twips / 15).
     Label1 = makeLabel(this, QRect(8, 8, 336, 103), AppFonts::playful(MessagePoints, true));
     Label1->setAlignment(Qt::AlignCenter);
-    Label1->setText(QStringLiteral("[Message for the kids]"));
+    Label1->setText(tr("[Message for the kids]"));
     QPalette kids = Label1->palette();
     kids.setColor(QPalette::WindowText, QColor(0x2B, 0x3A, 0x8C));
     Label1->setPalette(kids);
 
     Label2 = makeLabel(this, QRect(8, 168, 336, 71), AppFonts::playful(DetailsPoints));
-    Label2->setText(QStringLiteral("[Message for the parents]"));
+    Label2->setText(tr("[Message for the parents]"));
 
     ll = makeLabel(this, QRect(8, 250, 176, 21), QFont());
     ll->setWordWrap(false);
-    ll->setText(QStringLiteral("Please enter your password here:"));
+    ll->setText(tr("Please enter your password here:"));
     ll->setFont(fittingFont(ll->text(), ll->width() - 2, 10));
 
     Shape1 = new QFrame(this);
@@ -126,23 +127,28 @@ void frmMessage::buildControls()
     const QCursor hand = Resources::handCursor();
     cOut2 = new pButton(this);
     cOut2->move(96, 120);
-    cOut2->SetPicture(bitmapOr(114, QStringLiteral("nevermind"), QColor(0xE0, 0x60, 0x60)),
-                      bitmapOr(113, QStringLiteral("nevermind"), QColor(0xB0, 0x40, 0x40)));
+    //: Drawn on the button only when its picture is missing; the picture itself says "nevermind".
+    const QString nevermind = tr("nevermind");
+    cOut2->SetPicture(bitmapOr(114, nevermind, QColor(0xE0, 0x60, 0x60)),
+                      bitmapOr(113, nevermind, QColor(0xB0, 0x40, 0x40)));
     cOut2->setMouseIcon(hand);
     connect(cOut2, &pButton::click, this, &frmMessage::cOut2_click);
 
     cOut1 = new pButton(this);
     cOut1->move(296, 120);
-    cOut1->SetPicture(bitmapOr(115, QStringLiteral("OK"), QColor(0x40, 0xA0, 0x50)),
-                      bitmapOr(116, QStringLiteral("OK"), QColor(0x30, 0x78, 0x3C)));
+    //: Drawn on the button only when its picture is missing; the picture itself says "OK".
+    const QString ok = tr("OK");
+    cOut1->SetPicture(bitmapOr(115, ok, QColor(0x40, 0xA0, 0x50)), bitmapOr(116, ok, QColor(0x30, 0x78, 0x3C)));
     cOut1->setMouseIcon(hand);
     connect(cOut1, &pButton::click, this, &frmMessage::cOut1_click);
 
     Check1 = new pButton(this);
     Check1->move(8, 128);
-    Check1->SetPicture(bitmapOr(127, QStringLiteral("details"), QColor(0x70, 0x90, 0xD0)),
-                       bitmapOr(128, QStringLiteral("details"), QColor(0x50, 0x70, 0xB0)),
-                       bitmapOr(129, QStringLiteral("details"), QColor(0x40, 0x58, 0x98)));
+    //: Drawn on the tab only when its picture is missing; the picture itself says "details".
+    const QString details = tr("details");
+    Check1->SetPicture(bitmapOr(127, details, QColor(0x70, 0x90, 0xD0)),
+                       bitmapOr(128, details, QColor(0x50, 0x70, 0xB0)),
+                       bitmapOr(129, details, QColor(0x40, 0x58, 0x98)));
     Check1->setMouseIcon(hand);
     connect(Check1, &pButton::click, this, &frmMessage::Check1_click);
 
@@ -236,11 +242,12 @@ void frmMessage::cOut1_click()
         }
         if (!matches) {
             if (!m_settings.Parental_Password_Hint.isEmpty())
-                Label2->setText(QStringLiteral("The password you entered is incorrect. Your password hint is: '")
-                                + m_settings.Parental_Password_Hint + QStringLiteral("'."));
+                Label2->setText(tr("The password you entered is incorrect. Your password hint is: '%1'.")
+                                    .arg(m_settings.Parental_Password_Hint));
             else
-                Label2->setText(QStringLiteral("The password you entered is incorrect. Please enter the "
-                                               "password again or press nevermind to close this window."));
+                //: "nevermind" is the button of this window, whose picture always says "nevermind".
+                Label2->setText(tr("The password you entered is incorrect. Please enter the "
+                                   "password again or press nevermind to close this window."));
             Text1->setFocus();
             return;
         }

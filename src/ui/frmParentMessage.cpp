@@ -7,34 +7,43 @@
 #include <QKeyEvent>
 #include <QLabel>
 
+namespace {
+constexpr int MessagePoints = 12;
+}
+
 frmParentMessage::frmParentMessage(QWidget* parent)
     : BorderedDialog(parent)
 {
     setFixedSize(WindowWidth, WindowHeight);
     setCentredAtEveryShow(true);
 
-    lMessage = new QLabel(QStringLiteral("[Parental message]"), this);
+    lMessage = new QLabel(tr("[Parental message]"), this);
     lMessage->setObjectName(QStringLiteral("lMessage"));
     lMessage->setGeometry(8, 8, 397, 155);
-    lMessage->setFont(AppFonts::playful(12));
+    lMessage->setFont(AppFonts::playful(MessagePoints));
     lMessage->setWordWrap(true);
     lMessage->setTextFormat(Qt::PlainText);
     lMessage->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    lContinue = LinkLabel::noticeLink(QStringLiteral("Continue"), this);
+    // Continue in the bottom right corner, Cancel beside it, however long
+    // their words are.
+    lContinue = LinkLabel::noticeLink(tr("Continue"), this);
     lContinue->setObjectName(QStringLiteral("lContinue"));
-    lContinue->move(344, 160);
+    lContinue->move(WindowWidth - 8 - lContinue->width(), 160);
     connect(lContinue, &LinkLabel::clicked, this, &frmParentMessage::lContinue_click);
 
-    lCancel = LinkLabel::noticeLink(QStringLiteral("Cancel"), this);
+    lCancel = LinkLabel::noticeLink(tr("Cancel"), this);
     lCancel->setObjectName(QStringLiteral("lCancel"));
-    lCancel->move(280, 160);
+    lCancel->move(lContinue->x() - 12 - lCancel->width(), 160);
     lCancel->hide();
     connect(lCancel, &LinkLabel::clicked, this, &frmParentMessage::lCancel_click);
 }
 
 void frmParentMessage::setMessage(const QString& text)
 {
+    // Above the links; a long text (or a long language) is set smaller.
+    const QSize box(lMessage->width(), lContinue->y() - lMessage->y() - 2);
+    lMessage->setFont(AppFonts::shrunkToFit(lMessage->font(), text, box, true, MessagePoints));
     lMessage->setText(text);
 }
 

@@ -14,7 +14,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QFont>
+#include <QLocale>
 #include <QApplication>
+#include <QCoreApplication>
 #include <QUrl>
 
 namespace {
@@ -59,12 +61,30 @@ bool OpenWebPage(const QString& address)
     return QDesktopServices::openUrl(QUrl(address));
 }
 
+QString HelpTopicPath(const ProgramFolder& folder, const QString& topic)
+{
+    // The default locale is the language the program speaks ("de_DE",
+    // "pt_BR"): its own folder first, then its language's ("de").
+    const QString name = QLocale().name();
+    QStringList languages{name};
+    if (const QString language = name.section(QLatin1Char('_'), 0, 0); language != name)
+        languages << language;
+    for (const QString& language : std::as_const(languages)) {
+        if (language.isEmpty() || language == QLatin1String("C") || language.startsWith(QLatin1String("en")))
+            continue;
+        const QString translated = folder.path(QStringLiteral("/help/") + language + QLatin1Char('/') + topic);
+        if (QFileInfo(translated).isFile())
+            return translated;
+    }
+    return folder.path(QStringLiteral("/help/") + topic);
+}
+
 bool OpenHelpTopic(QWidget* owner, const ProgramFolder& folder, const QString& topic)
 {
-    const QString path = folder.path(QStringLiteral("/help/") + topic);
+    const QString path = HelpTopicPath(folder, topic);
     if (!QFileInfo(path).isFile())
         return false;
-    HelpWindow help(path, owner);
+    HelpWindow help(path, owner, folder.path(QStringLiteral("/help")));
     help.exec();
     return true;
 }
@@ -74,8 +94,10 @@ void ShowHelpFile(QWidget* owner, const ProgramFolder& folder, const QString& to
     if (OpenHelpTopic(owner, folder, topic))
         return;
     frmParentMessage notice(owner);
-    notice.setMessage(QStringLiteral("Unable to start the help file '") + folder.root()
-                      + QStringLiteral("/help/index.htm'. Please make sure that it exists."));
+    notice.setMessage(
+        QCoreApplication::translate("mMain", "Unable to start the help file '%1/help/index.htm'. Please make sure "
+                                             "that it exists.")
+            .arg(folder.root()));
     notice.exec();
 }
 

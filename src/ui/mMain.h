@@ -21,6 +21,10 @@ bool OpenWebPage(const QString& address);
 // program's help folder in the help window, modally over owner. False, and
 // nothing shown, when the topic is not there.
 bool OpenHelpTopic(QWidget* owner, const ProgramFolder& folder, const QString& topic);
+// Where that topic is: in the help folder's folder for the language the
+// program speaks (help/de/, help/pt_BR/) when it is there, otherwise the
+// English one in the help folder itself (which may not exist either).
+QString HelpTopicPath(const ProgramFolder& folder, const QString& topic);
 // The same, telling the parent in a notice when the topic cannot be shown.
 void ShowHelpFile(QWidget* owner, const ProgramFolder& folder, const QString& topic);
 

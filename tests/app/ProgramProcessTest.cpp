@@ -29,6 +29,8 @@ QProcessEnvironment offscreen()
 {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The English words are compared, whatever the machine's language.
+    env.insert(QStringLiteral("LANGUAGE"), QStringLiteral("en"));
     return env;
 }
 

@@ -3,6 +3,7 @@
 #include "e2e/TestDesktop.h"
 
 #include <QFile>
+#include <QLocale>
 
 TintalooProcess::TintalooProcess(const TestDesktop& desktop, const QString& dataFolder)
     : m_desktop(desktop)
@@ -24,12 +25,20 @@ bool TintalooProcess::start(const QProcessEnvironment& extra)
 {
     m_process = std::make_unique<QProcess>();
     QProcessEnvironment env = m_desktop.environment();
-    env.insert(extra);
     // The program should look and behave as it does for a family, not pick
     // up a desktop's theme or scaling from the test machine.
     env.remove(QStringLiteral("QT_SCALE_FACTOR"));
     env.remove(QStringLiteral("QT_SCREEN_SCALE_FACTORS"));
     env.insert(QStringLiteral("QT_AUTO_SCREEN_SCALE_FACTOR"), QStringLiteral("0"));
+    // Nor its language: the tests read the English words unless they ask
+    // for another language.
+    env.remove(QStringLiteral("LC_ALL"));
+    env.remove(QStringLiteral("LC_MESSAGES"));
+    const QString language = m_language.isEmpty() ? QStringLiteral("en") : m_language;
+    env.insert(QStringLiteral("LANGUAGE"), language);
+    env.insert(QStringLiteral("LANG"), (language == QLatin1String("en") ? QStringLiteral("C") : QLocale(language).name())
+                                           + QStringLiteral(".UTF-8"));
+    env.insert(extra);
     m_process->setProcessEnvironment(env);
     m_process->setProcessChannelMode(QProcess::MergedChannels);
     m_process->setStandardOutputFile(m_logPath);

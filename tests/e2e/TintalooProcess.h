@@ -16,6 +16,10 @@ public:
     TintalooProcess(const TintalooProcess&) = delete;
     TintalooProcess& operator=(const TintalooProcess&) = delete;
 
+    // The language the program is started in, as a family's desktop sets it
+    // (LANGUAGE and LANG): "de", "pt_BR", "ja". English when not set.
+    void setLanguage(const QString& code) { m_language = code; }
+
     // Starts the program; extra is added to the desktop's environment.
     bool start(const QProcessEnvironment& extra = {});
     qint64 pid() const;
@@ -29,6 +33,7 @@ public:
 private:
     const TestDesktop& m_desktop;
     QString m_dataFolder;
+    QString m_language;
     QString m_logPath;
     std::unique_ptr<QProcess> m_process;
 };

@@ -31,6 +31,8 @@ for n in $(seq 0 20); do
 done
 pids+=("$xvfb")
 export DISPLAY=$display
+# Windows are found by their English captions, whatever the machine's language.
+export LANGUAGE=en
 unset QT_QPA_PLATFORM
 openbox >/dev/null 2>&1 &
 pids+=("$!")
