@@ -39,6 +39,20 @@ protected:
 
     std::string log() const { return "\nprogram output:\n" + program->log().toStdString(); }
 
+    // Starts the program and opens the first picture from the browser it
+    // starts with; mainWindow is the canvas then.
+    void openCanvas()
+    {
+        ASSERT_TRUE(program->start()) << log();
+        const Window browser = screen->waitForBrowser();
+        ASSERT_TRUE(browser.isValid()) << "the picture browser did not open at start" << log();
+        TestDesktop::pause(FocusMs);
+        desktop->click(TintalooScreen::browserCell(browser, 0));
+        mainWindow = screen->waitForMainWindow();
+        ASSERT_TRUE(mainWindow.isValid()) << log();
+        TestDesktop::pause(FocusMs);
+    }
+
     Desktop* desktop = nullptr;
     QTemporaryDir data;
     std::unique_ptr<TintalooProcess> program;

@@ -124,13 +124,9 @@ TEST_F(KioskKeysTest, NoCombinationTakesTheChildOutOfTheProgram)
     ASSERT_FALSE(HasFailure()) << "the window manager is not set up to catch the combinations";
     startAnotherProgram();
 
-    ASSERT_TRUE(program->start()) << log();
-    const Window browser = screen->waitForBrowser();
-    ASSERT_TRUE(browser.isValid()) << "the picture browser did not open at start" << log();
-    desktop->click(TintalooScreen::browserCell(browser, 0));
-    mainWindow = screen->waitForMainWindow();
-    ASSERT_TRUE(mainWindow.isValid()) << log();
-    XDesktop::pause(FocusMs);
+    openCanvas();
+    if (HasFatalFailure())
+        return;
 
     const auto isCanvas = [this](const Window& w) { return w.id == mainWindow.id; };
     const auto canvasInFront = [this]() -> Window {

@@ -9,6 +9,7 @@
 // pressed window's grab and restarts its hide timer on each one, which its
 // own "seat cursor" commands do not. Ends when its standard input closes.
 #include "wayland-wlr-virtual-pointer-unstable-v1-client-protocol.h"
+#include "wayland/ClientGlobals.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -20,26 +21,6 @@
 #include <wayland-client.h>
 
 namespace {
-
-struct Globals
-{
-    wl_seat* seat = nullptr;
-    zwlr_virtual_pointer_manager_v1* manager = nullptr;
-};
-
-void announce(void* data, wl_registry* registry, uint32_t name, const char* interface, uint32_t)
-{
-    auto* globals = static_cast<Globals*>(data);
-    if (std::strcmp(interface, wl_seat_interface.name) == 0 && !globals->seat)
-        globals->seat = static_cast<wl_seat*>(wl_registry_bind(registry, name, &wl_seat_interface, 1));
-    else if (std::strcmp(interface, zwlr_virtual_pointer_manager_v1_interface.name) == 0)
-        globals->manager = static_cast<zwlr_virtual_pointer_manager_v1*>(
-            wl_registry_bind(registry, name, &zwlr_virtual_pointer_manager_v1_interface, 1));
-}
-
-void forget(void*, wl_registry*, uint32_t) {}
-
-const wl_registry_listener RegistryListener = {announce, forget};
 
 constexpr uint32_t LeftButton = 0x110; // BTN_LEFT
 
@@ -76,20 +57,17 @@ int main(int argc, char** argv)
     }
     const auto width = uint32_t(std::strtoul(argv[1], nullptr, 10));
     const auto height = uint32_t(std::strtoul(argv[2], nullptr, 10));
-    wl_display* display = wl_display_connect(nullptr);
-    if (!display) {
-        std::fprintf(stderr, "no Wayland display\n");
+    wl_seat* seat = nullptr;
+    zwlr_virtual_pointer_manager_v1* manager = nullptr;
+    wl_display* display = connectAndBind({{&wl_seat_interface, reinterpret_cast<void**>(&seat)},
+                                          {&zwlr_virtual_pointer_manager_v1_interface, reinterpret_cast<void**>(&manager)}});
+    if (!display)
         return 1;
-    }
-    Globals globals;
-    wl_registry* registry = wl_display_get_registry(display);
-    wl_registry_add_listener(registry, &RegistryListener, &globals);
-    wl_display_roundtrip(display);
-    if (!globals.manager) {
+    if (!manager) {
         std::fprintf(stderr, "the compositor has no virtual pointers\n");
         return 1;
     }
-    zwlr_virtual_pointer_v1* pointer = zwlr_virtual_pointer_manager_v1_create_virtual_pointer(globals.manager, globals.seat);
+    zwlr_virtual_pointer_v1* pointer = zwlr_virtual_pointer_manager_v1_create_virtual_pointer(manager, seat);
     wl_display_roundtrip(display);
     std::printf("ready\n");
     std::fflush(stdout);

@@ -93,14 +93,9 @@ TEST_F(WaylandKioskTest, NoCombinationTakesTheChildOutOfTheProgram)
     ASSERT_FALSE(HasFailure()) << "sway is not set up to catch the combinations";
     workspace = desktop->currentWorkspace();
 
-    ASSERT_TRUE(program->start()) << log();
-    const Window browser = screen->waitForBrowser();
-    ASSERT_TRUE(browser.isValid()) << "the picture browser did not open at start" << log();
-    TestDesktop::pause(FocusMs);
-    desktop->click(TintalooScreen::browserCell(browser, 0));
-    mainWindow = screen->waitForMainWindow();
-    ASSERT_TRUE(mainWindow.isValid()) << log();
-    TestDesktop::pause(FocusMs);
+    openCanvas();
+    if (HasFatalFailure())
+        return;
 
     const auto isCanvas = [this](const Window& w) { return w.id == mainWindow.id; };
     const auto canvasInFront = [this]() -> Window {

@@ -14,18 +14,6 @@ namespace {
 class WaylandWindowsTest : public KioskFixture<SwayDesktop>
 {
 protected:
-    // Opens the first picture from the browser the program starts with.
-    void openCanvas()
-    {
-        ASSERT_TRUE(program->start()) << log();
-        const Window browser = screen->waitForBrowser();
-        ASSERT_TRUE(browser.isValid()) << "the picture browser did not open at start" << log();
-        TestDesktop::pause(FocusMs);
-        desktop->click(TintalooScreen::browserCell(browser, 0));
-        mainWindow = screen->waitForMainWindow();
-        ASSERT_TRUE(mainWindow.isValid()) << log();
-    }
-
     bool quitButtonShown() const
     {
         return screen->findButton(TintalooScreen::QuitButton, TintalooScreen::barArea()).x() >= 0;
