@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it">
 <context>
+    <name>ButtonArt</name>
+    <message>
+        <source>nevermind</source>
+        <extracomment>The prompt's button that closes it without doing anything; drawn into the button picture (150 px wide).</extracomment>
+        <translation>lascia stare</translation>
+    </message>
+    <message>
+        <source>details</source>
+        <extracomment>The tab that shows the message for the parent; drawn into the tab picture (about 58 px for the word).</extracomment>
+        <translation>dettagli</translation>
+    </message>
+    <message>
+        <source>new</source>
+        <extracomment>First line of the browser's button that starts a new picture of your own; drawn into the button picture (about 90 px a line).</extracomment>
+        <translation>nuovo</translation>
+    </message>
+    <message>
+        <source>picture</source>
+        <extracomment>Second line of the browser's button that starts a new picture of your own.</extracomment>
+        <translation>disegno</translation>
+    </message>
+    <message>
+        <source>more</source>
+        <extracomment>First line of the browser's button that opens picture packs and more pictures.</extracomment>
+        <translation>altri</translation>
+    </message>
+    <message>
+        <source>pictures</source>
+        <extracomment>Second line of the browser's button that opens more pictures.</extracomment>
+        <translation>disegni</translation>
+    </message>
+    <message>
+        <source>Welcome!</source>
+        <extracomment>The title of the first-run welcome banner, drawn large (about 400 px wide).</extracomment>
+        <translation>Benvenuto!</translation>
+    </message>
+</context>
+<context>
     <name>CommandLine</name>
     <message>
         <source>Displays help on commandline options.</source>
