@@ -22,6 +22,6 @@ if [ "${#codes[@]}" -eq 0 ]; then codes=(de fr es it pt_BR nl pl); fi
 cd "$here"
 for code in "${codes[@]}"; do
   "$lupdate" -silent -locations none -no-obsolete -no-ui-lines -extensions cpp,h \
-    -target-language "$code" src -ts "resources/translations/tintaloo_$code.ts"
+    -target-language "$code" src resources/artgen -ts "resources/translations/tintaloo_$code.ts"
 done
 echo "update-translations: ${codes[*]} updated"

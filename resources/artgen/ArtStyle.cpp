@@ -173,9 +173,15 @@ void paintTile(QPainter& painter, const QRectF& rect, const QColor& base, Look l
 void paintLabel(QPainter& painter, const QRectF& rect, const QString& text, double pixelSize,
                 const QColor& fill, const QColor& outline, double outlineWidth)
 {
-    const QFont font = labelFont(pixelSize);
+    QFont font = labelFont(pixelSize);
+    double width = QFontMetricsF(font).horizontalAdvance(text);
+    // A longer word of another language is set smaller rather than cut.
+    const double room = rect.width() - 2.0 * outlineWidth - 2.0;
+    if (width > room && width > 0.0) {
+        font = labelFont(pixelSize * room / width);
+        width = QFontMetricsF(font).horizontalAdvance(text);
+    }
     const QFontMetricsF metrics(font);
-    const double width = metrics.horizontalAdvance(text);
     const QPointF baseline(rect.center().x() - width / 2.0,
                            rect.center().y() + (metrics.ascent() - metrics.descent()) / 2.0);
     painter.save();

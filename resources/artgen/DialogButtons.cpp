@@ -1,7 +1,9 @@
 // Buttons of the small white windows: the prompt's "nevermind", "OK" and
 // details tab, and the picture browser's scroll arrows, slider ball, new
-// picture and more pictures.
+// picture and more pictures. The ones with words are drawn in every
+// language too, under bitmaps/<code>/.
 #include "ArtStyle.h"
+#include "ArtWords.h"
 #include "ArtWriter.h"
 #include "Generators.h"
 
@@ -50,13 +52,15 @@ void paintChevron(QPainter& p, QPointF c, double size, bool up, const QColor& co
     p.strokePath(v, QPen(colour, 2.2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
 }
 
-void paintDetailsTab(QPainter& p, const QRectF& tile, Look look)
+Decoration detailsTab(const QString& word)
 {
-    const bool open = look == Look::Pressed;
-    paintLabel(p, QRectF(tile.left() + 2, tile.top(), tile.width() - 20, tile.height()), "details",
-               14.0, kInk, kInk, 0.0);
-    paintChevron(p, QPointF(tile.right() - 12, tile.center().y() + (open ? -0.5 : 0.5)), 4.5, open,
-                 Qt::white);
+    return [=](QPainter& p, const QRectF& tile, Look look) {
+        const bool open = look == Look::Pressed;
+        paintLabel(p, QRectF(tile.left() + 2, tile.top(), tile.width() - 20, tile.height()), word, 14.0, kInk,
+                   kInk, 0.0);
+        paintChevron(p, QPointF(tile.right() - 12, tile.center().y() + (open ? -0.5 : 0.5)), 4.5, open,
+                     Qt::white);
+    };
 }
 
 // A fat triangle arrow for the scroll buttons.
@@ -175,34 +179,51 @@ void addPair(ArtWriter& out, int up, int down, const std::function<QImage(Look)>
     out.addImage(QString("bitmaps/%1.png").arg(down), make(Look::Down));
 }
 
+// The buttons with words on them, in one language ("" for English), under
+// that language's folder.
+void makeWordedButtons(ArtWriter& out, const ArtWords& words, const QString& code)
+{
+    const QString folder = ArtWords::folder(QStringLiteral("bitmaps"), code);
+    const auto pair = [&](int up, int down, const std::function<QImage(Look)>& make) {
+        out.addImage(folder + QString::number(up) + QStringLiteral(".png"), make(Look::Up));
+        out.addImage(folder + QString::number(down) + QStringLiteral(".png"), make(Look::Down));
+    };
+    const QString nevermind = words.word(code, ArtText::Nevermind);
+    pair(114, 113, [&](Look look) {
+        return tileButton(150, 36, QColor(186, 200, 255), look, 14.0, 3.0, label(nevermind, 19.0, Qt::white, {0, -0.5}));
+    });
+    const QString details = words.word(code, ArtText::Details);
+    for (Look look : {Look::Up, Look::Down, Look::Pressed}) {
+        const int number = look == Look::Up ? 127 : look == Look::Down ? 128 : 129;
+        out.addImage(folder + QString::number(number) + QStringLiteral(".png"),
+                     tileButton(80, 26, look == Look::Pressed ? kSunshine : QColor(255, 236, 170), look, 10.0, 2.5,
+                                detailsTab(details)));
+    }
+    const QString newWord = words.word(code, ArtText::New);
+    const QString picture = words.word(code, ArtText::Picture);
+    pair(148, 149, [&](Look look) {
+        return tileButton(140, 60, kOrange, look, 16.0, 3.5, iconAndWords(paintNewPage, newWord, picture));
+    });
+    const QString more = words.word(code, ArtText::More);
+    const QString pictures = words.word(code, ArtText::Pictures);
+    pair(141, 142, [&](Look look) {
+        return tileButton(140, 60, kGrape, look, 16.0, 3.5, iconAndWords(paintPictureStack, more, pictures));
+    });
+}
+
 } // namespace
 
-void makeDialogButtons(ArtWriter& out)
+void makeDialogButtons(ArtWriter& out, const ArtWords& words)
 {
-    addPair(out, 114, 113, [](Look look) {
-        return tileButton(150, 36, QColor(186, 200, 255), look, 14.0, 3.0,
-                          label("nevermind", 19.0, Qt::white, {0, -0.5}));
-    });
+    makeWordedButtons(out, words, QString());
+    for (const QString& code : words.languages())
+        makeWordedButtons(out, words, code);
     addPair(out, 115, 116, [](Look look) {
         return tileButton(50, 36, kLeaf, look, 14.0, 3.0, label("OK", 19.0, Qt::white, {0, -0.5}));
     });
-    for (Look look : {Look::Up, Look::Down, Look::Pressed}) {
-        const int number = look == Look::Up ? 127 : look == Look::Down ? 128 : 129;
-        out.addImage(QString("bitmaps/%1.png").arg(number),
-                     tileButton(80, 26, look == Look::Pressed ? kSunshine : QColor(255, 236, 170),
-                                look, 10.0, 2.5, paintDetailsTab));
-    }
     addPair(out, 138, 139,
             [](Look look) { return tileButton(40, 40, kSky, look, 11.0, 3.0, arrow(true)); });
     addPair(out, 136, 135,
             [](Look look) { return tileButton(40, 40, kSky, look, 11.0, 3.0, arrow(false)); });
     addPair(out, 137, 140, sliderBall);
-    addPair(out, 148, 149, [](Look look) {
-        return tileButton(140, 60, kOrange, look, 16.0, 3.5,
-                          iconAndWords(paintNewPage, "new", "picture"));
-    });
-    addPair(out, 141, 142, [](Look look) {
-        return tileButton(140, 60, kGrape, look, 16.0, 3.5,
-                          iconAndWords(paintPictureStack, "more", "pictures"));
-    });
 }

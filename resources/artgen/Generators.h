@@ -2,20 +2,25 @@
 
 #include <QImage>
 
+class ArtWords;
 class ArtWriter;
 
 // One function per family of generated files; each writes its files through
 // the writer under the resource paths the program loads.
 void makeCommandButtons(ArtWriter& out); // bitmaps 101, 102, 109, 110, 130-132, 146, 147
 void makeToolButtons(ArtWriter& out);    // bitmaps 103-108, 117-119, 143-145
-void makeDialogButtons(ArtWriter& out);  // bitmaps 113-116, 127-129, 135-142, 148, 149
+// bitmaps 113-116, 127-129, 135-142, 148, 149; those with words also in
+// bitmaps/<code>/ for each language
+void makeDialogButtons(ArtWriter& out, const ArtWords& words);
 void makeParentalButtons(ArtWriter& out); // bitmaps 150-156
 void makeBubbles(ArtWriter& out);        // bubbles/0-22
 void makePickerBubbles(ArtWriter& out);  // picker/0-17
 void makeBrushes(ArtWriter& out);        // brushes/0-2
 void makeCursors(ArtWriter& out);        // cursors/101-105
 void makeSounds(ArtWriter& out);         // waves/*.wav
-void makePictures(ArtWriter& out);       // pictures/splash.jpg, pictures/banner.jpg
+// pictures/splash.jpg, pictures/banner.jpg, and the banner in
+// pictures/<code>/ for each language
+void makePictures(ArtWriter& out, const ArtWords& words);
 void makeIcons(ArtWriter& out);          // icons/tintaloo.svg, icons/tintaloo-48..256.png
 
 // Every image written so far, enlarged on one sheet, for looking at the art.

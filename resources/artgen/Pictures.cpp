@@ -2,6 +2,7 @@
 // first-run welcome banner, in the look of the buttons: candy colours,
 // plum outlines, a pale sky.
 #include "ArtStyle.h"
+#include "ArtWords.h"
 #include "ArtWriter.h"
 #include "Generators.h"
 #include "ToolDrawings.h"
@@ -67,6 +68,14 @@ void paintBubbles(QPainter& p, const QRectF& area, int count, double minR, doubl
 }
 
 // Bouncy multicoloured letters with a white border, a plum outline and a shadow.
+// The title's size: as asked, or smaller where a longer word would not fit
+// the width.
+double titleSize(const QString& text, double size, double width)
+{
+    const double natural = QFontMetricsF(labelFont(size)).horizontalAdvance(text);
+    return natural <= width ? size : size * width / natural;
+}
+
 void paintTitle(QPainter& p, const QString& text, QPointF centre, double size, double bounce,
                 int firstColour)
 {
@@ -187,7 +196,7 @@ QImage splash()
     return image;
 }
 
-QImage banner()
+QImage banner(const QString& title)
 {
     QImage image(420, 110, QImage::Format_RGB32);
     QPainter p(&image);
@@ -196,7 +205,7 @@ QImage banner()
     paintBubbles(p, QRectF(0, 0, 420, 110), 11, 5, 15, 7002);
     paintCrayonFan(p, QPointF(-8, 130), 80, 14, 42, 14, 1, 3);
     paintCrayonFan(p, QPointF(428, 130), 80, 14, 110, 14, 4, 3);
-    paintTitle(p, "Welcome!", QPointF(210, 54), 56, 3.5, 2);
+    paintTitle(p, title, QPointF(210, 54), titleSize(title, 56, 400), 3.5, 2);
     paintSparkle(p, QPointF(78, 30), 7, kSunshine);
     paintSparkle(p, QPointF(350, 26), 8, kSunshine);
     p.end();
@@ -205,8 +214,11 @@ QImage banner()
 
 } // namespace
 
-void makePictures(ArtWriter& out)
+void makePictures(ArtWriter& out, const ArtWords& words)
 {
     out.addImage("pictures/splash.jpg", splash(), "JPG", 92);
-    out.addImage("pictures/banner.jpg", banner(), "JPG", 92);
+    out.addImage("pictures/banner.jpg", banner(words.word(QString(), ArtText::Welcome)), "JPG", 92);
+    for (const QString& code : words.languages())
+        out.addImage(ArtWords::folder(QStringLiteral("pictures"), code) + QStringLiteral("banner.jpg"),
+                     banner(words.word(code, ArtText::Welcome)), "JPG", 92);
 }

@@ -5,6 +5,7 @@
 //   tintaloo_artgen OUT_DIR SOURCE_DIR [--sheet FILE.png]
 //
 // --sheet also writes a contact sheet of all pictures, enlarged, to look at.
+#include "ArtWords.h"
 #include "ArtWriter.h"
 #include "Generators.h"
 
@@ -47,16 +48,17 @@ int main(int argc, char** argv)
     }
 
     ArtWriter out(args.at(1));
+    const ArtWords words(args.size() > 2 ? args.at(2) + QStringLiteral("/translations") : QString());
     makeCommandButtons(out);
     makeToolButtons(out);
-    makeDialogButtons(out);
+    makeDialogButtons(out, words);
     makeParentalButtons(out);
     makeBubbles(out);
     makePickerBubbles(out);
     makeBrushes(out);
     makeCursors(out);
     makeSounds(out);
-    makePictures(out);
+    makePictures(out, words);
     makeIcons(out);
     out.writeQrc();
 

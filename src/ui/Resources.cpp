@@ -1,6 +1,7 @@
 #include "ui/Resources.h"
 
 #include <QFile>
+#include <QLocale>
 #include <QPixmap>
 
 namespace {
@@ -31,13 +32,27 @@ QPoint hotSpot(int number)
     }
 }
 
+// Art with words on it is drawn in every language the program speaks, under
+// :/<folder>/<language>/ ("de", "pt_BR"); the program's language is the
+// default locale. Everything else, and English, is in :/<folder>/ itself.
+QString localized(const QString& folder, const QString& file)
+{
+    const QString name = QLocale().name();
+    for (const QString& language : {name, name.section(QLatin1Char('_'), 0, 0)}) {
+        const QString path = QStringLiteral(":/%1/%2/%3").arg(folder, language, file);
+        if (QFile::exists(path))
+            return path;
+    }
+    return QStringLiteral(":/%1/%2").arg(folder, file);
+}
+
 } // namespace
 
 namespace Resources {
 
 QImage bitmap(int number)
 {
-    return loadRgb32(QStringLiteral(":/bitmaps/%1.png").arg(number));
+    return loadRgb32(localized(QStringLiteral("bitmaps"), QStringLiteral("%1.png").arg(number)));
 }
 
 QImage bubble(int index)
@@ -71,10 +86,8 @@ QCursor cursor(int number)
 
 QImage picture(const QString& name)
 {
-    const QString path = name.contains(QLatin1Char('.'))
-        ? QStringLiteral(":/pictures/") + name
-        : QStringLiteral(":/pictures/") + name + QStringLiteral(".jpg");
-    return loadRgb32(path);
+    return loadRgb32(localized(QStringLiteral("pictures"),
+                               name.contains(QLatin1Char('.')) ? name : name + QStringLiteral(".jpg")));
 }
 
 } // namespace Resources
