@@ -168,6 +168,18 @@ QImage BookStore::browserThumbnail(BookContents& book, const QString& file)
     return thumbnailIn(book.files, file);
 }
 
+void BookStore::checkBrowserThumbnail(BookContents& book, const QString& file)
+{
+    const QString colored = book.colored.find(file + ColoredSuffix);
+    FolderListing& listing = colored.isEmpty() ? book.files : book.colored;
+    const QString name = colored.isEmpty() ? file : colored;
+    const QString existing = listing.find(name + ThumbnailSuffix);
+    if (existing.isEmpty())
+        thumbnailIn(listing, name);
+    else
+        ImageFile::check(listing.pathOf(existing));
+}
+
 QImage BookStore::thumbnailOf(const QImage& picture)
 {
     cNDib dib;
