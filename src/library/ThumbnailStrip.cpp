@@ -56,11 +56,6 @@ void ThumbnailStrip::setCells(QList<StripCell> cells, Loader loader)
     update();
 }
 
-void ThumbnailStrip::clear()
-{
-    setCells({}, {});
-}
-
 void ThumbnailStrip::refresh(int cell)
 {
     m_cache.remove(cell);

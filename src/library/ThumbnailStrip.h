@@ -35,8 +35,6 @@ public:
     // The cells, in layout order (tops never decrease), and where their
     // thumbnails come from. Whatever was drawn before is forgotten.
     void setCells(QList<StripCell> cells, Loader loader);
-    // Back to a white sheet without cells.
-    void clear();
     // The cell's thumbnail changed on disk: it is read again when shown.
     void refresh(int cell);
 
