@@ -192,9 +192,30 @@ double peakResidentMegabytes()
     return -1;
 }
 
-// Shows a browser over root and returns the seconds from making it to the end
-// of the strip's first paint.
-double secondsToFirstPaint(const QString& root)
+struct StartFigures
+{
+    double firstPaint = -1; // seconds from making the browser
+    double scrollStep = -1; // seconds per press of the down button
+};
+
+// The down button pressed a few times: each press slides the strip 160
+// pixels, painting the window at every pixel.
+double secondsPerScrollStep(QWidget& browser)
+{
+    constexpr int Presses = 5;
+    QObject* down = browser.findChild<QObject*>(QStringLiteral("cScroll1"));
+    if (!down)
+        return -1;
+    QElapsedTimer clock;
+    clock.start();
+    for (int i = 0; i < Presses; ++i)
+        QMetaObject::invokeMethod(down, "click");
+    return clock.nsecsElapsed() / 1e9 / Presses;
+}
+
+// Shows a browser over root: the seconds from making it to the end of the
+// strip's first paint, then the time a scroll takes.
+StartFigures startFigures(const QString& root)
 {
     QElapsedTimer clock;
     clock.start();
@@ -203,7 +224,7 @@ double secondsToFirstPaint(const QString& root)
     Random random(1u);
     SoundBoard sounds(random);
     frmOpen browser(folder, settings, sounds);
-    double seconds = -1;
+    StartFigures figures;
     QWidget* strip = browser.findChild<QWidget*>(QStringLiteral("Pmb"));
     // Runs right after the paint event that posted it has been handled.
     class PaintWatch : public QObject
@@ -218,7 +239,8 @@ double secondsToFirstPaint(const QString& root)
         }
     } watch;
     watch.painted = [&]() {
-        seconds = clock.nsecsElapsed() / 1e9;
+        figures.firstPaint = clock.nsecsElapsed() / 1e9;
+        figures.scrollStep = secondsPerScrollStep(browser);
         browser.done(QDialog::Rejected);
     };
     if (strip)
@@ -226,7 +248,7 @@ double secondsToFirstPaint(const QString& root)
     browser.exec();
     if (browser.LoadFailed)
         std::fprintf(stderr, "load failed\n");
-    return seconds;
+    return figures;
 }
 
 double secondsToReadThumbnails(const QString& root)
@@ -243,7 +265,7 @@ double secondsToReadThumbnails(const QString& root)
     return clock.nsecsElapsed() / 1e9;
 }
 
-// The child's side: "start SECONDS PEAK_MB READ_SECONDS BASE_MB".
+// The child's side: "start SECONDS PEAK_MB READ_SECONDS BASE_MB SCROLL_SECONDS".
 int runStartChild(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
@@ -251,10 +273,10 @@ int runStartChild(int argc, char** argv)
     QApplication app(argc, argv);
     const QString root = QString::fromLocal8Bit(argv[2]);
     const double base = peakResidentMegabytes();
-    const double start = secondsToFirstPaint(root);
+    const StartFigures start = startFigures(root);
     const double peak = peakResidentMegabytes();
     const double read = secondsToReadThumbnails(root);
-    std::printf("start %.4f %.1f %.4f %.1f\n", start, peak, read, base);
+    std::printf("start %.4f %.1f %.4f %.1f %.4f\n", start.firstPaint, peak, read, base, start.scrollStep);
     return 0;
 }
 
@@ -266,7 +288,7 @@ void reportStart(const char* program, int pictures, double targetSeconds, double
     child.start(QString::fromLocal8Bit(program), {QLatin1String(StartChildFlag), dir.path()});
     child.waitForFinished(300000);
     const QList<QByteArray> figures = child.readAllStandardOutput().trimmed().split(' ');
-    if (figures.size() != 5 || figures.at(0) != "start") {
+    if (figures.size() != 6 || figures.at(0) != "start") {
         std::printf("start with %d pictures: the measuring process failed\n", pictures);
         return;
     }
@@ -278,6 +300,8 @@ void reportStart(const char* program, int pictures, double targetSeconds, double
                 peak <= targetMegabytes ? "yes" : "NO", base);
     if (read > 0)
         std::printf("ratio start / reading the %d thumbnails alone (%.3f s): %.2f\n", pictures, read, start / read);
+    std::printf("one press of the down button (160 one-pixel steps) with %d pictures: %.1f ms\n", pictures,
+                figures.at(5).toDouble() * 1000);
 }
 
 
