@@ -30,6 +30,25 @@ protected:
         return viewport(w)->grab(QRect(at, QSize(1, 1))).toImage().pixel(0, 0);
     }
     const PictureEntry& cell(int i) { return browser().pictureTable().at(i); }
+
+    // Drags the ball a few pixels at a time to the end of its travel (down
+    // or up), letting the strip read ahead between moves; returns the most
+    // cells the strip held on the way.
+    static int dragBall(QWidget* w, bool down)
+    {
+        pButton* ball = button(w, "sBall");
+        const int end = down ? button(w, "cScroll1")->y() - ball->height() : button(w, "cScroll0")->height();
+        const int step = down ? 3 : -3;
+        QTest::mousePress(ball, Qt::LeftButton, Qt::NoModifier, QPoint(18, 10));
+        int most = 0;
+        for (int i = 0; ball->y() != end && i < 1000; ++i) {
+            QTest::mouseMove(ball, QPoint(18, 10 + step));
+            QCoreApplication::processEvents();
+            most = std::max(most, strip(w)->cachedCells());
+        }
+        QTest::mouseRelease(ball, Qt::LeftButton, Qt::NoModifier, QPoint(18, 10));
+        return most;
+    }
 };
 
 TEST_F(LazyStrip, ACellScrolledIntoViewShowsItsThumbnail)
@@ -83,21 +102,33 @@ TEST_F(LazyStrip, ScrollingFarKeepsOnlyABoundedNumberOfThumbnails)
     open([this](QWidget* w) {
         ThumbnailStrip* s = strip(w);
         EXPECT_LE(s->cachedCells(), 40); // the rows in view and next to it
-        pButton* ball = button(w, "sBall");
-        const int lowest = button(w, "cScroll1")->y() - ball->height();
-        QTest::mousePress(ball, Qt::LeftButton, Qt::NoModifier, QPoint(18, 10));
-        int most = 0;
-        for (int step = 0; ball->y() < lowest && step < 1000; ++step) {
-            QTest::mouseMove(ball, QPoint(18, 10 + 3));
-            QCoreApplication::processEvents(); // the reading ahead
-            most = std::max(most, s->cachedCells());
-        }
-        QTest::mouseRelease(ball, Qt::LeftButton, Qt::NoModifier, QPoint(18, 10));
+        const int most = dragBall(w, true);
         EXPECT_EQ(s->y(), 426 - s->height());
         EXPECT_LE(most, ThumbnailStrip::CacheCells);
         EXPECT_LT(most, Count / 2);
         // What the slide passed through was shown, and the end shows the end.
         EXPECT_TRUE(nearColor(seen(w, centre(cell(Count - 1)) + s->pos()), colourOf(Count - 1)));
+        clickButton(w, "cClose");
+    });
+}
+
+// The picture chosen last shows its coloured thumbnail when the browser
+// comes back, also once its cell has been dropped from memory and read
+// again (its coloured folder did not exist when the books were loaded).
+TEST_F(LazyStrip, AColouredPictureStaysColouredWhenItsCellIsReadAgain)
+{
+    constexpr int Count = 400;
+    writeColouredBook(Count);
+    open([this](QWidget* w) { clickStrip(w, centre(cell(0))); });
+    ASSERT_EQ(browser().Filename, file(picture(0)));
+    writeSolid(data, QStringLiteral("/colored pictures/Animals/p000.bmp.jpg"), QSize(50, 50), qRgb(20, 20, 220));
+    open([this](QWidget* w) {
+        EXPECT_TRUE(nearColor(shownAt(w, centre(cell(0))), qRgb(20, 20, 220)));
+        dragBall(w, true);
+        dragBall(w, false);
+        ASSERT_EQ(strip(w)->y(), 0);
+        EXPECT_TRUE(nearColor(shownAt(w, centre(cell(0))), qRgb(20, 20, 220)));
+        EXPECT_TRUE(nearColor(shownAt(w, centre(cell(1))), colourOf(1)));
         clickButton(w, "cClose");
     });
 }
