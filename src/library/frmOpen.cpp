@@ -25,6 +25,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -384,12 +385,16 @@ void frmOpen::comingBack()
 
 // ---------------------------------------------------------------- choosing
 
+// Every mouse move asks: only the cells of the row at the point's height
+// are looked at, found by the tops, which never decrease along the table.
 int frmOpen::hitTest(QPoint at) const
 {
+    const auto first = std::partition_point(m_table.cbegin(), m_table.cend(),
+                                            [&at](const PictureEntry& e) { return e.top + 100 <= at.y(); });
     int hit = -1;
-    for (int i = 0; i < m_table.size(); ++i)
-        if (m_table.at(i).hit(at.x(), at.y()))
-            hit = i;
+    for (auto it = first; it != m_table.cend() && it->top < at.y(); ++it)
+        if (it->hit(at.x(), at.y()))
+            hit = int(it - m_table.cbegin());
     return hit;
 }
 
