@@ -174,7 +174,7 @@ void cNDib::Set_dib(PictureSurface& picture, bool resize) const
     }
 }
 
-void cNDib::Set_dib_Fit(QImage& target, int dX, int dY, int dWidth, int dHeight) const
+QRect cNDib::fitRect(int dX, int dY, int dWidth, int dHeight) const
 {
     requirePixels();
     const double W = m_width;
@@ -203,7 +203,13 @@ void cNDib::Set_dib_Fit(QImage& target, int dX, int dY, int dWidth, int dHeight)
         y = roundEven(dHeight / 2.0 + dY - h / 2.0);
         x = dX;
     }
-    Stretch_dib_area(x, y, 0, 0, m_width, m_height, w, h, target);
+    return QRect(x, y, w, h);
+}
+
+void cNDib::Set_dib_Fit(QImage& target, int dX, int dY, int dWidth, int dHeight) const
+{
+    const QRect fit = fitRect(dX, dY, dWidth, dHeight);
+    Stretch_dib_area(fit.x(), fit.y(), 0, 0, m_width, m_height, fit.width(), fit.height(), target);
 }
 
 void cNDib::Stretch_dib_area(int DestX, int DestY, int SourceX, int SourceY, int SourceWidth,

@@ -43,6 +43,9 @@ public:
     void Set_dib(PictureSurface& picture, bool resize) const;
     // Draws the whole image fitted into the rectangle, aspect kept, centred.
     void Set_dib_Fit(QImage& target, int dX, int dY, int dWidth, int dHeight) const;
+    // Where Set_dib_Fit puts the image. Halves round to even, so the place
+    // inside the rectangle can depend on where the rectangle lies.
+    QRect fitRect(int dX, int dY, int dWidth, int dHeight) const;
     // Stretches a source rectangle (top-down buffer coordinates) onto a
     // destination rectangle with smooth resampling: area averaging when
     // shrinking, bilinear when enlarging (a halftone stretch). Parts of the source rectangle outside the buffer read as

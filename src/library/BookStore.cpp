@@ -10,6 +10,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <utility>
 
 namespace {
 
@@ -31,6 +32,16 @@ QImage thumbnailIn(FolderListing& listing, const QString& name)
     if (written)
         listing.add(thumbName);
     return thumbnail;
+}
+
+// The picture whose thumbnail stands for a book's file in the browser: the
+// coloured version when there is one, otherwise the file itself.
+std::pair<FolderListing*, QString> browserThumbnailSource(BookContents& book, const QString& file)
+{
+    const QString colored = book.colored.find(file + BookStore::ColoredSuffix);
+    if (!colored.isEmpty())
+        return {&book.colored, colored};
+    return {&book.files, file};
 }
 
 // A listing of folder when it lies inside the program folder; an empty one
@@ -162,10 +173,18 @@ QString BookStore::thumbnailPath(const QString& picturePath)
 
 QImage BookStore::browserThumbnail(BookContents& book, const QString& file)
 {
-    const QString colored = book.colored.find(file + ColoredSuffix);
-    if (!colored.isEmpty())
-        return thumbnailIn(book.colored, colored);
-    return thumbnailIn(book.files, file);
+    const auto [listing, name] = browserThumbnailSource(book, file);
+    return thumbnailIn(*listing, name);
+}
+
+void BookStore::checkBrowserThumbnail(BookContents& book, const QString& file)
+{
+    const auto [listing, name] = browserThumbnailSource(book, file);
+    const QString existing = listing->find(name + ThumbnailSuffix);
+    if (existing.isEmpty())
+        thumbnailIn(*listing, name);
+    else
+        ImageFile::check(listing->pathOf(existing));
 }
 
 QImage BookStore::thumbnailOf(const QImage& picture)

@@ -70,6 +70,12 @@ public:
     // the coloured picture's when a coloured version exists, otherwise the
     // picture's own; made and written first when it is not on disk yet.
     static QImage browserThumbnail(BookContents& book, const QString& file);
+    // What the browser's load does for each picture instead of reading its
+    // thumbnail: one that is not on disk is made and written as
+    // browserThumbnail() would; one on disk is checked without decoding
+    // (ImageFile::check). Throws AppError for a picture the browser leaves
+    // out.
+    static void checkBrowserThumbnail(BookContents& book, const QString& file);
 
     // The thumbnail image of a picture: 100 x 100, white, the picture fitted
     // in with its aspect ratio kept and centred (small pictures enlarged).

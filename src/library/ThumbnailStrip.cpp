@@ -4,12 +4,34 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTimer>
+#include <algorithm>
 
 namespace {
+
+constexpr int CellSide = 100;
+constexpr int FittedSide = 99;
 
 QPoint rounded(const QPointF& p)
 {
     return QPoint(qRound(p.x()), qRound(p.y()));
+}
+
+// The thumbnail as Set_dib_Fit draws it into the cell at `at`, on the white
+// of a 99 x 99 image. The place is worked out where the cell really lies:
+// halves round to even there, and a cell of its own would round otherwise.
+QImage fitIntoCell(const QImage& thumbnail, QPoint at)
+{
+    cNDib dib;
+    if (!dib.Make_From_Image(thumbnail))
+        return {};
+    QImage cell(FittedSide, FittedSide, QImage::Format_RGB32);
+    cell.fill(0xFFFFFFFF);
+    const QPoint inner = at + QPoint(1, 1);
+    const QRect fit = dib.fitRect(inner.x(), inner.y(), FittedSide, FittedSide);
+    dib.Stretch_dib_area(fit.x() - inner.x(), fit.y() - inner.y(), 0, 0, dib.pixelWidth(), dib.pixelHeight(),
+                         fit.width(), fit.height(), cell);
+    return cell;
 }
 
 } // namespace
@@ -23,40 +45,71 @@ ThumbnailStrip::ThumbnailStrip(QWidget* parent)
 
 void ThumbnailStrip::setStripHeight(int height)
 {
-    reserve(QSize(width(), height));
     resize(width(), height);
 }
 
-void ThumbnailStrip::resizeEvent(QResizeEvent* event)
+void ThumbnailStrip::setCells(QList<StripCell> cells, Loader loader)
 {
-    QWidget::resizeEvent(event);
-    reserve(size());
+    m_cells = std::move(cells);
+    m_loader = std::move(loader);
+    m_cache.clear();
+    update();
 }
 
-// The image only ever grows; a strip made shorter keeps its rows as spare room.
-void ThumbnailStrip::reserve(QSize size)
+void ThumbnailStrip::refresh(int cell)
 {
-    if (size.width() <= m_image.width() && size.height() <= m_image.height())
-        return;
-    const QSize grown = size.expandedTo(m_image.size()).expandedTo(QSize(1, 1));
-    QImage image(grown, QImage::Format_RGB32);
-    image.fill(0xFFFFFFFF);
-    if (!m_image.isNull()) {
-        QPainter painter(&image);
-        painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(0, 0, m_image);
-    }
-    m_image = std::move(image);
+    m_cache.remove(cell);
+    if (cell >= 0 && cell < m_cells.size())
+        update(QRect(m_cells.at(cell).at, QSize(CellSide + 1, CellSide + 1)));
 }
 
-void ThumbnailStrip::drawThumbnail(const cNDib& thumbnail, int left, int top)
+std::pair<int, int> ThumbnailStrip::cellsBetween(int top, int bottom) const
 {
-    thumbnail.Set_dib_Fit(m_image, left + 1, top + 1, 99, 99);
+    // A cell reaches CellSide rows below its top: its frame's last row.
+    const auto first = std::partition_point(m_cells.cbegin(), m_cells.cend(),
+                                            [top](const StripCell& c) { return c.at.y() + CellSide < top; });
+    const auto end = std::partition_point(first, m_cells.cend(),
+                                          [bottom](const StripCell& c) { return c.at.y() <= bottom; });
+    return {int(first - m_cells.cbegin()), int(end - m_cells.cbegin())};
 }
 
-void ThumbnailStrip::drawOwnFrame(int left, int top)
+const QImage& ThumbnailStrip::fitted(int cell)
 {
-    QPainter painter(&m_image);
+    if (const QImage* cached = m_cache.object(cell))
+        return *cached;
+    // A thumbnail that cannot be read is remembered as such, so that it is
+    // not read again on every paint; its cell stays white.
+    auto* image = new QImage(m_loader ? fitIntoCell(m_loader(cell), m_cells.at(cell).at) : QImage());
+    m_cache.insert(cell, image);
+    return *image;
+}
+
+void ThumbnailStrip::paintEvent(QPaintEvent* event)
+{
+    const QRect area = event->rect();
+    QPainter painter(this);
+    painter.fillRect(area, Qt::white);
+    const auto [first, end] = cellsBetween(area.top(), area.bottom());
+    for (int cell = first; cell < end; ++cell)
+        drawCell(painter, cell);
+    scheduleReadAhead();
+}
+
+void ThumbnailStrip::drawCell(QPainter& painter, int cell)
+{
+    const StripCell& c = m_cells.at(cell);
+    const QImage& image = fitted(cell);
+    // Fitted once for this very cell: drawn 1:1, no scaling.
+    if (!image.isNull())
+        painter.drawImage(c.at + QPoint(1, 1), image);
+    if (c.framed)
+        drawOwnFrame(painter, c.at);
+}
+
+// The light frame around an own picture's cell.
+void ThumbnailStrip::drawOwnFrame(QPainter& painter, QPoint at)
+{
+    const int left = at.x(), top = at.y();
     const QColor light(240, 240, 240);
     painter.fillRect(left, top, 101, 1, light);
     painter.fillRect(left, top + 100, 101, 1, light);
@@ -68,10 +121,25 @@ void ThumbnailStrip::drawOwnFrame(int left, int top)
     painter.fillRect(left + 2, top + 100, 97, 1, shade);
 }
 
-void ThumbnailStrip::paintEvent(QPaintEvent* event)
+// Once the paints of a scroll are done, the rows next to the viewport are
+// read, so that the next scroll finds them ready.
+void ThumbnailStrip::scheduleReadAhead()
 {
-    QPainter painter(this);
-    painter.drawImage(event->rect(), m_image, event->rect());
+    if (m_readAheadPending)
+        return;
+    m_readAheadPending = true;
+    QTimer::singleShot(0, this, &ThumbnailStrip::readAhead);
+}
+
+void ThumbnailStrip::readAhead()
+{
+    m_readAheadPending = false;
+    const QRect shown = visibleRegion().boundingRect();
+    if (shown.isEmpty())
+        return;
+    const auto [first, end] = cellsBetween(shown.top() - AheadPixels, shown.bottom() + AheadPixels);
+    for (int cell = first; cell < end; ++cell)
+        fitted(cell);
 }
 
 void ThumbnailStrip::mouseReleaseEvent(QMouseEvent* event)

@@ -1,31 +1,45 @@
 #pragma once
 
+#include "library/StripCell.h"
+
+#include <QCache>
 #include <QImage>
+#include <QList>
 #include <QWidget>
+#include <functional>
 
-class cNDib;
-
-// The browser's strip (Pmb): one tall image that holds every thumbnail,
-// drawn once while the books load. Scrolling moves the whole widget inside
-// the viewport; the image itself is never redrawn for it.
+// The browser's strip (Pmb): a white sheet as tall as all the cells, on
+// which each thumbnail sits fitted into its cell at left + 1, top + 1,
+// 99 x 99. Scrolling moves the whole widget inside the viewport.
+//
+// Only what is shown is drawn. A cell's thumbnail is read when its row
+// comes into view (or is about to), fitted into its cell once, and kept in
+// a cache of CacheCells cells, so that the strip's memory and start-up time
+// do not grow with the number of pictures.
 class ThumbnailStrip : public QWidget
 {
     Q_OBJECT
 public:
+    // The thumbnail of a cell, by its index in the cells given; a null image
+    // when it cannot be read.
+    using Loader = std::function<QImage(int cell)>;
+    // Room for the rows a viewport shows and those around it several times over.
+    static constexpr int CacheCells = 150;
+    // Cells this far above or below the viewport are read ahead of need.
+    static constexpr int AheadPixels = 105;
+
     explicit ThumbnailStrip(QWidget* parent = nullptr);
 
-    // Sets the strip's height (its "inner height"), growing the image with
-    // white room when needed; the content drawn so far stays.
+    // Sets the strip's height (its "inner height").
     void setStripHeight(int height);
-    // Back to white, for drawing the strip again from the start.
-    void clear() { m_image.fill(0xFFFFFFFF); }
-    // Everything drawn so far; rows below height() are spare room.
-    const QImage& image() const { return m_image; }
+    // The cells, in layout order (tops never decrease), and where their
+    // thumbnails come from. Whatever was drawn before is forgotten.
+    void setCells(QList<StripCell> cells, Loader loader);
+    // The cell's thumbnail changed on disk: it is read again when shown.
+    void refresh(int cell);
 
-    // The thumbnail fitted into left + 1, top + 1, 99 x 99.
-    void drawThumbnail(const cNDib& thumbnail, int left, int top);
-    // The light frame around an own picture's cell.
-    void drawOwnFrame(int left, int top);
+    // How many cells are held fitted in memory (at most CacheCells).
+    int cachedCells() const { return int(m_cache.size()); }
 
 Q_SIGNALS:
     // A mouse button went up over the strip (any button), at strip pixels.
@@ -37,10 +51,21 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void reserve(QSize size);
+    // The cells whose 101 x 101 squares (frame included) meet the rows
+    // top to bottom, as a range of indexes [first, end).
+    std::pair<int, int> cellsBetween(int top, int bottom) const;
+    // The cell's thumbnail fitted into a white 99 x 99 image; null when it
+    // cannot be read.
+    const QImage& fitted(int cell);
+    void drawCell(QPainter& painter, int cell);
+    static void drawOwnFrame(QPainter& painter, QPoint at);
+    void scheduleReadAhead();
+    void readAhead();
 
-    QImage m_image;
+    QList<StripCell> m_cells;
+    Loader m_loader;
+    QCache<int, QImage> m_cache{CacheCells};
+    bool m_readAheadPending = false;
 };

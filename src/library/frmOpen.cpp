@@ -1,7 +1,6 @@
 #include "library/frmOpen.h"
 
 #include "platform/Settings.h"
-#include "imaging/cNDib.h"
 #include "library/LoadProgress.h"
 #include "library/StripLayout.h"
 #include "library/ThumbnailStrip.h"
@@ -26,6 +25,7 @@
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
+#include <algorithm>
 #include <cmath>
 #include <utility>
 
@@ -239,11 +239,11 @@ int frmOpen::fillStrip()
     QList<BookContents> contents;
     for (const auto& pass : passes)
         contents.append(m_store.readBook(pass.second));
-    // A picture that cannot be read is left out and the strip laid out
-    // again without it; every round leaves out at least one, so it ends.
-    while (!drawStrip(contents, passes, int(books.size()))) {
-    }
-    Pmb->update();
+    // The strip has always kept the height that every picture found needs,
+    // those left out included.
+    const int height = stripHeightFor(contents, Pmb->width(), Pmb->height());
+    checkThumbnails(contents, passes, int(books.size()));
+    layOutStrip(contents, height);
     const bool scrolls = Pmb->height() > PB->height();
     cScroll[0]->setEnabled(scrolls);
     cScroll[1]->setEnabled(scrolls);
@@ -262,56 +262,65 @@ void frmOpen::showProgress(int position, int count, const QString& title)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-bool frmOpen::drawStrip(QList<BookContents>& contents, const QList<std::pair<int, QString>>& passes,
-                        int bookCount)
+// No thumbnail on disk is decoded here, only checked: the strip reads each
+// one when its row comes into view, so that a load costs little more for ten
+// thousand pictures than for a hundred. Missing ones are made and written
+// now, as they always were.
+void frmOpen::checkThumbnails(QList<BookContents>& contents, const QList<std::pair<int, QString>>& passes,
+                              int bookCount)
 {
-    // Listing and placing come first, so that the strip is made once at its
-    // final height: a strip of a thousand thumbnails is tens of megabytes,
-    // and growing it book by book would copy it over and over.
+    for (qsizetype b = 0; b < contents.size(); ++b) {
+        BookContents& book = contents[b];
+        showProgress(passes.at(b).first, bookCount, book.title);
+        QStringList unreadable;
+        for (const QString& file : std::as_const(book.pictures)) {
+            try {
+                BookStore::checkBrowserThumbnail(book, file);
+            } catch (const AppError& e) {
+                qCWarning(Log::files) << "Left out the picture" << book.folder() << file << ":" << e.description();
+                unreadable << file;
+            }
+        }
+        for (const QString& file : std::as_const(unreadable)) {
+            book.pictures.removeOne(file);
+            m_unreadable << book.name + QLatin1Char('/') + file;
+        }
+    }
+}
+
+int frmOpen::stripHeightFor(const QList<BookContents>& contents, int width, int height)
+{
+    StripLayout layout(width, height);
+    for (const BookContents& book : contents) {
+        if (book.pictures.isEmpty())
+            continue;
+        layout.beginBook();
+        for (qsizetype i = 0; i < book.pictures.size(); ++i)
+            layout.placeNext();
+        layout.endBook();
+    }
+    return layout.height();
+}
+
+void frmOpen::layOutStrip(const QList<BookContents>& contents, int height)
+{
     m_table.clear();
-    StripLayout layout(Pmb->width(), Pmb->height());
-    for (const BookContents& book : std::as_const(contents)) {
+    QList<StripCell> cells;
+    StripLayout layout(Pmb->width(), height);
+    for (const BookContents& book : contents) {
         if (book.pictures.isEmpty())
             continue;
         layout.beginBook();
         for (const QString& file : book.pictures) {
             const QPoint cell = layout.placeNext();
             m_table.append(PictureEntry{cell.x(), cell.y(), file, book.folder()});
+            cells.append(StripCell{cell, book.ownPictures});
         }
         layout.endBook();
     }
     Pmb->setStripHeight(layout.height());
-
-    bool whole = true;
-    qsizetype entry = 0;
-    for (qsizetype b = 0; b < contents.size(); ++b) {
-        BookContents& book = contents[b];
-        showProgress(passes.at(b).first, bookCount, book.title);
-        QStringList unreadable;
-        for (const QString& file : std::as_const(book.pictures)) {
-            const PictureEntry& cell = m_table.at(entry++);
-            cNDib thumbnail;
-            try {
-                if (!thumbnail.Make_From_Image(BookStore::browserThumbnail(book, file)))
-                    throw AppError(ErrorNumber::InvalidPicture, QStringLiteral("Invalid picture"));
-            } catch (const AppError& e) {
-                qCWarning(Log::files) << "Left out the picture" << book.folder() << file << ":" << e.description();
-                unreadable << file;
-                continue;
-            }
-            Pmb->drawThumbnail(thumbnail, cell.left, cell.top);
-            if (book.ownPictures)
-                Pmb->drawOwnFrame(cell.left, cell.top);
-        }
-        for (const QString& file : std::as_const(unreadable)) {
-            book.pictures.removeOne(file);
-            m_unreadable << book.name + QLatin1Char('/') + file;
-            whole = false;
-        }
-    }
-    if (!whole)
-        Pmb->clear();
-    return whole;
+    m_thumbnails.setBooks(contents);
+    Pmb->setCells(std::move(cells), [this](int cell) { return m_thumbnails.thumbnail(cell); });
 }
 
 // Once per load, the parent learns which pictures were left out.
@@ -365,11 +374,11 @@ void frmOpen::comingBack()
             if (!stale.remove())
                 qCWarning(Log::files) << "Could not remove the old thumbnail" << thumbPath << ":" << stale.errorString();
         }
-        cNDib thumbnail;
-        if (!thumbnail.Make_From_Image(BookStore::makeThumbnail(colored, thumbPath)))
+        const QImage thumbnail = BookStore::makeThumbnail(colored, thumbPath);
+        if (thumbnail.isNull())
             return;
-        Pmb->drawThumbnail(thumbnail, entry.left, entry.top);
-        Pmb->update();
+        m_thumbnails.replace(m_chosen, thumbnail);
+        Pmb->refresh(m_chosen);
     } catch (const AppError& e) {
         // The coloured file cannot be read: the old thumbnail stays.
         qCWarning(Log::files) << "The thumbnail of" << colored << "could not be made again:" << e.description();
@@ -378,12 +387,16 @@ void frmOpen::comingBack()
 
 // ---------------------------------------------------------------- choosing
 
+// Every mouse move asks: only the cells of the row at the point's height
+// are looked at, found by the tops, which never decrease along the table.
 int frmOpen::hitTest(QPoint at) const
 {
+    const auto first = std::partition_point(m_table.cbegin(), m_table.cend(),
+                                            [&at](const PictureEntry& e) { return e.top + 100 <= at.y(); });
     int hit = -1;
-    for (int i = 0; i < m_table.size(); ++i)
-        if (m_table.at(i).hit(at.x(), at.y()))
-            hit = i;
+    for (auto it = first; it != m_table.cend() && it->top < at.y(); ++it)
+        if (it->hit(at.x(), at.y()))
+            hit = int(it - m_table.cbegin());
     return hit;
 }
 

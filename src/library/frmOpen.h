@@ -2,6 +2,7 @@
 
 #include "library/BookStore.h"
 #include "library/PictureEntry.h"
+#include "library/StripThumbnails.h"
 #include "ui/BorderedDialog.h"
 
 #include <QList>
@@ -81,9 +82,13 @@ private:
 
     bool loadBooks();
     int fillStrip();
-    // Lays out and draws contents; false when some pictures could not be
-    // read, which are then taken out of contents and named in m_unreadable.
-    bool drawStrip(QList<BookContents>& contents, const QList<std::pair<int, QString>>& passes, int bookCount);
+    // Takes the pictures whose thumbnails cannot be had out of contents and
+    // names them in m_unreadable; makes the missing thumbnails.
+    void checkThumbnails(QList<BookContents>& contents, const QList<std::pair<int, QString>>& passes,
+                         int bookCount);
+    // Places the cells of contents on the strip, which is at least height high.
+    void layOutStrip(const QList<BookContents>& contents, int height);
+    static int stripHeightFor(const QList<BookContents>& contents, int width, int height);
     void tellUnreadable();
     void showProgress(int position, int count, const QString& title);
     void failLoad();
@@ -122,6 +127,7 @@ private:
     pButton* pMorePics = nullptr;
 
     QList<PictureEntry> m_table;
+    StripThumbnails m_thumbnails; // what the strip reads its cells from
     QStringList m_unreadable; // "book/file" of pictures left out of this load
     int m_chosen = -1;
     int m_grabOffset = 0;

@@ -72,11 +72,13 @@ qint64 bmpNeededSize(const uchar* p)
 // Checks a BMP's header before Qt sees it: the size within the limits, and
 // for an uncompressed BMP every pixel byte present (Qt's reader would fill
 // the rows of a file cut short). A negative height is a top-down BMP.
-void checkBmp(const QByteArray& bytes)
+// header holds at least the file's first 54 bytes when it has that many;
+// fileSize is the whole file's.
+void checkBmpHeader(const QByteArray& header, qint64 fileSize)
 {
-    if (bytes.size() < 26)
+    if (header.size() < 26)
         damaged();
-    const uchar* p = reinterpret_cast<const uchar*>(bytes.constData());
+    const uchar* p = reinterpret_cast<const uchar*>(header.constData());
     const quint32 headerSize = qFromLittleEndian<quint32>(p + 14);
     if (headerSize < 40) {
         // OS/2 core header: 16-bit sides, nothing else checked here.
@@ -84,12 +86,17 @@ void checkBmp(const QByteArray& bytes)
             damaged();
         return;
     }
-    if (bytes.size() < 54)
+    if (header.size() < 54)
         damaged();
     if (!withinLimits(qFromLittleEndian<qint32>(p + 18), qAbs(qint64(qFromLittleEndian<qint32>(p + 22)))))
         damaged();
-    if (bytes.size() < bmpNeededSize(p))
+    if (fileSize < bmpNeededSize(p))
         damaged();
+}
+
+void checkBmp(const QByteArray& bytes)
+{
+    checkBmpHeader(bytes, bytes.size());
 }
 
 // A GIF is drawn on its logical screen, whatever size its frames have: the
@@ -267,19 +274,10 @@ qsizetype jpegEnd(const QByteArray& bytes, qsizetype from, qint64* work)
     return done(-1);
 }
 
-// The whole file, if it is a regular file of a sane size. Opened without
-// blocking, so a FIFO cannot hold the reader.
-QByteArray readRegularFile(const QString& path)
+// Opens path into file if it is a regular file of a sane size, and returns
+// that size. Opened without blocking, so a FIFO cannot hold the reader.
+qint64 openRegularFile(const QString& path, QFile& file)
 {
-    if (path.startsWith(QLatin1Char(':'))) {
-        // A picture compiled into the program.
-        QFile resource(path);
-        if (!resource.open(QIODevice::ReadOnly))
-            throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
-        if (resource.size() > MaxFileBytes)
-            damaged();
-        return resource.readAll();
-    }
     const QByteArray native = QFile::encodeName(path);
     const int fd = ::open(native.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -287,7 +285,6 @@ QByteArray readRegularFile(const QString& path)
             throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
         damaged();
     }
-    QFile file;
     if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle)) {
         ::close(fd);
         damaged();
@@ -299,10 +296,34 @@ QByteArray readRegularFile(const QString& path)
         throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
     if (!S_ISREG(st.st_mode) || st.st_size > MaxFileBytes)
         damaged();
-    QByteArray bytes = file.read(qint64(st.st_size));
-    if (file.error() != QFileDevice::NoError || bytes.size() != st.st_size)
+    return qint64(st.st_size);
+}
+
+// The first bytes of file, exactly wanted of them (fewer only when the file
+// is shorter than that).
+QByteArray readExactly(QFile& file, qint64 wanted)
+{
+    QByteArray bytes = file.read(wanted);
+    if (file.error() != QFileDevice::NoError || bytes.size() != wanted)
         damaged();
     return bytes;
+}
+
+// The whole file, if it is a regular file of a sane size.
+QByteArray readRegularFile(const QString& path)
+{
+    if (path.startsWith(QLatin1Char(':'))) {
+        // A picture compiled into the program.
+        QFile resource(path);
+        if (!resource.open(QIODevice::ReadOnly))
+            throw AppError(ErrorNumber::FileNotFound, QStringLiteral("File not found"));
+        if (resource.size() > MaxFileBytes)
+            damaged();
+        return resource.readAll();
+    }
+    QFile file;
+    const qint64 size = openRegularFile(path, file);
+    return readExactly(file, size);
 }
 
 } // namespace
@@ -317,6 +338,22 @@ int jpegScanLimit(qint64 pixels)
 QImage read(const QString& path)
 {
     return decode(readRegularFile(path));
+}
+
+void check(const QString& path)
+{
+    // Enough for every header looked at here: a BMP's 54 bytes, a GIF's 10.
+    constexpr qint64 HeaderBytes = 64;
+    QFile file;
+    const qint64 size = openRegularFile(path, file);
+    const QByteArray header = readExactly(file, qMin(size, HeaderBytes));
+    const QByteArray format = formatOf(header);
+    if (format.isEmpty())
+        damaged();
+    if (format == "bmp")
+        checkBmpHeader(header, size);
+    else if (format == "gif")
+        checkGif(header);
 }
 
 bool isPng(const QByteArray& bytes)

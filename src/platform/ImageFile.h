@@ -35,6 +35,13 @@ constexpr int MaxDecodeMilliseconds = 3000;
 // MaxPixels pixels or a side above MaxSide, or a JPEG of more scans than
 // jpegScanLimit() allows for its size.
 QImage read(const QString& path);
+// What read() refuses without decoding, for many files at once: throws as
+// read() would when the file is missing, not a regular file, too large, not
+// a BMP, GIF or JPEG by its first bytes, announces a BMP or GIF size out of
+// the limits, or is an uncompressed BMP cut short. Only the first bytes are
+// read, so a file that passes may still fail read() (damaged pixel data, a
+// JPEG's scans).
+void check(const QString& path);
 // The same for a picture a parent adds from outside the books, which may
 // also be a PNG (it is written into a book as a BMP: PNG is never read from
 // a book).

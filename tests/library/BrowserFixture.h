@@ -49,6 +49,11 @@ protected:
     }
 
     static ThumbnailStrip* strip(QWidget* w) { return w->findChild<ThumbnailStrip*>(QStringLiteral("Pmb")); }
+    // What the strip shows at a point of its own, drawn by its own paint.
+    static QRgb shownAt(QWidget* w, QPoint at)
+    {
+        return strip(w)->grab(QRect(at, QSize(1, 1))).toImage().pixel(0, 0);
+    }
     static pButton* button(QWidget* w, const char* name)
     {
         return w->findChild<pButton*>(QLatin1String(name));

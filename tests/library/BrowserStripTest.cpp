@@ -53,14 +53,14 @@ TEST_F(Browser, OwnPicturesComeFirstFramedAndEmptyBooksTakeNoRoom)
     EXPECT_EQ(QPoint(table.at(7).left, table.at(7).top), QPoint(6, 386));
     EXPECT_EQ(table.at(7).folder, file(QStringLiteral("/books/Cars")));
 
-    const QImage& image = strip(&browser())->image();
-    EXPECT_EQ(image.pixel(6, 1), qRgb(240, 240, 240));
-    EXPECT_EQ(image.pixel(56, 1), qRgb(240, 240, 240));
-    EXPECT_EQ(image.pixel(106, 50), qRgb(225, 225, 225));
-    EXPECT_EQ(image.pixel(50, 101), qRgb(225, 225, 225));
+    QWidget* w = &browser();
+    EXPECT_EQ(shownAt(w, {6, 1}), qRgb(240, 240, 240));
+    EXPECT_EQ(shownAt(w, {56, 1}), qRgb(240, 240, 240));
+    EXPECT_EQ(shownAt(w, {106, 50}), qRgb(225, 225, 225));
+    EXPECT_EQ(shownAt(w, {50, 101}), qRgb(225, 225, 225));
     // Other books' cells have no frame.
-    EXPECT_EQ(image.pixel(6, 141), qRgb(255, 255, 255));
-    EXPECT_EQ(image.pixel(106, 190), qRgb(255, 255, 255));
+    EXPECT_EQ(shownAt(w, {6, 141}), qRgb(255, 255, 255));
+    EXPECT_EQ(shownAt(w, {106, 190}), qRgb(255, 255, 255));
 }
 
 TEST_F(Browser, LoadingShowsItsProgressPerBook)
@@ -89,7 +89,7 @@ TEST_F(Browser, AColouredPictureShowsInColourEvenInALowerCaseFolder)
     writeSolid(data, QStringLiteral("/colored pictures/animals/cat.bmp.jpg"), QSize(200, 200),
                qRgb(230, 20, 20));
     open([](QWidget* w) { clickButton(w, "cClose"); });
-    EXPECT_TRUE(nearColor(strip(&browser())->image().pixel(56, 51), qRgb(230, 20, 20)));
+    EXPECT_TRUE(nearColor(shownAt(&browser(), {56, 51}), qRgb(230, 20, 20)));
     EXPECT_TRUE(exists(QStringLiteral("/colored pictures/animals/cat.bmp.jpg.tnl")));
     EXPECT_FALSE(exists(QStringLiteral("/books/Animals/cat.bmp.tnl")));
 }
@@ -108,9 +108,9 @@ TEST_F(Browser, ComingBackRedrawsTheChosenPictureFromItsColouredFile)
                qRgb(0, 200, 0));
     progress.events.clear();
     open([](QWidget* w) {
-        EXPECT_TRUE(nearColor(strip(w)->image().pixel(161, 51), qRgb(20, 20, 220)));
+        EXPECT_TRUE(nearColor(shownAt(w, {161, 51}), qRgb(20, 20, 220)));
         // The other picture was left alone.
-        EXPECT_FALSE(nearColor(strip(w)->image().pixel(56, 51), qRgb(20, 20, 220)));
+        EXPECT_FALSE(nearColor(shownAt(w, {56, 51}), qRgb(20, 20, 220)));
         clickButton(w, "cClose");
     });
     EXPECT_TRUE(progress.events.isEmpty()); // no second load

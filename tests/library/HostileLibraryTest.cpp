@@ -31,7 +31,7 @@ protected:
     QRgb cellCentre(int entry)
     {
         const PictureEntry& cell = browser().pictureTable().at(entry);
-        return strip(&browser())->image().pixel(centre(cell)) & 0xFFFFFF;
+        return shownAt(&browser(), centre(cell)) & 0xFFFFFF;
     }
 };
 

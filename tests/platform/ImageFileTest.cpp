@@ -14,6 +14,7 @@
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -110,6 +111,40 @@ TEST(ImageFile, DamagedBytesAreAnInvalidPicture)
     const QString cut = dir.filePath(QStringLiteral("cut.jpg"));
     writeBytes(cut, jpeg.left(40));
     EXPECT_EQ(errorNumber([&] { ImageFile::read(cut); }), ErrorNumber::InvalidPicture);
+}
+
+// The check without decoding that the browser's load applies to every
+// thumbnail refuses, from the first bytes and the file's size, what read()
+// refuses for the same reasons.
+TEST(ImageFile, CheckRefusesWhatTheHeaderAndSizeGiveAway)
+{
+    QTemporaryDir dir;
+    const auto check = [](const QString& path) { return errorNumber([&] { ImageFile::check(path); }); };
+    const QString bmp = dir.filePath(QStringLiteral("good.bmp"));
+    const QByteArray whole = ImageFile::encodeBmp24(pattern(101, 100));
+    writeBytes(bmp, whole);
+    EXPECT_EQ(check(bmp), 0);
+    const QString jpeg = dir.filePath(QStringLiteral("good.jpg"));
+    writeBytes(jpeg, encodedImage(pattern(20, 20), "JPG", 90));
+    EXPECT_EQ(check(jpeg), 0);
+
+    EXPECT_EQ(check(dir.filePath(QStringLiteral("nothing.bmp"))), ErrorNumber::FileNotFound);
+    EXPECT_EQ(check(dir.path()), ErrorNumber::FileNotFound);
+    const QString bad = dir.filePath(QStringLiteral("bad.bmp"));
+    for (const QByteArray& bytes : {QByteArray(), QByteArray("not a picture at all"), whole.left(whole.size() - 1),
+                                    bmpHeader(20000, 10), bmpHeader(9000, 9000), QByteArray("BM"),
+                                    encodedImage(pattern(20, 20), "PNG", -1)}) {
+        writeBytes(bad, bytes);
+        EXPECT_EQ(check(bad), ErrorNumber::InvalidPicture) << bytes.left(16).toHex().toStdString();
+    }
+    // Neither a device behind a link nor a FIFO is read; the FIFO does not
+    // hold the check.
+    const QString link = dir.filePath(QStringLiteral("zero.bmp"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), link));
+    EXPECT_EQ(check(link), ErrorNumber::InvalidPicture);
+    const QString fifo = dir.filePath(QStringLiteral("fifo.bmp"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    EXPECT_EQ(check(fifo), ErrorNumber::InvalidPicture);
 }
 
 TEST(ImageFile, Bmp24RoundTripsExactly)
