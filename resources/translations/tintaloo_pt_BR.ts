@@ -179,7 +179,7 @@
     <message>
         <source>Would you like to get rid of all the colors? If you don&apos;t, call someone who can help you! Or press never mind</source>
         <extracomment>&quot;never mind&quot; is the button of this window, whose picture always says &quot;nevermind&quot;.</extracomment>
-        <translation>Você quer tirar todas as cores? Se não tiver certeza, chame alguém que possa ajudar você! Ou aperte o botão nevermind</translation>
+        <translation>Você quer tirar todas as cores? Se não tiver certeza, chame alguém que possa ajudar você! Ou aperte o botão “deixa pra lá”</translation>
     </message>
     <message>
         <source>The picture could not be saved because the disk is full. Press Cancel to keep it on the screen, then make room on the disk or save it elsewhere with Save as. Press Continue to go on without saving it.</source>
@@ -714,7 +714,7 @@ Quer continuar mesmo assim?</translation>
     <message>
         <source>nevermind</source>
         <extracomment>Drawn on the button only when its picture is missing; the picture itself says &quot;nevermind&quot;.</extracomment>
-        <translation>nevermind</translation>
+        <translation>deixa pra lá</translation>
     </message>
     <message>
         <source>OK</source>
@@ -733,7 +733,7 @@ Quer continuar mesmo assim?</translation>
     <message>
         <source>The password you entered is incorrect. Please enter the password again or press nevermind to close this window.</source>
         <extracomment>&quot;nevermind&quot; is the button of this window, whose picture always says &quot;nevermind&quot;.</extracomment>
-        <translation>A senha digitada está incorreta. Digite a senha de novo ou clique em nevermind para fechar esta janela.</translation>
+        <translation>A senha digitada está incorreta. Digite a senha de novo ou clique em “deixa pra lá” para fechar esta janela.</translation>
     </message>
 </context>
 <context>
