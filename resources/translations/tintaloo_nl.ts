@@ -179,7 +179,7 @@
     <message>
         <source>Would you like to get rid of all the colors? If you don&apos;t, call someone who can help you! Or press never mind</source>
         <extracomment>&quot;never mind&quot; is the button of this window, whose picture always says &quot;nevermind&quot;.</extracomment>
-        <translation>Wil je alle kleuren weghalen? Weet je het niet zeker, roep dan iemand die je kan helpen! Of druk op nevermind</translation>
+        <translation>Wil je alle kleuren weghalen? Weet je het niet zeker, roep dan iemand die je kan helpen! Of druk op ‘laat maar’</translation>
     </message>
     <message>
         <source>The picture could not be saved because the disk is full. Press Cancel to keep it on the screen, then make room on the disk or save it elsewhere with Save as. Press Continue to go on without saving it.</source>
@@ -714,7 +714,7 @@ Wilt u toch doorgaan?</translation>
     <message>
         <source>nevermind</source>
         <extracomment>Drawn on the button only when its picture is missing; the picture itself says &quot;nevermind&quot;.</extracomment>
-        <translation>nevermind</translation>
+        <translation>laat maar</translation>
     </message>
     <message>
         <source>OK</source>
@@ -733,7 +733,7 @@ Wilt u toch doorgaan?</translation>
     <message>
         <source>The password you entered is incorrect. Please enter the password again or press nevermind to close this window.</source>
         <extracomment>&quot;nevermind&quot; is the button of this window, whose picture always says &quot;nevermind&quot;.</extracomment>
-        <translation>Het wachtwoord dat u hebt ingevoerd, is onjuist. Voer het wachtwoord opnieuw in of druk op nevermind om dit venster te sluiten.</translation>
+        <translation>Het wachtwoord dat u hebt ingevoerd, is onjuist. Voer het wachtwoord opnieuw in of druk op ‘laat maar’ om dit venster te sluiten.</translation>
     </message>
 </context>
 <context>
