@@ -179,7 +179,7 @@
     <message>
         <source>Would you like to get rid of all the colors? If you don&apos;t, call someone who can help you! Or press never mind</source>
         <extracomment>&quot;never mind&quot; is the button of this window, whose picture always says &quot;nevermind&quot;.</extracomment>
-        <translation>¿Quieres quitar todos los colores? Si no quieres, ¡llama a alguien que te pueda ayudar! O pulsa «nevermind»</translation>
+        <translation>¿Quieres quitar todos los colores? Si no quieres, ¡llama a alguien que te pueda ayudar! O pulsa «mejor no»</translation>
     </message>
     <message>
         <source>The picture could not be saved because the disk is full. Press Cancel to keep it on the screen, then make room on the disk or save it elsewhere with Save as. Press Continue to go on without saving it.</source>
@@ -714,7 +714,7 @@ Would you like to continue anyway?</source>
     <message>
         <source>nevermind</source>
         <extracomment>Drawn on the button only when its picture is missing; the picture itself says &quot;nevermind&quot;.</extracomment>
-        <translation>nevermind</translation>
+        <translation>mejor no</translation>
     </message>
     <message>
         <source>OK</source>
@@ -733,7 +733,7 @@ Would you like to continue anyway?</source>
     <message>
         <source>The password you entered is incorrect. Please enter the password again or press nevermind to close this window.</source>
         <extracomment>&quot;nevermind&quot; is the button of this window, whose picture always says &quot;nevermind&quot;.</extracomment>
-        <translation>La contraseña que escribió no es correcta. Escríbala de nuevo o pulse «nevermind» para cerrar esta ventana.</translation>
+        <translation>La contraseña que escribió no es correcta. Escríbala de nuevo o pulse «mejor no» para cerrar esta ventana.</translation>
     </message>
 </context>
 <context>
