@@ -179,7 +179,7 @@
     <message>
         <source>Would you like to get rid of all the colors? If you don&apos;t, call someone who can help you! Or press never mind</source>
         <extracomment>&quot;never mind&quot; is the button of this window, whose picture always says &quot;nevermind&quot;.</extracomment>
-        <translation>Vuoi togliere tutti i colori? Se non vuoi, chiama qualcuno che ti può aiutare! Oppure premi Lascia stare</translation>
+        <translation>Vuoi togliere tutti i colori? Se non vuoi, chiama qualcuno che ti può aiutare! Oppure premi “lascia stare”</translation>
     </message>
     <message>
         <source>The picture could not be saved because the disk is full. Press Cancel to keep it on the screen, then make room on the disk or save it elsewhere with Save as. Press Continue to go on without saving it.</source>
@@ -714,7 +714,7 @@ Vuole continuare comunque?</translation>
     <message>
         <source>nevermind</source>
         <extracomment>Drawn on the button only when its picture is missing; the picture itself says &quot;nevermind&quot;.</extracomment>
-        <translation>Lascia stare</translation>
+        <translation>lascia stare</translation>
     </message>
     <message>
         <source>OK</source>
@@ -733,7 +733,7 @@ Vuole continuare comunque?</translation>
     <message>
         <source>The password you entered is incorrect. Please enter the password again or press nevermind to close this window.</source>
         <extracomment>&quot;nevermind&quot; is the button of this window, whose picture always says &quot;nevermind&quot;.</extracomment>
-        <translation>La password inserita non è corretta. Inserisca di nuovo la password oppure prema Lascia stare per chiudere questa finestra.</translation>
+        <translation>La password inserita non è corretta. Inserisca di nuovo la password oppure prema “lascia stare” per chiudere questa finestra.</translation>
     </message>
 </context>
 <context>
