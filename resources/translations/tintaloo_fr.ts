@@ -179,7 +179,7 @@
     <message>
         <source>Would you like to get rid of all the colors? If you don&apos;t, call someone who can help you! Or press never mind</source>
         <extracomment>&quot;never mind&quot; is the button of this window, whose picture always says &quot;nevermind&quot;.</extracomment>
-        <translation>Tu veux enlever toutes les couleurs ? Sinon, appelle quelqu'un qui peut t'aider ! Ou appuie sur « nevermind » pour laisser tomber</translation>
+        <translation>Tu veux enlever toutes les couleurs ? Sinon, appelle quelqu'un qui peut t'aider ! Ou appuie sur « laisse tomber »</translation>
     </message>
     <message>
         <source>The picture could not be saved because the disk is full. Press Cancel to keep it on the screen, then make room on the disk or save it elsewhere with Save as. Press Continue to go on without saving it.</source>
@@ -714,7 +714,7 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>nevermind</source>
         <extracomment>Drawn on the button only when its picture is missing; the picture itself says &quot;nevermind&quot;.</extracomment>
-        <translation>nevermind</translation>
+        <translation>laisse tomber</translation>
     </message>
     <message>
         <source>OK</source>
@@ -733,7 +733,7 @@ Voulez-vous continuer quand même ?</translation>
     <message>
         <source>The password you entered is incorrect. Please enter the password again or press nevermind to close this window.</source>
         <extracomment>&quot;nevermind&quot; is the button of this window, whose picture always says &quot;nevermind&quot;.</extracomment>
-        <translation>Le mot de passe saisi est incorrect. Veuillez le saisir de nouveau ou appuyer sur « nevermind » pour fermer cette fenêtre.</translation>
+        <translation>Le mot de passe saisi est incorrect. Veuillez le saisir de nouveau ou appuyer sur « laisse tomber » pour fermer cette fenêtre.</translation>
     </message>
 </context>
 <context>
