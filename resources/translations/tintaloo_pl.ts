@@ -179,7 +179,7 @@
     <message>
         <source>Would you like to get rid of all the colors? If you don&apos;t, call someone who can help you! Or press never mind</source>
         <extracomment>&quot;never mind&quot; is the button of this window, whose picture always says &quot;nevermind&quot;.</extracomment>
-        <translation>Chcesz zmazać wszystkie kolory? Jeśli nie, zawołaj kogoś, kto ci pomoże! Albo naciśnij niebieski przycisk „nevermind”</translation>
+        <translation>Chcesz zmazać wszystkie kolory? Jeśli nie, zawołaj kogoś, kto ci pomoże! Albo naciśnij niebieski przycisk „jednak nie”</translation>
     </message>
     <message>
         <source>The picture could not be saved because the disk is full. Press Cancel to keep it on the screen, then make room on the disk or save it elsewhere with Save as. Press Continue to go on without saving it.</source>
@@ -714,7 +714,7 @@ Czy mimo to kontynuować?</translation>
     <message>
         <source>nevermind</source>
         <extracomment>Drawn on the button only when its picture is missing; the picture itself says &quot;nevermind&quot;.</extracomment>
-        <translation>nevermind</translation>
+        <translation>jednak nie</translation>
     </message>
     <message>
         <source>OK</source>
@@ -724,7 +724,7 @@ Czy mimo to kontynuować?</translation>
     <message>
         <source>details</source>
         <extracomment>Drawn on the tab only when its picture is missing; the picture itself says &quot;details&quot;.</extracomment>
-        <translation>details</translation>
+        <translation>szczegóły</translation>
     </message>
     <message>
         <source>The password you entered is incorrect. Your password hint is: &apos;%1&apos;.</source>
@@ -733,7 +733,7 @@ Czy mimo to kontynuować?</translation>
     <message>
         <source>The password you entered is incorrect. Please enter the password again or press nevermind to close this window.</source>
         <extracomment>&quot;nevermind&quot; is the button of this window, whose picture always says &quot;nevermind&quot;.</extracomment>
-        <translation>Wpisane hasło jest nieprawidłowe. Proszę wpisać hasło ponownie albo nacisnąć „nevermind”, aby zamknąć to okno.</translation>
+        <translation>Wpisane hasło jest nieprawidłowe. Proszę wpisać hasło ponownie albo nacisnąć „jednak nie”, aby zamknąć to okno.</translation>
     </message>
 </context>
 <context>
