@@ -22,6 +22,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QTest>
+#include <QWindow>
 #include <gtest/gtest.h>
 
 namespace {
@@ -348,15 +349,24 @@ TEST_F(MainWindowTest, ConfirmedSettingsAreAppliedAtOnce)
     ASSERT_TRUE(pFunc(0)->isVisible());
     QTest::mouseClick(pTool(3), Qt::LeftButton); // the marker, to see the reload pick the crayon
 
-    ModalDriver::answerNext([this](QWidget* prompt) {
+    // Each window stands over the one that opened it: a Wayland desktop
+    // places a dialog only by the parent it names.
+    const auto expectOver = [](QWidget* dialog, QWidget* owner) {
+        ASSERT_NE(dialog->windowHandle(), nullptr);
+        EXPECT_EQ(dialog->windowHandle()->transientParent(), owner->windowHandle()) << dialog->metaObject()->className();
+    };
+    ModalDriver::answerNext([this, expectOver](QWidget* prompt) {
         EXPECT_FALSE(window->Timer1.isActive()); // the bubbles stand still from the prompt on
-        ModalDriver::answerNext([this](QWidget* options) {
+        expectOver(prompt, window.get());
+        ModalDriver::answerNext([this, expectOver](QWidget* options) {
             EXPECT_FALSE(window->Timer1.isActive());
+            expectOver(options, window.get());
             auto* autoHide = options->findChild<QCheckBox*>(QStringLiteral("Check2"));
             ASSERT_NE(autoHide, nullptr);
             autoHide->setChecked(true);
             // Saving with auto-hide newly ticked explains the hot corner once.
-            ModalDriver::answerNext([](QWidget* notice) {
+            ModalDriver::answerNext([options, expectOver](QWidget* notice) {
+                expectOver(notice, options);
                 auto* parent = qobject_cast<frmParentMessage*>(notice);
                 ASSERT_NE(parent, nullptr);
                 EXPECT_TRUE(ModalDriver::childText(parent, "lMessage").contains(QStringLiteral("for one second")));
