@@ -140,6 +140,36 @@ TEST_F(MainWindowTest, ColourStaysInsideTheOutlines)
     EXPECT_TRUE(window->Timer1.isActive());            // restarted after the stroke
 }
 
+// A finger draws as the mouse does (Qt makes mouse events of the first
+// finger down); a second finger draws nothing while the first is down, nor
+// after it lifts, until every finger is up and a new one comes down.
+TEST_F(MainWindowTest, OneFingerDrawsAndOtherFingersAreIgnored)
+{
+    ASSERT_TRUE(window->Form_Load());
+    window->setColor(0x0000FF);
+    QPointingDevice* screen = QTest::createTouchDevice();
+    QWidget* canvas = view("P");
+    QTest::touchEvent(canvas, screen).press(0, QPoint(30, 60));
+    QTest::touchEvent(canvas, screen).move(0, QPoint(50, 60)).press(1, QPoint(150, 60));
+    QTest::touchEvent(canvas, screen).move(0, QPoint(70, 60)).move(1, QPoint(180, 60));
+    QTest::touchEvent(canvas, screen).release(0, QPoint(70, 60)).move(1, QPoint(185, 60));
+    // The second finger is still down, and still draws nothing.
+    QTest::touchEvent(canvas, screen).move(1, QPoint(190, 80));
+    QTest::touchEvent(canvas, screen).release(1, QPoint(190, 80));
+
+    EXPECT_NE(canvasPixel(50, 60), 0xFFFFFFu) << "the first finger did not draw";
+    for (int x = 140; x < 195; ++x)
+        ASSERT_EQ(canvasPixel(x, 60), 0xFFFFFFu) << "the second finger drew at " << x;
+    EXPECT_TRUE(c(2)->isEnabled());
+
+    // Once every finger is up, the next one draws a stroke of its own.
+    QTest::touchEvent(canvas, screen).press(2, QPoint(150, 40));
+    QTest::touchEvent(canvas, screen).move(2, QPoint(180, 40));
+    QTest::touchEvent(canvas, screen).release(2, QPoint(180, 40));
+    EXPECT_NE(canvasPixel(165, 40), 0xFFFFFFu) << "a new finger after the others lifted did not draw";
+    EXPECT_TRUE(window->Timer1.isActive());
+}
+
 TEST_F(MainWindowTest, UndoesTheLastThreeStrokesOnly)
 {
     ASSERT_TRUE(window->Form_Load());
