@@ -57,16 +57,7 @@ TEST_F(Browser, DamagedPicturesAreLeftOutAndNamedToTheParentOnce)
     data.writeFile(QStringLiteral("/books/Animals/aardvark.bmp"), "BM broken");
     data.writeFile(QStringLiteral("/books/Zoo/broken.jpg"), QByteArray("\xFF\xD8 broken", 9));
     data.writePicture(QStringLiteral("/books/Zoo/lion.bmp"));
-    QString told;
-    ModalDriver::answerNext([&told](QWidget* modal) {
-        auto* notice = qobject_cast<frmParentMessage*>(modal);
-        ASSERT_NE(notice, nullptr);
-        told = ModalDriver::childText(notice, "lMessage");
-        ModalDriver::answerNext([](QWidget* w) { clickButton(w, "cClose"); });
-        ModalDriver::clickChild(notice, "lContinue");
-    });
-    browser().exec();
-    EXPECT_TRUE(ModalDriver::allAnswered());
+    const QString told = openAndReadTheLeftOutNotice();
     EXPECT_TRUE(told.contains(QStringLiteral("Animals/aardvark.bmp\nZoo/broken.jpg"))) << told.toStdString();
     QStringList shown;
     for (const PictureEntry& entry : browser().pictureTable())

@@ -7,6 +7,7 @@
 #include "platform/Random.h"
 #include "support/ModalDriver.h"
 #include "ui/SoundBoard.h"
+#include "ui/frmParentMessage.h"
 #include "ui/pButton.h"
 
 #include <QTest>
@@ -46,6 +47,24 @@ protected:
         const int result = browser().exec();
         EXPECT_TRUE(ModalDriver::allAnswered());
         return result;
+    }
+
+    // Opens the browser over pictures some of which cannot be shown: the
+    // notice naming them is continued and the browser then closed. Returns
+    // what the notice told the parent.
+    QString openAndReadTheLeftOutNotice()
+    {
+        QString told;
+        ModalDriver::answerNext([&told](QWidget* modal) {
+            auto* notice = qobject_cast<frmParentMessage*>(modal);
+            ASSERT_NE(notice, nullptr);
+            told = ModalDriver::childText(notice, "lMessage");
+            ModalDriver::answerNext([](QWidget* w) { clickButton(w, "cClose"); });
+            ModalDriver::clickChild(notice, "lContinue");
+        });
+        browser().exec();
+        EXPECT_TRUE(ModalDriver::allAnswered());
+        return told;
     }
 
     static ThumbnailStrip* strip(QWidget* w) { return w->findChild<ThumbnailStrip*>(QStringLiteral("Pmb")); }

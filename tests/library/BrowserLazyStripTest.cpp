@@ -180,16 +180,7 @@ TEST_F(LazyStrip, AThumbnailBrokenAtLoadLeavesItsPictureOut)
 {
     writeColouredBook(3);
     data.writeFile(picture(1) + QStringLiteral(".tnl"), "BM cut short");
-    QString told;
-    ModalDriver::answerNext([&told](QWidget* modal) {
-        auto* notice = qobject_cast<frmParentMessage*>(modal);
-        ASSERT_NE(notice, nullptr);
-        told = ModalDriver::childText(notice, "lMessage");
-        ModalDriver::answerNext([](QWidget* w) { clickButton(w, "cClose"); });
-        ModalDriver::clickChild(notice, "lContinue");
-    });
-    browser().exec();
-    EXPECT_TRUE(ModalDriver::allAnswered());
+    const QString told = openAndReadTheLeftOutNotice();
     EXPECT_TRUE(told.contains(QStringLiteral("Animals/p001.bmp"))) << told.toStdString();
     ASSERT_EQ(browser().pictureTable().size(), 2);
     EXPECT_EQ(browser().pictureTable().at(1).fileName, QStringLiteral("p002.bmp"));
