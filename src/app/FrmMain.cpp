@@ -338,6 +338,7 @@ void FrmMain::sizeRegions()
     const int below = std::max(0, height() - pT->height());
     PB->setGeometry(0, pT->height(), width(), below);
     m_backdropSurface.resize(PB->size());
+    P->setDisplayScale(fittingScale());
     centreCanvas();
     const pButton* lastTool = pTool[3];
     const int paletteLeft = lastTool->x() + lastTool->width();

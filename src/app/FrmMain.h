@@ -148,6 +148,7 @@ private:
     void onCanvasMoved(Qt::MouseButtons buttons, int x, int y);
     void onCanvasReleased();
     void afterPictureOpened();
+    qreal fittingScale() const;
     void centreCanvas();
     void redrawBackdrop();
     void clearPicture();

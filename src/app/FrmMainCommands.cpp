@@ -114,6 +114,7 @@ void FrmMain::afterPictureOpened()
         tool->setEnabled(true);
         tool->setPressed(tool->Pressed());
     }
+    P->setDisplayScale(fittingScale());
     P->fitToSurface();
     centreCanvas();
     c[2]->setEnabled(false);
@@ -124,10 +125,20 @@ void FrmMain::afterPictureOpened()
     pFunc[2]->setEnabled(true);
 }
 
+qreal FrmMain::fittingScale() const
+{
+    // A picture larger than the room below the bar is shown whole, smaller,
+    // rather than cut off; painting still lands on its own pixels.
+    const QSize picture = canvas.P.size();
+    if (picture.isEmpty() || PB->width() <= 0 || PB->height() <= 0)
+        return 1.0;
+    return qMin<qreal>(1.0, qMin(qreal(PB->width()) / picture.width(), qreal(PB->height()) / picture.height()));
+}
+
 void FrmMain::centreCanvas()
 {
-    const float left = PB->width() / 2.0f - canvas.P.width() / 2.0f;
-    const float top = PB->height() / 2.0f - canvas.P.height() / 2.0f;
+    const float left = PB->width() / 2.0f - P->width() / 2.0f;
+    const float top = PB->height() / 2.0f - P->height() / 2.0f;
     P->move(int(left), int(top));
 }
 
@@ -136,7 +147,7 @@ void FrmMain::redrawBackdrop()
     // The halo frames the canvas once a picture is (being) shown.
     QRect canvasRect;
     if (P->isVisibleTo(PB) || !canvas.CurrentPicture().isEmpty())
-        canvasRect = QRect(P->pos(), canvas.P.size());
+        canvasRect = QRect(P->pos(), P->size());
     Backdrop::paint(m_backdropSurface.image(), m_backdropSurface.backColor(), canvasRect);
     m_backdropSurface.refresh();
     canvas.P.refresh();

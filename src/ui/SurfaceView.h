@@ -3,10 +3,12 @@
 #include <QWidget>
 
 class PictureSurface;
+class QPainter;
 
-// Shows a PictureSurface's drawable image 1:1 and reports the mouse in the
-// surface's pixel coordinates. The surface asks for repaints through its
-// refresh handler, so painting code never needs to know about widgets.
+// Shows a PictureSurface's drawable image, 1:1 or at a display scale, and
+// reports the mouse in the surface's pixel coordinates. The surface asks for
+// repaints through its refresh handler, so painting code never needs to know
+// about widgets.
 class SurfaceView : public QWidget
 {
     Q_OBJECT
@@ -15,8 +17,12 @@ public:
     ~SurfaceView() override;
 
     PictureSurface& surface() { return m_surface; }
-    // Resizes the widget to the surface's size.
+    // Resizes the widget to the surface's size at the display scale.
     void fitToSurface();
+    // How many widget pixels show one surface pixel (1 by default); below 1
+    // the image is shown smaller, as a whole picture larger than its room.
+    void setDisplayScale(qreal scale);
+    qreal displayScale() const { return m_scale; }
 
 Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, int x, int y);
@@ -30,5 +36,12 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    // Surface pixel under a point of the widget, and widget area of a
+    // surface rectangle.
+    QPoint toSurface(QPointF at) const;
+    QRect toWidget(const QRect& surfaceRect) const;
+    void paintScaled(QPainter& painter, const QImage& image, const QRect& area);
+
     PictureSurface& m_surface;
+    qreal m_scale = 1.0;
 };

@@ -170,6 +170,26 @@ TEST_F(MainWindowTest, OneFingerDrawsAndOtherFingersAreIgnored)
     EXPECT_TRUE(window->Timer1.isActive());
 }
 
+// A picture larger than the room below the bar is shown whole, smaller, and
+// a stroke still lands on the picture's pixels under the pointer.
+TEST_F(MainWindowTest, ALargePictureIsShownWholeAndPaintedWherePointed)
+{
+    data.writePicture(QStringLiteral("/books/Animals/big.bmp"), 1296, 864);
+    chosen = data.path(QStringLiteral("/books/Animals/big.bmp"));
+    ASSERT_TRUE(window->Form_Load());
+    SurfaceView* canvas = view("P");
+    const qreal scale = canvas->displayScale();
+    EXPECT_NEAR(scale, 636.0 / 864.0, 0.001); // the 636 pixels below the bar decide
+    EXPECT_TRUE(view("PB")->rect().contains(canvas->geometry())) << "the picture is cut off";
+    EXPECT_EQ(canvas->size(), QSize(qRound(1296 * scale), 636));
+
+    window->setColor(0x0000FF);
+    stroke(canvas, QPoint(100, 300), QPoint(200, 300));
+    EXPECT_NE(canvasPixel(int(150 / scale), int(300 / scale)), 0xFFFFFFu);
+    EXPECT_EQ(canvasPixel(int(150 / scale), int(200 / scale)), 0xFFFFFFu);
+    EXPECT_EQ(canvasPixel(900, 300), 0xFFFFFFu) << "colour crossed the middle bar";
+}
+
 TEST_F(MainWindowTest, UndoesTheLastThreeStrokesOnly)
 {
     ASSERT_TRUE(window->Form_Load());
