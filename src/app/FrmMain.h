@@ -118,9 +118,7 @@ public:
     // to release; see AnimationTimer for the rest.
     AnimationTimer Timer1{this};
 
-    PictureSurface& paletteSurface() { return m_paletteSurface; }
     PictureSurface& backdropSurface() { return m_backdropSurface; }
-    QSize screenSize() const { return m_screenSize; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

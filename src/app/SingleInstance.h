@@ -32,7 +32,6 @@ public:
     bool handOver(const QString& packPath, const QString& activationToken = {}, int timeoutMs = 5000);
 
     QString errorText() const { return m_error; }
-    QString serverName() const { return m_serverName; }
 
     static QString lockFileName() { return QStringLiteral(".tintaloo.lock"); }
 

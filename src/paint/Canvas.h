@@ -49,7 +49,6 @@ public:
     // Mouse release: the canvas copy follows P again, and marker lines become
     // outlines.
     void endStroke();
-    bool isStroking() const { return m_stroking; }
 
     // Loads the line picture path into tP and shows coloredPath on P when that
     // file exists and loads (otherwise the line picture). Undo is reset.
@@ -86,7 +85,6 @@ public:
     uint8_t Current_blue() const { return m_blue; }
     quint32 currentColor() const;
     int Color_jitter() const { return m_colorJitter; }
-    QPoint penPosition() const { return m_pen; }
 
     const cNDib& Region_mask() const { return m_regionMask; }
     const cNDib& Canvas_buffer() const { return m_canvasBuffer; }

@@ -7,9 +7,8 @@
 
 class Canvas;
 class PictureSurface;
-class QPagedPaintDevice;
 
-// Saving and printing the coloured picture.
+// Saving the coloured picture (printing it: CanvasPrinter.h).
 //
 // The child never saves by hand: whenever the program is about to leave a
 // picture, the canvas is written as "/colored pictures/<book>/<file>.jpg"
@@ -50,25 +49,4 @@ bool canvasToJpeg(const QImage& canvas, const QString& target);
 // The same for the canvas surface, whose stored picture becomes the image
 // written.
 bool canvasToJpeg(PictureSurface& canvas, const QString& target);
-
-// Where the picture goes on the printed page: as large as fits, aspect kept,
-// centred; in the page's units.
-struct PrintPlacement
-{
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-};
-
-// Page width and height, picture width and height; quotients in double
-// precision, every result rounded half to even. A tall or square picture is
-// fitted by height first, a wide one by width first.
-PrintPlacement printPlacement(int PW, int PH, int W, int H);
-
-// Prints copies pages of the picture in one document, placed on the
-// device's drawable area. Returns false when there is nothing to print, the
-// device cannot be opened or a page cannot be started.
-bool printCanvas(QPagedPaintDevice& device, const QImage& picture, int copies);
-
-}
+} // namespace PictureSaver

@@ -178,8 +178,7 @@ void AtomicFile::write(const QString& path, const QByteArray& bytes, const Optio
     } else if (replacing) {
         // Owner first (only root may give a file away; failure is fine),
         // then the permission bits, which chown may have cleared.
-        if (::fchown(temp.fd, old.st_uid, old.st_gid) != 0) {
-        }
+        [[maybe_unused]] const int owned = ::fchown(temp.fd, old.st_uid, old.st_gid);
         if (::fchmod(temp.fd, old.st_mode & 07777) != 0)
             fail(path, errno);
     } else {

@@ -34,7 +34,6 @@ public:
 
     void install();
     void remove();
-    bool isInstalled() const { return m_installed; }
     // The window holding the grab, or null.
     QWindow* grabbingWindow() const { return m_grabbing; }
 

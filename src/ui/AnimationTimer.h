@@ -32,7 +32,6 @@ public:
     void stop();
     // The timer really runs: on, and not paused.
     bool isActive() const { return m_timer.isActive(); }
-    bool isPaused() const { return m_pauses > 0; }
 
 Q_SIGNALS:
     // One animation step; several in a row when the timer woke late.

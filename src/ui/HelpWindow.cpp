@@ -46,11 +46,6 @@ HelpWindow::HelpWindow(const QString& topicPath, QWidget* parent, const QString&
     fitToScreen();
 }
 
-QString HelpWindow::currentTopic() const
-{
-    return m_topicPath;
-}
-
 void HelpWindow::followLink(const QUrl& link)
 {
     if (link.scheme() == QLatin1String("http") || link.scheme() == QLatin1String("https")

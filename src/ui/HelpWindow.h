@@ -21,7 +21,6 @@ public:
     explicit HelpWindow(const QString& topicPath, QWidget* parent = nullptr, const QString& fallbackFolder = {});
 
     // The topic file shown now.
-    QString currentTopic() const;
     QTextBrowser* browser() const { return m_browser; }
 
 private:

@@ -1,6 +1,6 @@
 #include "ui/PicturePrinting.h"
 
-#include "paint/PictureSaver.h"
+#include "paint/CanvasPrinter.h"
 
 #include <QImage>
 #include <QPrintDialog>

@@ -119,11 +119,11 @@ TEST_F(MainWindowTest, TheReloadLaysTheWindowOutAgain)
     ASSERT_TRUE(window->Form_Load()); // an invisible command button takes no room
     EXPECT_EQ(c(2)->x(), c(0)->width());
     EXPECT_EQ(pTool(0)->x(), c(3)->x() + c(3)->width());
-    // The reload covers the screen again; a low window never gives the
-    // backdrop a negative height.
+    // The reload covers the screen again, the room below the bar with it.
     window->resize(1024, 60);
     ASSERT_TRUE(window->Form_Load());
-    EXPECT_GE(view("PB")->height(), 0);
+    EXPECT_EQ(window->size(), QSize(1024, 768));
+    EXPECT_EQ(view("PB")->geometry(), QRect(0, 132, 1024, 768 - 132));
 }
 
 TEST_F(MainWindowTest, ColourStaysInsideTheOutlines)

@@ -1,4 +1,4 @@
-#include "paint/PictureSaver.h"
+#include "paint/CanvasPrinter.h"
 
 #include "support/TestTools.h"
 
