@@ -46,21 +46,19 @@ struct BufferFree
     void operator()(unsigned char* p) const { tjFree(p); }
 };
 
-} // namespace
-
-bool SaveJPG(const cDIBSection& dib, const QString& path, int quality,
-             const std::function<void()>& beforeReplace)
+// Encodes width x height pixels at bits (pitch bytes a row, in format, with
+// flags) and writes the file; the one path behind both SaveJPG overloads.
+bool encodeAndWrite(const unsigned char* bits, int width, int pitch, int height, int format, int flags,
+                    const QString& path, int quality, const std::function<void()>& beforeReplace)
 {
     tjhandle handle = tjInitCompress();
     if (!handle)
         raiseInit(FailureCode);
     const HandleGuard guard{handle}; // tjDestroy on every way out
 
-    if (dib.isEmpty() || path.isEmpty())
+    if (!bits || path.isEmpty())
         raiseSave(FailureCode);
 
-    const int width = dib.Width();
-    const int height = dib.Height();
     // A worst-case buffer: the encoder never has to grow it.
     unsigned long size = tjBufSize(width, height, Subsampling);
     if (size == static_cast<unsigned long>(-1) || size > 0x7FFFFFFFul)
@@ -69,12 +67,10 @@ bool SaveJPG(const cDIBSection& dib, const QString& path, int quality,
     if (!jpeg)
         raiseSave(FailureCode);
     unsigned char* out = jpeg.get();
-    // The section's own bits, bottom-up BGR rows with their filler, in place.
     // The fast integer DCT is indistinguishable from the exact one at the
     // qualities the program writes (90), and a good deal quicker.
-    const int rc = tjCompress2(handle, dib.DIBSectionBitsPtr(), width, dib.BytesPerScanLine(), height,
-                               TJPF_BGR, &out, &size, Subsampling, std::clamp(quality, 1, 100),
-                               TJFLAG_BOTTOMUP | TJFLAG_NOREALLOC | TJFLAG_FASTDCT);
+    const int rc = tjCompress2(handle, bits, width, pitch, height, format, &out, &size, Subsampling,
+                               std::clamp(quality, 1, 100), flags | TJFLAG_NOREALLOC | TJFLAG_FASTDCT);
     if (rc != 0)
         raiseSave(rc);
 
@@ -91,6 +87,32 @@ bool SaveJPG(const cDIBSection& dib, const QString& path, int quality,
         raiseSave(FailureCode, e.number());
     }
     return true;
+}
+
+} // namespace
+
+bool SaveJPG(const cDIBSection& dib, const QString& path, int quality,
+             const std::function<void()>& beforeReplace)
+{
+    // The section's own bits, bottom-up BGR rows with their filler, in place.
+    return encodeAndWrite(dib.isEmpty() ? nullptr : dib.DIBSectionBitsPtr(), dib.Width(), dib.BytesPerScanLine(),
+                          dib.Height(), TJPF_BGR, TJFLAG_BOTTOMUP, path, quality, beforeReplace);
+}
+
+bool SaveJPG(const QImage& image, const QString& path, int quality, const std::function<void()>& beforeReplace)
+{
+    const QImage::Format f = image.format();
+    const bool direct = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32
+        || f == QImage::Format_ARGB32_Premultiplied;
+    const QImage source = image.isNull() || direct ? image : image.convertToFormat(QImage::Format_RGB32);
+    // 0xAARRGGBB words: B, G, R, A in memory on little-endian machines.
+#if Q_BYTE_ORDER == Q_LITTLE_ENDIAN
+    constexpr int Format = TJPF_BGRX;
+#else
+    constexpr int Format = TJPF_XRGB;
+#endif
+    return encodeAndWrite(source.isNull() ? nullptr : source.constBits(), source.width(),
+                          int(source.bytesPerLine()), source.height(), Format, 0, path, quality, beforeReplace);
 }
 
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <functional>
 
@@ -35,6 +36,15 @@ inline QString errorSource() { return QStringLiteral("tintaloo.mIntelJPEGLibrary
 // beforeReplace runs just before the new file replaces the old one (tests
 // interrupt the write there).
 bool SaveJPG(const cDIBSection& dib, const QString& path, int quality,
+             const std::function<void()>& beforeReplace = {});
+
+// The same for an image, encoded straight from its own bits (no 24-bit
+// copy): 32-bit images go in place as TJPF_BGRX (alpha ignored, as the
+// section's copy drops it), top-down, pitch = bytesPerLine(); other formats
+// are converted to RGB32 first. The JPEG is byte for byte the one that
+// SaveJPG(section made from the image, ...) writes. Same errors; a null
+// image counts as an empty section.
+bool SaveJPG(const QImage& image, const QString& path, int quality,
              const std::function<void()>& beforeReplace = {});
 
 }

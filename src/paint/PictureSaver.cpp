@@ -157,9 +157,8 @@ SaveResult autoSave(Canvas& canvas, const ProgramFolder& programFolder)
 
 bool canvasToJpeg(const QImage& canvas, const QString& target)
 {
-    cDIBSection dib;
-    dib.CreateFromPicture(canvas);
-    return mIntelJPEGLibrary::SaveJPG(dib, target, JpegQuality);
+    // Straight from the image's bits: no 24-bit copy before the encoder.
+    return mIntelJPEGLibrary::SaveJPG(canvas, target, JpegQuality);
 }
 
 bool canvasToJpeg(PictureSurface& canvas, const QString& target)

@@ -264,3 +264,43 @@ TEST(mIntelJPEGLibrary, NonAsciiPathsWork)
     EXPECT_TRUE(mIntelJPEGLibrary::SaveJPG(sectionOf(photoLike(16, 16)), path, 90));
     EXPECT_EQ(QImage(path).size(), QSize(16, 16));
 }
+
+// The image is encoded from its own bits; the JPEG is the very one the
+// 24-bit section copy gives, for every 32-bit format, odd widths (section
+// rows with filler) and a format that is converted first.
+TEST(MIntelJpegLibrary, ImageBitsGiveTheSectionCopysJpeg)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QImage base = photoLike(203, 131);
+    const QImage images[] = {base, base.convertToFormat(QImage::Format_ARGB32),
+                             base.convertToFormat(QImage::Format_ARGB32_Premultiplied),
+                             base.convertToFormat(QImage::Format_RGB888), photoLike(1024, 768)};
+    int i = 0;
+    for (const QImage& image : images) {
+        const QString fromSection = dir.filePath(QStringLiteral("section%1.jpg").arg(i));
+        const QString fromImage = dir.filePath(QStringLiteral("image%1.jpg").arg(i));
+        cDIBSection dib;
+        dib.CreateFromPicture(image);
+        ASSERT_TRUE(mIntelJPEGLibrary::SaveJPG(dib, fromSection, 90));
+        ASSERT_TRUE(mIntelJPEGLibrary::SaveJPG(image, fromImage, 90));
+        const QByteArray expected = fileBytes(fromSection);
+        ASSERT_FALSE(expected.isEmpty());
+        EXPECT_EQ(fileBytes(fromImage), expected) << "image " << i;
+        ++i;
+    }
+}
+
+TEST(MIntelJpegLibrary, NullImageRaisesTheEmptySectionsError)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("null.jpg"));
+    try {
+        mIntelJPEGLibrary::SaveJPG(QImage(), path, 90);
+        FAIL() << "no error";
+    } catch (const AppError& e) {
+        EXPECT_EQ(e.number(), ErrorNumber::JpegLibrary);
+        EXPECT_EQ(e.description(), QStringLiteral("Failed to save to JPG -1"));
+    }
+    EXPECT_FALSE(QFileInfo::exists(path));
+}
