@@ -1,5 +1,6 @@
 #include "ui/HelpWindow.h"
 
+#include "ui/HelpBrowser.h"
 #include "ui/LinkLabel.h"
 #include "ui/mMain.h"
 #include "platform/ProgramFolder.h"
@@ -17,7 +18,7 @@ HelpWindow::HelpWindow(const QString& topicPath, QWidget* parent, const QString&
     , m_fallbackFolder(fallbackFolder)
 {
     setWindowTitle(tr("The Tintaloo Help"));
-    m_browser = new QTextBrowser(this);
+    m_browser = new HelpBrowser(this);
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setFrameShape(QFrame::NoFrame);
     // Links are followed here so that topic names match whatever their case.

@@ -20,7 +20,7 @@ class HelpWindow : public BorderedDialog
 public:
     explicit HelpWindow(const QString& topicPath, QWidget* parent = nullptr, const QString& fallbackFolder = {});
 
-    // The topic file shown now.
+    // The browser that shows the topics.
     QTextBrowser* browser() const { return m_browser; }
 
 private:

@@ -1,4 +1,5 @@
 #include "ui/HelpWindow.h"
+#include "ui/HelpBrowser.h"
 #include "support/WindowWatch.h"
 #include "ui/mMain.h"
 #include "platform/AppError.h"
@@ -224,6 +225,28 @@ TEST(ShowHelpFile, ShowsTheTopicFollowsLinksAndCloses)
     const QSize screen = QApplication::primaryScreen()->availableGeometry().size();
     EXPECT_GT(size.width(), screen.width() / 2);
     EXPECT_GT(size.height(), screen.height() / 2);
+}
+
+// The help folder is the data folder's: a topic's link to a device, or a
+// picture far too large, shows as missing instead of being read.
+TEST(HelpBrowser, ReadsOnlyRegularFilesOfAHelpfulSize)
+{
+    TempDataFolder data;
+    data.writeFile(QStringLiteral("/help/index.htm"),
+                   "<html><body><h1>Contents</h1><img src=\"huge.png\"><img src=\"zero.png\"></body></html>");
+    QFile huge(data.path(QStringLiteral("/help/huge.png")));
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(HelpBrowser::MaxFileBytes + 1));
+    huge.close();
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), data.path(QStringLiteral("/help/zero.png"))));
+    data.writeFile(QStringLiteral("/help/small.png"), "not really a picture");
+
+    HelpBrowser browser;
+    browser.setSource(QUrl::fromLocalFile(data.path(QStringLiteral("/help/index.htm"))));
+    EXPECT_TRUE(browser.toPlainText().contains(QStringLiteral("Contents")));
+    EXPECT_FALSE(browser.loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("huge.png"))).isValid());
+    EXPECT_FALSE(browser.loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("zero.png"))).isValid());
+    EXPECT_TRUE(browser.loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("small.png"))).isValid());
 }
 
 #include "mMainTest.moc"
