@@ -1,12 +1,15 @@
 // The picture readers on bytes from anywhere, the books' (BMP, GIF, JPEG)
-// and the one for pictures a parent adds (PNG too): they may refuse them
-// (AppError), never crash, hang or run out of memory.
+// and the one for pictures a parent adds (PNG too), and the browser's check
+// of a file by its first bytes: they may refuse them (AppError), never
+// crash, hang or run out of memory.
 #include "platform/AppError.h"
 #include "platform/ImageFile.h"
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QFile>
 #include <QImage>
+#include <QTemporaryDir>
 
 #include <cstddef>
 #include <cstdint>
@@ -46,5 +49,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
     check(decodeBookPicture, bytes);
     check(ImageFile::decodeForImport, bytes);
+    // The check reads a file: the input is written to one, anew each time.
+    static QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("input.bmp"));
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(bytes) == bytes.size()) {
+        file.close();
+        try {
+            ImageFile::check(path);
+        } catch (const AppError&) {
+        }
+    }
     return 0;
 }
