@@ -5,6 +5,7 @@
 #include "app/SingleInstance.h"
 #include "app/UiLanguage.h"
 #include "library/PicturePackImport.h"
+#include "platform/InterfaceScale.h"
 #include "platform/KeyboardFilter.h"
 #include "platform/KeyboardLock.h"
 #include "platform/ProgramFolder.h"
@@ -140,6 +141,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tintaloo"));
     QApplication::setApplicationDisplayName(QStringLiteral("The Tintaloo"));
+    // Before any window: every window is laid out in design pixels.
+    InterfaceScale::applyForPrimaryScreen();
     // Before the command line, so that its help and mistakes are in the
     // family's language too.
     UiLanguage language(app);

@@ -1,10 +1,13 @@
 #include "library/ThumbnailStrip.h"
 
+#include "imaging/CrispScaler.h"
 #include "imaging/cNDib.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
+#include <QTouchEvent>
+#include <cmath>
 #include <algorithm>
 
 namespace {
@@ -41,6 +44,56 @@ ThumbnailStrip::ThumbnailStrip(QWidget* parent)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
+}
+
+bool ThumbnailStrip::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        return touch(static_cast<QTouchEvent*>(event));
+    default:
+        return QWidget::event(event);
+    }
+}
+
+bool ThumbnailStrip::touch(QTouchEvent* event)
+{
+    event->accept();
+    if (event->type() == QEvent::TouchCancel) {
+        m_finger = -1;
+        return true;
+    }
+    for (const QEventPoint& point : event->points()) {
+        // The screen's coordinates: the strip itself moves under the finger.
+        const qreal y = point.globalPosition().y();
+        if (point.state() == QEventPoint::Pressed && m_finger < 0) {
+            m_finger = point.id();
+            m_fingerStartY = m_fingerLastY = y;
+            m_dragging = false;
+            continue;
+        }
+        if (point.id() != m_finger)
+            continue;
+        if (!m_dragging && std::abs(y - m_fingerStartY) >= DragThreshold)
+            m_dragging = true;
+        if (m_dragging) {
+            const int dy = qRound(y - m_fingerLastY);
+            if (dy != 0) {
+                m_fingerLastY += dy;
+                Q_EMIT dragged(dy);
+            }
+        }
+        if (point.state() == QEventPoint::Released) {
+            m_finger = -1;
+            if (!m_dragging)
+                Q_EMIT released(rounded(point.position()));
+        }
+    }
+    return true;
 }
 
 void ThumbnailStrip::setStripHeight(int height)
@@ -79,7 +132,10 @@ const QImage& ThumbnailStrip::fitted(int cell)
         return *cached;
     // A thumbnail that cannot be read is remembered as such, so that it is
     // not read again on every paint; its cell stays white.
-    auto* image = new QImage(m_loader ? fitIntoCell(m_loader(cell), m_cells.at(cell).at) : QImage());
+    // Enlarged here, once, for a screen with more pixels than the design.
+    auto* image = new QImage(m_loader ? CrispScaler::enlarged(fitIntoCell(m_loader(cell), m_cells.at(cell).at),
+                                                              devicePixelRatioF())
+                                      : QImage());
     m_cache.insert(cell, image);
     return *image;
 }

@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QList>
 #include <QWidget>
+
+class QTouchEvent;
 #include <functional>
 
 // The browser's strip (Pmb): a white sheet as tall as all the cells, on
@@ -46,8 +48,13 @@ Q_SIGNALS:
     void released(QPoint at);
     // The mouse moved over the strip.
     void hovered(QPoint at);
+    // A finger dragging the strip moved this far up (negative) or down.
+    void dragged(int dy);
 
 protected:
+    // A finger that moves scrolls the strip; one that only taps acts as a
+    // click (released). Other fingers are ignored while it is down.
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -64,8 +71,17 @@ private:
     void scheduleReadAhead();
     void readAhead();
 
+    bool touch(QTouchEvent* event);
+
     QList<StripCell> m_cells;
     Loader m_loader;
     QCache<int, QImage> m_cache{CacheCells};
     bool m_readAheadPending = false;
+
+    // A finger moves this far before it counts as a drag, not a tap.
+    static constexpr int DragThreshold = 12;
+    int m_finger = -1;
+    qreal m_fingerStartY = 0;
+    qreal m_fingerLastY = 0;
+    bool m_dragging = false;
 };

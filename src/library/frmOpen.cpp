@@ -98,6 +98,7 @@ void frmOpen::buildWindow()
     Pmb->hide();
     connect(Pmb, &ThumbnailStrip::released, this, &frmOpen::onStripReleased);
     connect(Pmb, &ThumbnailStrip::hovered, this, &frmOpen::onStripHovered);
+    connect(Pmb, &ThumbnailStrip::dragged, this, &frmOpen::dragStripBy);
 
     cScroll[0] = makeButton("cScroll0", PB, 138, 139, QSize(40, 40));
     cScroll[1] = makeButton("cScroll1", PB, 136, 135, QSize(40, 40));
@@ -453,6 +454,18 @@ void frmOpen::slideStripTo(int target)
         placeBall();
         repaint();
     }
+}
+
+// A finger on the strip moves it with the finger, as far as there is more
+// to see.
+void frmOpen::dragStripBy(int dy)
+{
+    const int lowest = std::min(0, PB->height() - Pmb->height());
+    const int top = std::clamp(Pmb->y() + dy, lowest, 0);
+    if (top == Pmb->y())
+        return;
+    Pmb->move(0, top);
+    placeBall();
 }
 
 void frmOpen::placeBall()

@@ -100,6 +100,7 @@ private:
 
     void scrollUp();
     void scrollDown();
+    void dragStripBy(int dy);
     void slideStripTo(int target);
     void placeBall();
     void onBallDown(float y);

@@ -58,6 +58,13 @@ void SurfaceView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const QImage& image = m_surface.image();
+    // On an enlarged interface (or a high-density screen) one surface pixel
+    // covers several device pixels.
+    const qreal ratio = devicePixelRatioF();
+    if (!image.isNull() && m_scale * ratio > 1.0 + 1e-6) {
+        paintCrisp(painter, image, event->region(), ratio);
+        return;
+    }
     if (m_scale != 1.0) {
         paintScaled(painter, image, event->rect());
         return;
@@ -84,6 +91,29 @@ void SurfaceView::paintScaled(QPainter& painter, const QImage& image, const QRec
     painter.setClipRect(area);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(QRectF(QPointF(0, 0), QSizeF(width(), height())), image, QRectF(image.rect()));
+}
+
+void SurfaceView::paintCrisp(QPainter& painter, const QImage& image, const QRegion& region, qreal devicePixelRatio)
+{
+    const QSize deviceSize(int(std::ceil(width() * devicePixelRatio)), int(std::ceil(height() * devicePixelRatio)));
+    if (m_enlarged.size() != deviceSize || m_enlarged.format() != image.format()) {
+        m_enlarged = QImage(deviceSize, image.format());
+        m_enlarged.fill(m_surface.backColor());
+    }
+    m_enlarged.setDevicePixelRatio(devicePixelRatio);
+    const qreal factor = m_scale * devicePixelRatio;
+    const QRect covered(0, 0, int(std::ceil(image.width() * factor)), int(std::ceil(image.height() * factor)));
+    for (const QRect& area : region) {
+        const QRect device = QRectF(area.x() * devicePixelRatio, area.y() * devicePixelRatio,
+                                    area.width() * devicePixelRatio, area.height() * devicePixelRatio)
+                                 .toAlignedRect()
+            & m_enlarged.rect();
+        painter.fillRect(area, QColor::fromRgb(m_surface.backColor()));
+        m_scaler.scale(image, m_enlarged, device & covered, factor);
+        const QRect shown = device & covered;
+        if (!shown.isEmpty())
+            painter.drawImage(QPointF(shown.topLeft()) / devicePixelRatio, m_enlarged, shown);
+    }
 }
 
 void SurfaceView::mousePressEvent(QMouseEvent* event)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "imaging/CrispScaler.h"
+
+#include <QImage>
 #include <QWidget>
 
 class PictureSurface;
@@ -41,7 +44,11 @@ private:
     QPoint toSurface(QPointF at) const;
     QRect toWidget(const QRect& surfaceRect) const;
     void paintScaled(QPainter& painter, const QImage& image, const QRect& area);
+    void paintCrisp(QPainter& painter, const QImage& image, const QRegion& region, qreal devicePixelRatio);
 
     PictureSurface& m_surface;
     qreal m_scale = 1.0;
+    // The surface enlarged to device pixels, filled in where it is painted.
+    QImage m_enlarged;
+    CrispScaler m_scaler;
 };

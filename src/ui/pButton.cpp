@@ -1,4 +1,6 @@
 #include "ui/pButton.h"
+
+#include "imaging/CrispScaler.h"
 #include "platform/Log.h"
 
 #include <QEvent>
@@ -143,8 +145,14 @@ void pButton::paintEvent(QPaintEvent*)
 {
     if (m_shown.isNull())
         return;
+    // Enlarged once per picture and screen, not on every paint.
+    const qreal ratio = devicePixelRatioF();
+    if (m_enlarged.isNull() || m_enlargedFrom != m_shown.cacheKey() || m_enlarged.devicePixelRatio() != ratio) {
+        m_enlarged = ratio > 1.0 ? CrispScaler::enlarged(m_shown, ratio) : m_shown;
+        m_enlargedFrom = m_shown.cacheKey();
+    }
     QPainter painter(this);
-    painter.drawImage(rect(), m_shown);
+    painter.drawImage(rect(), m_enlarged);
 }
 
 void pButton::mousePressEvent(QMouseEvent* event)

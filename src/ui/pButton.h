@@ -68,6 +68,8 @@ private:
 
     cNDib m_up, m_down, m_pressedImage, m_disabled, m_generatedDisabled;
     QImage m_shown;
+    QImage m_enlarged;       // m_shown at the screen's device pixel ratio
+    qint64 m_enlargedFrom = 0;
     bool m_autoSize = true;
     bool m_pressed = false;
     bool m_lockRefresh = false;

@@ -261,6 +261,37 @@ TEST_F(Browser, ScrollingDownStopsExactlyAtTheEnd)
     EXPECT_TRUE(browser().Filename.endsWith(QStringLiteral("/p20.bmp")));
 }
 
+// A finger drags the strip as far as there is more to see, and a tap that
+// does not move opens the picture under it; a second finger does nothing.
+TEST_F(Browser, AFingerScrollsTheStripAndATapOpens)
+{
+    for (int i = 0; i < 40; ++i) // eight rows: the strip is 841 high
+        data.writePicture(QStringLiteral("/books/Animals/p%1.bmp").arg(i, 2, 10, QLatin1Char('0')));
+    open([](QWidget* w) {
+        ThumbnailStrip* s = strip(w);
+        QPointingDevice* screen = QTest::createTouchDevice();
+        const QPoint start = s->mapTo(w, QPoint(56, 300));
+        QTest::touchEvent(w, screen).press(0, start);
+        QTest::touchEvent(w, screen).move(0, start - QPoint(0, 100)).press(1, start + QPoint(200, 0));
+        QTest::touchEvent(w, screen).move(0, start - QPoint(0, 250)).move(1, start + QPoint(200, 200));
+        QTest::touchEvent(w, screen).release(0, start - QPoint(0, 250)).release(1, start + QPoint(200, 200));
+        EXPECT_TRUE(w->isVisible()) << "a drag opened a picture";
+        EXPECT_EQ(s->y(), -250);
+        pButton* ball = button(w, "sBall");
+        EXPECT_GT(ball->y(), button(w, "cScroll0")->height()) << "the ball did not follow";
+        // Not past the end.
+        QTest::touchEvent(w, screen).press(0, start);
+        QTest::touchEvent(w, screen).move(0, start - QPoint(0, 400));
+        QTest::touchEvent(w, screen).release(0, start - QPoint(0, 400));
+        EXPECT_EQ(s->y(), -415);
+        // A tap on the second cell of the last row.
+        const QPoint cell = s->mapTo(w, QPoint(111 + 50, 736 + 50));
+        QTest::touchEvent(w, screen).press(0, cell);
+        QTest::touchEvent(w, screen).release(0, cell);
+    });
+    EXPECT_TRUE(browser().Filename.endsWith(QStringLiteral("/p36.bmp"))) << browser().Filename.toStdString();
+}
+
 TEST_F(Browser, ScrollButtonsMove160PixelsAtATime)
 {
     for (int i = 0; i < 40; ++i) // eight rows: the strip is 841 high

@@ -1,0 +1,106 @@
+#include "imaging/CrispScaler.h"
+
+#include <QSet>
+#include <gtest/gtest.h>
+
+namespace {
+
+// White with a one-pixel black frame, a diagonal and a red square.
+QImage drawing()
+{
+    QImage image(60, 40, QImage::Format_RGB32);
+    image.fill(0xFFFFFFFF);
+    for (int x = 0; x < 60; ++x) {
+        image.setPixel(x, 0, 0xFF000000);
+        image.setPixel(x, 39, 0xFF000000);
+    }
+    for (int y = 0; y < 40; ++y) {
+        image.setPixel(0, y, 0xFF000000);
+        image.setPixel(59, y, 0xFF000000);
+        image.setPixel(y + 10, y, 0xFF000000);
+    }
+    for (int y = 10; y < 20; ++y)
+        for (int x = 35; x < 45; ++x)
+            image.setPixel(x, y, 0xFFFF0000);
+    return image;
+}
+
+QSet<QRgb> coloursOf(const QImage& image)
+{
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            colours.insert(image.pixel(x, y));
+    return colours;
+}
+
+int blackPixels(const QImage& image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) == 0xFF000000u;
+    return count;
+}
+
+} // namespace
+
+TEST(CrispScaler, AFactorOfOneIsAnExactCopy)
+{
+    const QImage source = drawing();
+    const QImage copy = CrispScaler::enlarged(source, 1.0);
+    EXPECT_EQ(copy, source);
+    QImage target(source.size(), QImage::Format_RGB32);
+    target.fill(0xFF00FF00);
+    CrispScaler().scale(source, target, target.rect(), 1.0);
+    EXPECT_EQ(target, source);
+}
+
+TEST(CrispScaler, EnlargingInventsNoColourAndKeepsLinesInProportion)
+{
+    const QImage source = drawing();
+    for (qreal factor : {1.25, 1.40625, 1.875, 2.0, 2.8125, 3.0}) {
+        const QImage big = CrispScaler::enlarged(source, factor);
+        ASSERT_EQ(big.width(), int(std::ceil(60 * factor))) << factor;
+        EXPECT_EQ(big.devicePixelRatio(), factor);
+        EXPECT_EQ(coloursOf(big), coloursOf(source)) << "colours changed at " << factor;
+        // Black covers about as much of the enlarged picture as of the
+        // original: lines neither vanish nor double in weight.
+        const qreal share = qreal(blackPixels(big)) / (big.width() * big.height());
+        const qreal original = qreal(blackPixels(source)) / (60 * 40);
+        EXPECT_NEAR(share / original, 1.0, 0.2) << factor;
+        // The frame is as thick as the factor, to a pixel.
+        int frame = 0;
+        while (big.pixel(frame, big.height() / 2) == 0xFF000000u)
+            ++frame;
+        EXPECT_NEAR(frame, factor, 1.0) << factor;
+    }
+}
+
+TEST(CrispScaler, ADiagonalStaysOneUnbrokenLineWithoutStairsOfBlocks)
+{
+    const QImage big = CrispScaler::enlarged(drawing(), 2.0);
+    // Nearest-pixel doubling would draw 2 x 2 blocks meeting only at their
+    // corners; the enlarged diagonal has neighbours along it on every row.
+    for (int y = 4; y < 76; ++y) {
+        int black = 0;
+        for (int x = 2 * (y / 2 + 10) - 6; x <= 2 * (y / 2 + 10) + 6; ++x)
+            black += big.pixel(x, y) == 0xFF000000u;
+        EXPECT_GE(black, 1) << "the diagonal breaks at row " << y;
+        EXPECT_LE(black, 3) << "the diagonal thickens at row " << y;
+    }
+}
+
+TEST(CrispScaler, OnlyTheAskedAreaIsFilled)
+{
+    const QImage source = drawing();
+    QImage target(120, 80, QImage::Format_RGB32);
+    target.fill(0xFF00FF00);
+    CrispScaler().scale(source, target, QRect(10, 10, 20, 20), 2.0);
+    EXPECT_EQ(target.pixel(9, 9), 0xFF00FF00u);
+    EXPECT_EQ(target.pixel(30, 30), 0xFF00FF00u);
+    EXPECT_EQ(target.pixel(10, 10), 0xFFFFFFFFu);
+    // An area reaching past the target is clipped, not written beyond it.
+    CrispScaler().scale(source, target, QRect(100, 60, 500, 500), 2.0);
+    EXPECT_EQ(target.pixel(119, 79), 0xFF000000u);
+}
