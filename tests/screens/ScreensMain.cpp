@@ -24,10 +24,15 @@ int main(int argc, char** argv)
     QFile file(configFile);
     if (!file.open(QIODevice::WriteOnly))
         return 2;
-    const QString ratio = match.captured(3).isEmpty() ? QStringLiteral("1") : match.captured(3);
+    // The platform takes the screen's size in logical pixels.
+    const double ratio = match.captured(3).isEmpty() ? 1.0 : match.captured(3).toDouble();
+    const int width = int(match.captured(1).toInt() / ratio);
+    const int height = int(match.captured(2).toInt() / ratio);
     file.write(QStringLiteral(R"({"screens": [{"name": "test", "x": 0, "y": 0, "width": %1, "height": %2,
         "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": %3}]})")
-                   .arg(match.captured(1), match.captured(2), ratio)
+                   .arg(width)
+                   .arg(height)
+                   .arg(ratio)
                    .toUtf8());
     file.close();
     qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + configFile.toLocal8Bit());
