@@ -24,16 +24,12 @@ void apply(qreal factor)
     QHighDpiScaling::setGlobalFactor(factor);
 }
 
-qreal applyForPrimaryScreen()
+void applyForPrimaryScreen()
 {
     if (qEnvironmentVariableIsSet("QT_SCALE_FACTOR"))
-        return 1.0;
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen)
-        return 1.0;
-    const qreal factor = forScreen(screen->geometry().size());
-    apply(factor);
-    return factor;
+        return;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        apply(forScreen(screen->geometry().size()));
 }
 
 } // namespace InterfaceScale

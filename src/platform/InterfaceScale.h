@@ -21,7 +21,7 @@ qreal forScreen(QSize logicalSize);
 void apply(qreal factor);
 
 // Applies the factor for the primary screen, unless whoever started the
-// program chose one with QT_SCALE_FACTOR. Returns the factor in effect.
-qreal applyForPrimaryScreen();
+// program chose one with QT_SCALE_FACTOR.
+void applyForPrimaryScreen();
 
 } // namespace InterfaceScale
