@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture browser's load: 1,000 pictures in 20 books, first with every
 // thumbnail already on disk (the everyday case; target well under a second),
 // then with none (the first start after new books arrive), reported as

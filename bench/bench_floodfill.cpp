@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Flood fill of the large white region of a line picture (the region fill
 // of every stroke), at 1024 x 768 and 4096 x 3072. Figure: megapixels filled per second
 // (counter "MPix/s"). Baseline: the span fill the project started with,

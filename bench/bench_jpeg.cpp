@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saving a 1024 x 768 coloured picture as a JPEG at quality 90 (the automatic
 // save): the binding (DIB section made from the RGB32 image, then
 // TurboJPEG, then the file written to /tmp through a flushed temporary file

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pixel buffer's whole-image copies at 1024 x 768: from a
 // surface (Make_From_Picture) and back (Set_dib, Set_dib_Area of the whole
 // image). Figures: megapixels per second. Baseline: a plain memcpy of the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Importing a picture pack: 100 pictures of 750 x 480 (90 BMP, 10 GIF,
 // about 100 MB) read, split, every picture decoded, and installed as a new
 // book through a temporary folder with each file flushed to the disk.

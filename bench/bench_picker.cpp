@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour picker's per-opening and per-step work: tinting its eighteen
 // bubble pictures through HSL (target: under 5 ms, so opening the picker
 // never freezes a frame) and one animation step of the eighteen bubbles on

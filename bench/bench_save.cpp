@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One automatic save of a coloured 750 x 480 canvas: thumbnails deleted, the
 // canvas encoded as a JPEG at quality 90 in memory and written beside its
 // book. Target: under 20 ms. Baseline: the same save through a temporary BMP

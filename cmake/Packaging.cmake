@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A Debian package through CPack: scripts/build-deb.sh runs `cpack -G DEB` in
 # the build folder and leaves tintaloo_6.0_amd64.deb there. What the program
 # links against is found by dpkg-shlibdeps (package dpkg-dev); what it loads

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture readers on bytes from anywhere, the books' (BMP, GIF, JPEG)
 // and the one for pictures a parent adds (PNG too), and the browser's check
 // of a file by its first bytes: they may refuse them (AppError), never

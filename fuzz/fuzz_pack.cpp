@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture pack reader on arbitrary bytes: it must answer (a book and
 // pictures, or damaged) without crashing, hanging or running out of memory,
 // and every picture it yields must lie inside the pack, carry a safe name

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings reader on any file: it may refuse it, never crash or hang.
 #include "platform/Settings.h"
 #include "platform/SettingsFile.h"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package tintaloo_6.0_amd64.deb with CPack into the build
 # folder (build/ or $TINTALOO_BUILD_DIR), reusing what is built there already.
 # Its dependencies are computed by dpkg-shlibdeps (package dpkg-dev).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the Debian package, unpacks it into a temporary root (dpkg -x) and
 # starts the unpacked program headless, as CI does:
 #   - --version answers "The Tintaloo Version 6.0";

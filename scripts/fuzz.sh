@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the libFuzzer targets with clang (address and undefined-behaviour
 # sanitizers) into build-fuzz/ and runs each for FUZZ_SECONDS (default 30) on
 # a copy of its seed corpus in fuzz/corpus/NAME, so new inputs found on the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up the machine, builds Tintaloo and starts it. Extra arguments go to
 # the program (for example --data-dir DIR).
 set -euo pipefail

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Retakes the screenshots that the software-centre description shows
 # (resources/screenshots), from the program in the build folder, on a private
 # virtual X server at 1024 x 768: the picture browser, and a picture being

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up the machine, builds everything, runs each fuzzer briefly on its seed
 # corpus, builds the Debian package and starts it unpacked, and runs every
 # test headless.

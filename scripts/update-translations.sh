@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Brings the translation files (resources/translations/tintaloo_<code>.ts) up
 # to date with the texts in the sources: new texts are added as unfinished,
 # texts no longer in the sources are dropped (-no-obsolete), and a missing

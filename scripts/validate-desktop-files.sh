@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the menu entry, the software-centre description and the picture-pack
 # MIME type with the freedesktop.org tools, as a distribution would.
 #   scripts/validate-desktop-files.sh [FOLDER]   (default resources/desktop)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three brush shapes: grey pictures, white outside, the darker a pixel
 // the more paint it lays down. Each follows a mean grey-by-distance profile
 // around the brush's stamping centre ((w - 1) / 2, (h - 1) / 2), roughened by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 23 palette bubbles: discs on pure black (the transparent colour), each
 // a flat interior of exactly its colour inside a lighter, glassy rim with a
 // small shine, like a soap bubble. Bubble 22 is a pale rainbow swirl that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four big command buttons of the bar: open a picture, clear all colours,
 // undo, crazy colours. Each is a candy-coloured tile with a picture on it.
 #include "ArtStyle.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sheet with every generated picture, enlarged and labelled, on a
 // checkerboard so that transparency shows; for looking at the art.
 #include "ArtWriter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pointers: a cartoon pointing hand over everything clickable, and the
 // four tools over the canvas, each pointing down to the left with its tip on
 // the hot spot. A light rim outside the dark outline keeps them visible on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buttons of the small white windows: the prompt's "nevermind", "OK" and
 // details tab, and the picture browser's scroll arrows, slider ball, new
 // picture and more pictures. The ones with words are drawn in every

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon for menus, docks and file managers: a sky-blue tile with
 // a rainbow, a soap bubble and a crayon colouring a scribble, in the look of
 // the buttons. One drawing, written as a scalable SVG and as PNGs at the sizes

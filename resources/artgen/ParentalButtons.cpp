@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The five small grown-up buttons at the top-left corner: quit, save as,
 // print, about/help and settings. Quiet slate colours, plain symbols, so they
 // do not tempt a child; save and print also have a faded disabled look.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour picker's 18 bubbles: round soap bubbles on pure black (the
 // transparent colour), all drawn in red so that the picker can move them to
 // any hue. Their groups matter to the tinting: 0 to 9 run from full red to

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash picture (the title among bubbles and crayons) and the
 // first-run welcome banner, in the look of the buttons: candy colours,
 // plum outlines, a pale sky.

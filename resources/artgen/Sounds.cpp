@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's sound effects, synthesised: soft plucks and blips, chimes,
 // bubble pops, questioning "hmm?" calls, arpeggios. Written as 16-bit mono
 // PCM at 22050 Hz, all equally loud (the same RMS level, -16 dBFS; peaks stay

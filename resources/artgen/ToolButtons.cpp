@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four tool buttons: each shows its tool, lying across a pale tile and
 // pointing down to the left like the canvas cursor. The selected tool's
 // button lights up yellow with a glow and twinkles.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's art and sounds into the folder given as the first
 // argument, together with art.qrc that lists them. Everything is drawn or
 // synthesised here, deterministically, so every build yields the same files.

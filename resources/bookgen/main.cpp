@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the program's default books and help topics into the folder given as
 // the first argument, from the drawings and topics in the source folder given
 // as the second.

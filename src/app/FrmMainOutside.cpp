@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Requests that reach the main window from outside: a picture pack opened in a
 // file manager, and a later start of the program asking this one to show.
 #include "app/FrmMain.h"

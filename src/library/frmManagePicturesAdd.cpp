@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture manager's commands that add to the library: a new book, and
 // pictures copied into a book.
 

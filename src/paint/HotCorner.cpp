@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "paint/HotCorner.h"
 
 HotCorner::Action HotCorner::step(QPoint pointer, int buttonHeight, int cornerWidth, bool buttonsVisible)

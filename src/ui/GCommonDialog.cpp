@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/GCommonDialog.h"
 
 #include "ui/BorderedDialog.h"

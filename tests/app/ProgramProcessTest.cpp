@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program, started as a separate process on the offscreen platform,
 // as a person or a file manager would start it.
 #include "app/SingleInstance.h"

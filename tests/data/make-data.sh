@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes the hostile and unusual picture files the tests read. The files are
 # kept in the repository; run this again only to change them. Needs python3,
 # gzip, cjpeg and jpegtran (libjpeg-turbo-progs).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A family's first afternoon with the real program on a real desktop: the
 // welcome and the options, a picture coloured with the crayon, another
 // picture, the first one again in colour, and quitting through the prompt.

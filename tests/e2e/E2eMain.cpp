@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real-window test program: starts its own desktop (Xvfb and openbox, or
 // a headless sway), then runs the tintaloo program on it. Listing the tests
 // starts nothing.

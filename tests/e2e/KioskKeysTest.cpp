@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A curious child at the keyboard: every combination that leaves a program on
 // a desktop, pressed with the canvas, the picture browser, the options
 // window, a parent notice and the quit prompt in front. The window manager is set up to act on each of them, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program started in each language, as a family's desktop starts
 // it (LANGUAGE and LANG set, a fresh data folder): the first-run welcome
 // comes to the front with the caption the language's translation file gives

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DIB section: layout, creation, blits and resampling.
 #include "imaging/cDIBSection.h"
 #include "platform/PictureSurface.h"

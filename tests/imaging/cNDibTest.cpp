@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pixel buffer: clamping, last-index sizes, silent skips, errors,
 // fitted drawing, raster operations and rectangle copies.
 #include "imaging/cNDib.h"

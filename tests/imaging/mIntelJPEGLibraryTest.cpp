@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG codec binding on TurboJPEG: quality, orientation, the
 // replace-in-place contract and error 26001.
 #include "imaging/cDIBSection.h"

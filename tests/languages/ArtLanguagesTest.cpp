@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The art with words on it, in every language: each button is drawn at the
 // size its window lays it out for, shows other words than the English one,
 // and is the one the program loads once its language is installed.

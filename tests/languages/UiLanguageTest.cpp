@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the language, installing its translations, and finding the help
 // topics in its folder.
 #include "app/UiLanguage.h"

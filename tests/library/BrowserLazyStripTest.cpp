@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The strip reads thumbnails only for the rows it shows: what scrolls into
 // view must still show its own thumbnail, pixel for pixel as a strip drawn
 // whole at load, and the memory held must not grow with the books.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The books and help topics compiled into the program: every picture must be
 // something a child can actually colour, and every help link must lead
 // somewhere.

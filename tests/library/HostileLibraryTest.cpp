@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The books as a hostile disk presents them: thumbnails that cannot be
 // written, folders that links lead outside the program folder, and the
 // temporary files an interrupted write leaves behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A write killed at any moment (SIGKILL, as a crash or a power cut would
 // end it) leaves the old file or the whole new one, never a broken one, and
 // the next start cleans up what the write left behind.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/PackFixture.h"
 #include "library/PicturePackImport.h"
 #include "library/frmPicturePack.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Photographs made here (gradients, noise, shapes) turned into colouring
 // pages: pure black and white, areas a child can colour, lines a child can
 // see.

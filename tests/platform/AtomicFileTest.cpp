@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replacing files whole: permissions, dates, failures with their reasons,
 // links, and the clean-up of temporary files left by interrupted writes.
 #include "platform/AppError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Surface-mode flood fill: 4-connected, exactly the seed colour.
 #include "platform/FloodFill.h"
 

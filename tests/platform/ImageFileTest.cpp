@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing whole image files: the size guard, errors and BMP
 // round trips.
 #include "platform/AppError.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which files are pictures: only BMP, GIF and JPEG are ever decoded, whatever
 // a file is called, and hostile files are refused before any work is done.
 #include "platform/AppError.h"

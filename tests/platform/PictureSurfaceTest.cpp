@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The persistent drawing surface: stored picture, drawable image, clear.
 #include "platform/AppError.h"
 #include "platform/PictureSurface.h"

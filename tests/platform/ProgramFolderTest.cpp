@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's folder: case-insensitive paths, --data-dir, seeding.
 #include "platform/ProgramFolder.h"
 #include "support/TempDataFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing copies on a real print server: a private cupsd (its own
 // configuration, spool and socket in a temporary folder) with a queue that
 // turns every job into a PDF file through the same filters a real printer

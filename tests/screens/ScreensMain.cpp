@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One screen per run: the offscreen platform is given a screen of the size
 // in TINTALOO_TEST_SCREEN ("1920x1080" or "3840x2160@2" for a density of
 // two), and the interface is scaled for it as the program does at start.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The engine's test programs run with a QGuiApplication on the offscreen
 // platform: images, fonts and painters, and no widgets to be had.
 #include <QGuiApplication>

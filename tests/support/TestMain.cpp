@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every test program runs with a real QApplication on the offscreen platform,
 // so real widgets can be created, shown and clicked, and with the modal
 // driver's watchdog, so a window nobody answers fails its test at once.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The translations as translators hand them in: every text of every .ts file
 // finished and still in use, with the same placeholders and line breaks as
 // its English source, and every help topic in every language folder, linking

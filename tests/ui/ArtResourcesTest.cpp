@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The generated art and sounds as the program sees them, compiled in: every
 // picture the windows load exists with the size its window is laid out for,
 // bubble colours are exact (the palette reads them back), brushes are grey and

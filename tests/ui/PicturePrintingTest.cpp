@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/PicturePrinting.h"
 #include "support/ModalDriver.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/frmParentMessage.h"
 #include "support/ModalDriver.h"
 #include "support/ShownAt.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prints an xdg-activation token, as a launcher (a dock, a file manager)
 // hands one to the program it starts in XDG_ACTIVATION_TOKEN: the compositor
 // lets the window that presents it come to the front.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Plugs a pointer into a Wayland desktop that has none: a headless sway
 // gives its seat no pointer, so clients would never hear a click. While this
 // runs, the seat has one, moved and pressed as a mouse would be, one command

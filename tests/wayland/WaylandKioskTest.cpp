@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A curious child at the keyboard of a Wayland desktop: every combination
 // that leaves a program, pressed with the canvas, the picture browser, the
 // options window, a parent notice and the quit prompt in front. Sway runs

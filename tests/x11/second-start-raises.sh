@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # On a real X server with a window manager: Tintaloo runs, its windows are
 # minimised, and a second start on the same data folder brings them back and
 # ends at once with 0, while the first keeps running.
