@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FrmMain.h"
 
 #include "app/ScreenRule.h"
@@ -155,6 +156,7 @@ void FrmMain::createControls()
     PB = new SurfaceView(m_backdropSurface, this);
     PB->setObjectName(QStringLiteral("PB"));
     P = new SurfaceView(canvas.P, PB);
+    P->shareFingerWith(*Pc);
     P->setObjectName(QStringLiteral("P"));
     P->hide();
     connect(P, &SurfaceView::mousePressed, this, [this](Qt::MouseButton, int x, int y) { onCanvasPressed(x, y); });
@@ -168,29 +170,52 @@ void FrmMain::createControls()
     }
 }
 
-bool FrmMain::Form_Load()
+bool FrmMain::startUp()
 {
-    const bool reload = Loaded;
     if (!checkScreen())
         return false;
-    if (!reload) {
-        m_fontSmoothingWasOn = mMain::FontSmoothingIsOn();
-        mMain::FontSmoothingOn(2);
-    }
+    m_fontSmoothingWasOn = mMain::FontSmoothingIsOn();
+    mMain::FontSmoothingOn(2);
+    // Temporary files of writes that a crash or power cut interrupted.
+    skipOnFailure("removing stale temporary files", [this] { BookStore(m_folder).removeStaleTemporaries(); });
+    if (!loadScreenAndSettings())
+        return false;
+    layOutWindow();
+    skipOnFailure("drawing the backdrop and the bubbles", [this] {
+        m_backdropSurface.clear();
+        PaintGradient(m_backdropSurface.image(), 0, 0, m_backdropSurface.width(), 10, 0xFF000000,
+                      m_backdropSurface.backColor());
+        resetBubbles();
+    });
+    Loaded = true;
+    coverScreen();
+    m_pointer.start();
+    m_keyboard.install();
+    importPendingPack();
+    c_Click(0);
+    return !m_ended;
+}
 
+bool FrmMain::reload()
+{
+    if (!checkScreen() || !loadScreenAndSettings())
+        return false;
+    // The tools start again from the crayon, without crazy colours.
+    canvas.selectTool(Canvas::Crayon);
+    layOutWindow();
+    coverScreen();
+    return true;
+}
+
+bool FrmMain::loadScreenAndSettings()
+{
     canvas.setBrushPictures(Resources::brush(0), Resources::brush(1), Resources::brush(2));
     m_random.seedFromClock();
     canvas.setCurrentColor(0);
-
-    if (!reload) {
-        // Temporary files of writes that a crash or power cut interrupted.
-        skipOnFailure("removing stale temporary files", [this] { BookStore(m_folder).removeStaleTemporaries(); });
-    }
     if (!readSettings())
         return false;
     m_sounds.setEnabled(settings.Play_Sound);
     palette.setBubbleSpeed(settings.Bubble_speed);
-
     skipOnFailure("making the coloured pictures folder", [this] { ensureColoredFolder(); });
     skipOnFailure("showing the parental buttons", [this] {
         for (pButton* button : pFunc)
@@ -205,6 +230,11 @@ bool FrmMain::Form_Load()
             pictures[size_t(i)] = Resources::bubble(i);
         palette.setPictures(pictures);
     });
+    return true;
+}
+
+void FrmMain::layOutWindow()
+{
     if (!m_screenOverridden)
         m_screenSize = screen() ? screen()->geometry().size() : QSize(1024, 768);
     resize(m_screenSize);
@@ -212,28 +242,7 @@ bool FrmMain::Form_Load()
     skipOnFailure("setting up the tools", [this] { setInitialToolState(); });
     skipOnFailure("sizing the canvas and palette", [this] { sizeRegions(); });
     skipOnFailure("placing the parental buttons", [this] { placeParentalButtons(); });
-
-    if (reload) {
-        Loaded = true;
-        if (canvas.Tool() != Canvas::Marker)
-            Pc->show();
-        coverScreen();
-        return true;
-    }
-
-    skipOnFailure("drawing the backdrop and the bubbles", [this] {
-        m_backdropSurface.clear();
-        PaintGradient(m_backdropSurface.image(), 0, 0, m_backdropSurface.width(), 10, 0xFF000000,
-                      m_backdropSurface.backColor());
-        resetBubbles();
-    });
-    Loaded = true;
-    coverScreen();
-    m_pointer.start();
-    m_keyboard.install();
-    importPendingPack();
-    c_Click(0);
-    return !m_ended;
+    updateCommandStates();
 }
 
 bool FrmMain::checkScreen()
@@ -296,15 +305,7 @@ void FrmMain::giveButtonsTheirPictures()
             pFunc[size_t(i)]->SetPicture(picture);
         pFunc[size_t(i)]->setToolText(tr(l.tip));
     }
-    // Save as and print wait for a picture; a reload keeps them as they are.
-    if (!Loaded) {
-        pFunc[1]->setEnabled(false);
-        pFunc[2]->setEnabled(false);
-    }
-    c[1]->setEnabled(false);
-    c[2]->setEnabled(false);
     c[3]->setPressed(false);
-    c[3]->setEnabled(false);
     canvas.setCrazyColors(false);
 }
 
@@ -325,10 +326,8 @@ void FrmMain::layOutBar()
 
 void FrmMain::setInitialToolState()
 {
-    for (int i = 0; i < 4; ++i) {
-        pTool[size_t(i)]->setPressed(i == 0);
-        pTool[size_t(i)]->setEnabled(false);
-    }
+    for (int i = 0; i < 4; ++i)
+        pTool[size_t(i)]->setPressed(i == canvas.Tool());
     Pc->setCursor(Resources::handCursor());
 }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "platform/Settings.h"
@@ -48,13 +49,17 @@ public:
     explicit FrmMain(const Services& services, QWidget* parent = nullptr);
     ~FrmMain() override;
 
-    // The screen as start-up measures it; tests set it before Form_Load().
+    // The screen as start-up measures it; tests set it before startUp().
     void setScreenOverride(QSize size, int bitsPerPixel);
 
-    // The whole start-up, and the reload after a confirmed options window.
-    // Returns false when the program must end (screen refused, warning or
-    // settings refused, books that cannot be loaded).
-    bool Form_Load();
+    // The whole start-up: screen, settings, bar, palette and backdrop, then
+    // the picture browser. Returns false when the program must end (screen
+    // refused, warning or settings refused, books that cannot be loaded).
+    bool startUp();
+    // The reload after a confirmed options window: the settings read again
+    // and the window laid out anew, the picture and the bubbles kept, the
+    // tools back to the crayon. False when the program must end.
+    bool reload();
     // Ends the program: saves nothing, closes every window, leaves the event
     // loop. Safe to call before the event loop runs.
     void endProgram();
@@ -62,14 +67,25 @@ public:
 
 Q_SIGNALS:
     // The program has ended: the application leaves its event loop. (When it
-    // ends during start-up, before the loop runs, Form_Load() says so.)
+    // ends during start-up, before the loop runs, startUp() says so.)
     void programEnded();
 
 public:
+    // How the next picture is chosen; by default the picture browser. It
+    // returns the chosen path or "" for none.
+    void setPictureChooser(std::function<QString()> chooser) { pictureChooser = std::move(chooser); }
+    // How an allowed pack is added; set by the application. Without it a
+    // pending pack stays pending.
+    void setPackImport(std::function<void(const QString&)> import) { packImport = std::move(import); }
 
-    // How the next picture is chosen; by default the picture browser. Returns
-    // the chosen path or "" for none.
-    std::function<QString()> pictureChooser;
+    // What the window runs with, for those who watch it (tests among them).
+    bool isLoaded() const { return Loaded; }
+    const Settings& settingsInUse() const { return settings; }
+    const Canvas& canvasState() const { return canvas; }
+    const Palette& paletteState() const { return palette; }
+    // The palette's clock is running: on, and no command or stroke holds it.
+    bool paletteRunning() const { return Timer1.isActive(); }
+    int hotCornerWidth() const { return Hot_corner_width; }
 
     // Command buttons c(0) open, c(1) clear, c(2) undo, c(3) crazy colours.
     void c_Click(int index);
@@ -82,9 +98,6 @@ public:
     // before the picture browser; it is added only after a parent allows it.
     void setPendingPack(const QString& path) { m_pendingPack = path; }
     QString pendingPack() const { return m_pendingPack; }
-    // How an allowed pack is added; set by the application. Without it a
-    // pending pack stays pending.
-    std::function<void(const QString&)> packImport;
     // Asks permission for the pending pack and hands it to packImport.
     void importPendingPack();
     // A later start of the program asked for this one: show it in front,
@@ -107,23 +120,19 @@ public:
     bool autoSave();
     void PlayEffect(int kind);
 
-    // State that start-up fills and the commands use.
-    Settings settings;
-    bool Loaded = false;
-    int Hot_corner_width = 0;
-    Canvas canvas;
-    Palette palette;
-    // The palette's clock. Every command that opens a window holds it with an
-    // AnimationPause for as long as it runs, and a stroke holds it from press
-    // to release; see AnimationTimer for the rest.
-    AnimationTimer Timer1{this};
-
     PictureSurface& backdropSurface() { return m_backdropSurface; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    // The steps start-up and reload share; false when the program must end.
+    bool loadScreenAndSettings();
+    void layOutWindow();
+    // The command buttons, the tools, the palette and the parental buttons
+    // as the picture, the canvas and the tool make them: one place decides.
+    void updateCommandStates();
+
     // Start-up steps.
     bool checkScreen();
     bool readSettings();
@@ -169,6 +178,19 @@ private:
     void aboutCommand();
     void settingsCommand();
     void closingStep();
+
+    // State that start-up fills and the commands use.
+    Settings settings;
+    bool Loaded = false;
+    int Hot_corner_width = 0;
+    Canvas canvas;
+    Palette palette;
+    // The palette's clock. Every command that opens a window holds it with an
+    // AnimationPause for as long as it runs, and a stroke holds it from press
+    // to release; see AnimationTimer for the rest.
+    AnimationTimer Timer1{this};
+    std::function<QString()> pictureChooser;
+    std::function<void(const QString&)> packImport;
 
     // Controls, by their design names (also their object names).
     QWidget* pT = nullptr;

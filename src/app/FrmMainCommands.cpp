@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's event handlers: the command and tool buttons, the
 // strokes on the canvas, the palette timer and the picture-error notices.
 #include "app/FrmMain.h"
@@ -49,8 +50,7 @@ void FrmMain::c_Click(int index)
         // Start-up ends with this command: the palette comes alive here the
         // first time, and stays on after every later opening.
         Timer1.start();
-        if (canvas.Tool() != Canvas::Marker)
-            Pc->show();
+        updateCommandStates();
         if (!chosen.isEmpty())
             openChosenPicture(chosen);
         break;
@@ -62,8 +62,7 @@ void FrmMain::c_Click(int index)
         undoStroke();
         break;
     case 3:
-        if (canvas.Tool() != Canvas::Marker)
-            Pc->show();
+        updateCommandStates();
         break;
     default:
         break;
@@ -107,22 +106,32 @@ void FrmMain::openChosenPicture(const QString& path)
 
 void FrmMain::afterPictureOpened()
 {
-    c[1]->setEnabled(true);
-    if (canvas.Tool() != Canvas::Marker)
-        c[3]->setEnabled(true);
-    for (pButton* tool : pTool) {
-        tool->setEnabled(true);
+    updateCommandStates();
+    // Enabled tools show their pressed look again.
+    for (pButton* tool : pTool)
         tool->setPressed(tool->Pressed());
-    }
     P->setDisplayScale(fittingScale());
     P->fitToSurface();
     centreCanvas();
-    c[2]->setEnabled(false);
     redrawBackdrop();
     P->show();
     PlayEffect(5);
-    pFunc[1]->setEnabled(true);
-    pFunc[2]->setEnabled(true);
+}
+
+void FrmMain::updateCommandStates()
+{
+    const bool picture = !canvas.CurrentPicture().isEmpty();
+    const bool marker = canvas.Tool() == Canvas::Marker;
+    c[1]->setEnabled(picture);
+    c[2]->setEnabled(picture && canvas.canUndo());
+    // Marker lines become outlines: crazy colours have nothing to do there.
+    c[3]->setEnabled(picture && !marker);
+    for (pButton* tool : pTool)
+        tool->setEnabled(picture);
+    pFunc[1]->setEnabled(picture);
+    pFunc[2]->setEnabled(picture);
+    if (!marker)
+        Pc->show();
 }
 
 qreal FrmMain::fittingScale() const
@@ -166,7 +175,7 @@ void FrmMain::clearPicture()
         true, false);
     if (allowed && autoSave()) {
         canvas.clearColors(PictureSaver::isOwnPicture(m_folder, canvas.CurrentPicture()));
-        c[2]->setEnabled(false);
+        updateCommandStates();
     }
     setEnabled(true);
 }
@@ -176,8 +185,7 @@ void FrmMain::undoStroke()
     if (!canvas.canUndo())
         return;
     canvas.undo();
-    if (!canvas.canUndo())
-        c[2]->setEnabled(false);
+    updateCommandStates();
 }
 
 void FrmMain::toggleCrazyColors()
@@ -195,14 +203,9 @@ void FrmMain::pTool_MouseUp(int index)
         tool->setPressed(false);
     pTool[size_t(index)]->setPressed(true);
     canvas.selectTool(index);
-    if (index == Canvas::Marker) {
-        c[3]->setEnabled(false);
-    } else {
-        Pc->show();
-        if (!c[3]->isEnabled() && !canvas.CurrentPicture().isEmpty())
-            c[3]->setEnabled(true);
+    updateCommandStates();
+    if (index != Canvas::Marker)
         c[3]->setPressed(c[3]->Pressed());
-    }
     setToolCursor(true);
 }
 
@@ -224,8 +227,7 @@ void FrmMain::onCanvasPressed(int x, int y)
     if (!canvas.beginStroke(x, y))
         return;
     m_strokePause.emplace(Timer1);
-    if (canvas.canUndo() && !c[2]->isEnabled())
-        c[2]->setEnabled(true);
+    updateCommandStates();
 }
 
 void FrmMain::onCanvasMoved(Qt::MouseButtons buttons, int x, int y)
@@ -234,8 +236,9 @@ void FrmMain::onCanvasMoved(Qt::MouseButtons buttons, int x, int y)
         return;
     const int before = canvas.Undo_index();
     canvas.moveStroke(x, y);
-    if (canvas.Undo_index() != before && !c[2]->isEnabled())
-        c[2]->setEnabled(true);
+    // A stroke that began on an outline takes its snapshot here.
+    if (canvas.Undo_index() != before)
+        updateCommandStates();
 }
 
 void FrmMain::onCanvasReleased()

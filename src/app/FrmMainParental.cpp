@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The parental buttons of the main window: quit, save as, print, about/help
 // and settings, each behind the permission prompt.
 #include "app/FrmMain.h"
@@ -85,8 +86,7 @@ void FrmMain::pFunc_Click(int index)
 // The palette starts again when the command's pause ends, just after this.
 void FrmMain::closingStep()
 {
-    if (canvas.Tool() != Canvas::Marker)
-        Pc->show();
+    updateCommandStates();
 }
 
 void FrmMain::quitCommand()
@@ -217,21 +217,9 @@ void FrmMain::settingsCommand()
     }
     if (confirmed) {
         setUpdatesEnabled(false);
-        const bool ok = Form_Load();
-        if (!ok) {
+        if (!reload()) {
             endProgram();
             return;
-        }
-        canvas.selectTool(Canvas::Crayon);
-        if (!canvas.CurrentPicture().isEmpty()) {
-            for (pButton* button : c)
-                button->setEnabled(true);
-            for (pButton* tool : pTool) {
-                tool->setEnabled(true);
-                tool->setPressed(false);
-            }
-            pTool[0]->setPressed(true);
-            canvas.setCrazyColors(false);
         }
         setUpdatesEnabled(true);
     }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandLine.h"
 #include "app/DataFolderCheck.h"
 #include "app/FrmMain.h"
@@ -189,10 +190,10 @@ int main(int argc, char** argv)
     acceptHandOvers(instance, window);
     // A pack opened from a file manager is offered once start-up shows the
     // window; the parent has already allowed it when packImport runs.
-    window.packImport = [&window, &folder](const QString& pack) { importPicturePackFile(&window, folder, pack); };
+    window.setPackImport([&window, &folder](const QString& pack) { importPicturePackFile(&window, folder, pack); });
     window.setPendingPack(commandLine.packToOpen());
 
-    if (!window.Form_Load() || window.hasEnded())
+    if (!window.startUp() || window.hasEnded())
         return 0;
     return app.exec();
 }

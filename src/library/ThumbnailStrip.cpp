@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/ThumbnailStrip.h"
 
 #include "imaging/CrispScaler.h"
@@ -63,21 +64,14 @@ bool ThumbnailStrip::event(QEvent* event)
 bool ThumbnailStrip::touch(QTouchEvent* event)
 {
     event->accept();
-    if (event->type() == QEvent::TouchCancel) {
-        m_finger = -1;
-        return true;
-    }
-    for (const QEventPoint& point : event->points()) {
+    m_finger.follow(*this, *event, [this](FirstFinger::Step step, const QEventPoint& point) {
         // The screen's coordinates: the strip itself moves under the finger.
         const qreal y = point.globalPosition().y();
-        if (point.state() == QEventPoint::Pressed && m_finger < 0) {
-            m_finger = point.id();
+        if (step == FirstFinger::Step::Down) {
             m_fingerStartY = m_fingerLastY = y;
             m_dragging = false;
-            continue;
+            return;
         }
-        if (point.id() != m_finger)
-            continue;
         if (!m_dragging && std::abs(y - m_fingerStartY) >= DragThreshold)
             m_dragging = true;
         if (m_dragging) {
@@ -87,12 +81,10 @@ bool ThumbnailStrip::touch(QTouchEvent* event)
                 Q_EMIT dragged(dy);
             }
         }
-        if (point.state() == QEventPoint::Released) {
-            m_finger = -1;
-            if (!m_dragging)
-                Q_EMIT released(rounded(point.position()));
-        }
-    }
+        // A cancelled touch is lifted where it last was: no tap for it.
+        if (step == FirstFinger::Step::Up && !m_dragging && point.state() == QEventPoint::Released)
+            Q_EMIT released(rounded(point.position()));
+    });
     return true;
 }
 

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "library/StripCell.h"
+#include "ui/FirstFinger.h"
 
 #include <QCache>
 #include <QImage>
@@ -80,7 +82,7 @@ private:
 
     // A finger moves this far before it counts as a drag, not a tap.
     static constexpr int DragThreshold = 12;
-    int m_finger = -1;
+    FirstFinger m_finger;
     qreal m_fingerStartY = 0;
     qreal m_fingerLastY = 0;
     bool m_dragging = false;

@@ -1,9 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/SurfaceView.h"
 
 #include "platform/PictureSurface.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QTouchEvent>
 #include <cmath>
 
 SurfaceView::SurfaceView(PictureSurface& surface, QWidget* parent)
@@ -11,6 +13,7 @@ SurfaceView::SurfaceView(PictureSurface& surface, QWidget* parent)
     , m_surface(surface)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_AcceptTouchEvents);
     m_surface.setRefreshHandler([this](const QRect& rect) {
         if (rect.isEmpty())
             update();
@@ -132,4 +135,39 @@ void SurfaceView::mouseReleaseEvent(QMouseEvent* event)
 {
     const QPoint at = toSurface(event->position());
     Q_EMIT mouseReleased(event->button(), at.x(), at.y());
+}
+
+bool SurfaceView::event(QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::TouchCancel:
+        touch(static_cast<QTouchEvent*>(event));
+        return true;
+    default:
+        return QWidget::event(event);
+    }
+}
+
+// A finger is the left button: it paints, picks and presses as the mouse
+// does. Accepting every touch keeps Qt from turning other fingers into clicks.
+void SurfaceView::touch(QTouchEvent* event)
+{
+    event->accept();
+    m_finger->follow(*this, *event, [this](FirstFinger::Step step, const QEventPoint& point) {
+        const QPoint at = toSurface(point.position());
+        switch (step) {
+        case FirstFinger::Step::Down:
+            Q_EMIT mousePressed(Qt::LeftButton, at.x(), at.y());
+            break;
+        case FirstFinger::Step::Move:
+            Q_EMIT mouseMoved(Qt::LeftButton, at.x(), at.y());
+            break;
+        case FirstFinger::Step::Up:
+            Q_EMIT mouseReleased(Qt::LeftButton, at.x(), at.y());
+            break;
+        }
+    });
 }

@@ -1,15 +1,19 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "imaging/CrispScaler.h"
+#include "ui/FirstFinger.h"
 
 #include <QImage>
 #include <QWidget>
 
 class PictureSurface;
 class QPainter;
+class QTouchEvent;
 
 // Shows a PictureSurface's drawable image, 1:1 or at a display scale, and
-// reports the mouse in the surface's pixel coordinates. The surface asks for
+// reports the mouse, or the first finger on it, in the surface's pixel
+// coordinates. The surface asks for
 // repaints through its refresh handler, so painting code never needs to know
 // about widgets.
 class SurfaceView : public QWidget
@@ -26,6 +30,9 @@ public:
     // the image is shown smaller, as a whole picture larger than its room.
     void setDisplayScale(qreal scale);
     qreal displayScale() const { return m_scale; }
+    // Views side by side follow one finger between them: while it paints on
+    // one, a finger on the other is ignored.
+    void shareFingerWith(SurfaceView& other) { m_finger = other.m_finger; }
 
 Q_SIGNALS:
     void mousePressed(Qt::MouseButton button, int x, int y);
@@ -33,6 +40,7 @@ Q_SIGNALS:
     void mouseReleased(Qt::MouseButton button, int x, int y);
 
 protected:
+    bool event(QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -46,9 +54,13 @@ private:
     void paintScaled(QPainter& painter, const QImage& image, const QRect& area);
     void paintCrisp(QPainter& painter, const QImage& image, const QRegion& region, qreal devicePixelRatio);
 
+    void touch(QTouchEvent* event);
+
     PictureSurface& m_surface;
     qreal m_scale = 1.0;
     // The surface enlarged to device pixels, filled in where it is painted.
     QImage m_enlarged;
     CrispScaler m_scaler;
+    FirstFinger m_ownFinger;
+    FirstFinger* m_finger = &m_ownFinger;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FrmMain.h"
 #include "library/frmManagePictures.h"
 #include "library/frmOpen.h"
@@ -13,6 +14,7 @@
 #include "support/DiskTricks.h"
 #include "support/ModalDriver.h"
 #include "support/TempDataFolder.h"
+#include "support/SettingsBuilder.h"
 #include "ui/SoundBoard.h"
 #include "ui/pButton.h"
 
@@ -27,8 +29,7 @@
 
 namespace {
 
-// Sound off, quitting needs permission, buttons shown, no password, medium bubbles.
-const QByteArray PlainSettings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
+const QByteArray PlainSettings = SettingsBuilder();
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
 {
@@ -56,11 +57,11 @@ protected:
         data.writePicture(QStringLiteral("/books/Animals/cat.bmp"), 200, 120);
         window = std::make_unique<FrmMain>(FrmMain::Services{data.folder(), random, sounds, keyboard});
         window->setScreenOverride(QSize(1024, 768), 32);
-        window->pictureChooser = [this] { return chosen; };
+        window->setPictureChooser([this] { return chosen; });
         chosen = data.path(QStringLiteral("/books/Animals/cat.bmp"));
     }
 
-    QRgb canvasPixel(int x, int y) const { return window->canvas.P.image().pixel(x, y) & 0xFFFFFF; }
+    QRgb canvasPixel(int x, int y) const { return window->canvasState().P.image().pixel(x, y) & 0xFFFFFF; }
     // The window's controls, by name.
     pButton* button(const QString& name) const { return window->findChild<pButton*>(name); }
     pButton* c(int i) const { return button(QStringLiteral("c%1").arg(i)); }
@@ -80,8 +81,8 @@ protected:
 
 TEST_F(MainWindowTest, StartsFullScreenWithItsBarLaidOut)
 {
-    ASSERT_TRUE(window->Form_Load());
-    EXPECT_TRUE(window->Loaded);
+    ASSERT_TRUE(window->startUp());
+    EXPECT_TRUE(window->isLoaded());
     EXPECT_EQ(window->geometry(), QRect(0, 0, 1024, 768));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("The Tintaloo"));
 
@@ -97,7 +98,7 @@ TEST_F(MainWindowTest, StartsFullScreenWithItsBarLaidOut)
     }
     EXPECT_EQ(view("Pc")->geometry(), QRect(x, 0, 1024 - x, FrmMain::BarHeight));
     EXPECT_EQ(view("PB")->geometry(), QRect(0, FrmMain::BarHeight, 1024, 768 - FrmMain::BarHeight));
-    EXPECT_EQ(window->Hot_corner_width, pFunc(4)->x() + pFunc(4)->width());
+    EXPECT_EQ(window->hotCornerWidth(), pFunc(4)->x() + pFunc(4)->width());
     EXPECT_EQ(pFunc(0)->pos(), QPoint(0, 0));
 
     // The first picture is open and centred in the backdrop.
@@ -114,21 +115,21 @@ TEST_F(MainWindowTest, StartsFullScreenWithItsBarLaidOut)
 
 TEST_F(MainWindowTest, TheReloadLaysTheWindowOutAgain)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     c(1)->hide();
-    ASSERT_TRUE(window->Form_Load()); // an invisible command button takes no room
+    ASSERT_TRUE(window->reload()); // an invisible command button takes no room
     EXPECT_EQ(c(2)->x(), c(0)->width());
     EXPECT_EQ(pTool(0)->x(), c(3)->x() + c(3)->width());
     // The reload covers the screen again, the room below the bar with it.
     window->resize(1024, 60);
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->reload());
     EXPECT_EQ(window->size(), QSize(1024, 768));
     EXPECT_EQ(view("PB")->geometry(), QRect(0, 132, 1024, 768 - 132));
 }
 
 TEST_F(MainWindowTest, ColourStaysInsideTheOutlines)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     window->setColor(0x0000FF); // red
     stroke(view("P"), QPoint(30, 60), QPoint(95, 60)); // ends right beside the middle bar
 
@@ -137,37 +138,7 @@ TEST_F(MainWindowTest, ColourStaysInsideTheOutlines)
     EXPECT_EQ(canvasPixel(110, 60), 0xFFFFFFu);        // the right room is untouched
     EXPECT_EQ(canvasPixel(0, 60), 0x000000u);          // and so is the frame
     EXPECT_TRUE(c(2)->isEnabled());
-    EXPECT_TRUE(window->Timer1.isActive());            // restarted after the stroke
-}
-
-// A finger draws as the mouse does (Qt makes mouse events of the first
-// finger down); a second finger draws nothing while the first is down, nor
-// after it lifts, until every finger is up and a new one comes down.
-TEST_F(MainWindowTest, OneFingerDrawsAndOtherFingersAreIgnored)
-{
-    ASSERT_TRUE(window->Form_Load());
-    window->setColor(0x0000FF);
-    QPointingDevice* screen = QTest::createTouchDevice();
-    QWidget* canvas = view("P");
-    QTest::touchEvent(canvas, screen).press(0, QPoint(30, 60));
-    QTest::touchEvent(canvas, screen).move(0, QPoint(50, 60)).press(1, QPoint(150, 60));
-    QTest::touchEvent(canvas, screen).move(0, QPoint(70, 60)).move(1, QPoint(180, 60));
-    QTest::touchEvent(canvas, screen).release(0, QPoint(70, 60)).move(1, QPoint(185, 60));
-    // The second finger is still down, and still draws nothing.
-    QTest::touchEvent(canvas, screen).move(1, QPoint(190, 80));
-    QTest::touchEvent(canvas, screen).release(1, QPoint(190, 80));
-
-    EXPECT_NE(canvasPixel(50, 60), 0xFFFFFFu) << "the first finger did not draw";
-    for (int x = 140; x < 195; ++x)
-        ASSERT_EQ(canvasPixel(x, 60), 0xFFFFFFu) << "the second finger drew at " << x;
-    EXPECT_TRUE(c(2)->isEnabled());
-
-    // Once every finger is up, the next one draws a stroke of its own.
-    QTest::touchEvent(canvas, screen).press(2, QPoint(150, 40));
-    QTest::touchEvent(canvas, screen).move(2, QPoint(180, 40));
-    QTest::touchEvent(canvas, screen).release(2, QPoint(180, 40));
-    EXPECT_NE(canvasPixel(165, 40), 0xFFFFFFu) << "a new finger after the others lifted did not draw";
-    EXPECT_TRUE(window->Timer1.isActive());
+    EXPECT_TRUE(window->paletteRunning());            // restarted after the stroke
 }
 
 // A picture larger than the room below the bar is shown whole, smaller, and
@@ -176,7 +147,7 @@ TEST_F(MainWindowTest, ALargePictureIsShownWholeAndPaintedWherePointed)
 {
     data.writePicture(QStringLiteral("/books/Animals/big.bmp"), 1296, 864);
     chosen = data.path(QStringLiteral("/books/Animals/big.bmp"));
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     SurfaceView* canvas = view("P");
     const qreal scale = canvas->displayScale();
     EXPECT_NEAR(scale, 636.0 / 864.0, 0.001); // the 636 pixels below the bar decide
@@ -192,7 +163,7 @@ TEST_F(MainWindowTest, ALargePictureIsShownWholeAndPaintedWherePointed)
 
 TEST_F(MainWindowTest, UndoesTheLastThreeStrokesOnly)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     window->setColor(0x00FF00);
     for (int i = 0; i < 4; ++i)
         stroke(view("P"), QPoint(20 + 15 * i, 30), QPoint(20 + 15 * i, 90));
@@ -208,7 +179,7 @@ TEST_F(MainWindowTest, UndoesTheLastThreeStrokesOnly)
 
 TEST_F(MainWindowTest, ClearAsksTheChildAndCannotBeUndone)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     window->setColor(0x00FF00);
     stroke(view("P"), QPoint(30, 60), QPoint(60, 60));
     ASSERT_NE(canvasPixel(40, 60), 0xFFFFFFu);
@@ -230,10 +201,10 @@ TEST_F(MainWindowTest, ClearAsksTheChildAndCannotBeUndone)
 
 TEST_F(MainWindowTest, CrazyColoursLatchAndTheMarkerSwitchesThemOff)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     ASSERT_TRUE(c(3)->isEnabled());
     QTest::mouseClick(pTool(3), Qt::LeftButton);
-    EXPECT_EQ(window->canvas.Tool(), 3);
+    EXPECT_EQ(window->canvasState().Tool(), 3);
     EXPECT_TRUE(pTool(3)->Pressed());
     EXPECT_FALSE(pTool(0)->Pressed());
     EXPECT_FALSE(c(3)->isEnabled());
@@ -244,64 +215,50 @@ TEST_F(MainWindowTest, CrazyColoursLatchAndTheMarkerSwitchesThemOff)
     // Crazy colours latch on release.
     QTest::mouseClick(c(3), Qt::LeftButton);
     EXPECT_TRUE(c(3)->Pressed());
-    EXPECT_EQ(window->canvas.Color_jitter(), 120);
+    EXPECT_EQ(window->canvasState().Color_jitter(), 120);
     QTest::mouseClick(c(3), Qt::LeftButton);
     EXPECT_FALSE(c(3)->Pressed());
-    EXPECT_EQ(window->canvas.Color_jitter(), 10);
+    EXPECT_EQ(window->canvasState().Color_jitter(), 10);
 }
 
 TEST_F(MainWindowTest, BubblesRiseAndAClickPicksTheirColour)
 {
-    ASSERT_TRUE(window->Form_Load());
-    const float startY = window->palette.bubble(1).y;
+    ASSERT_TRUE(window->startUp());
+    const float startY = window->paletteState().bubble(1).y;
     for (int i = 0; i < 40; ++i)
         window->Timer1_Timer();
-    EXPECT_LT(window->palette.bubble(1).y, startY);
+    EXPECT_LT(window->paletteState().bubble(1).y, startY);
 
     // Click the centre of the first bubble that no higher bubble covers.
     int picked = -1;
     for (int i = 0; i < 22 && picked < 0; ++i) {
-        const auto& bubble = window->palette.bubble(i);
-        if (window->palette.hitTest(int(bubble.x), int(bubble.y)) == i)
+        const auto& bubble = window->paletteState().bubble(i);
+        if (window->paletteState().hitTest(int(bubble.x), int(bubble.y)) == i)
             picked = i;
     }
     ASSERT_GE(picked, 0);
-    const auto& bubble = window->palette.bubble(picked);
+    const auto& bubble = window->paletteState().bubble(picked);
     const quint32 colour = quint32(bubble.colour);
     window->Pc_MouseDown(int(bubble.x), int(bubble.y));
-    EXPECT_EQ(window->canvas.currentColor(), colour);
+    EXPECT_EQ(window->canvasState().currentColor(), colour);
     // The clicked bubble starts again below the palette.
-    EXPECT_GT(window->palette.bubble(picked).y, view("Pc")->height());
+    EXPECT_GT(window->paletteState().bubble(picked).y, view("Pc")->height());
     // The backdrop follows the colour (far from the halo and the shadow).
     const QImage& backdrop = window->backdropSurface().image();
     const QRgb expected = qRgb(int(colour & 0xFF), int((colour >> 8) & 0xFF), int((colour >> 16) & 0xFF));
     EXPECT_EQ(backdrop.pixel(5, backdrop.height() - 5), expected);
 }
 
-// A child's finger: a tap on a button presses it.
-TEST_F(MainWindowTest, ATapPressesAButton)
-{
-    ASSERT_TRUE(window->Form_Load());
-    window->setColor(0x0000FF);
-    QPointingDevice* screen = QTest::createTouchDevice();
-    stroke(view("P"), QPoint(30, 60), QPoint(60, 60));
-    ASSERT_NE(canvasPixel(45, 60), 0xFFFFFFu);
-    const QPoint middle = c(2)->rect().center();
-    QTest::touchEvent(c(2), screen).press(0, middle);
-    QTest::touchEvent(c(2), screen).release(0, middle);
-    EXPECT_EQ(canvasPixel(45, 60), 0xFFFFFFu) << "a tap on the undo button did not undo";
-}
-
 TEST_F(MainWindowTest, ThePickerBubbleOpensThePickerAndThePickedColourIsTakenEverywhere)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     window->setColor(0x0000FF); // red
     bool timerStood = false;
     qint32 picked = -1;
     ModalDriver::answerNext([&](QWidget* modal) {
         auto* picker = qobject_cast<frmColorPicker*>(modal);
         ASSERT_NE(picker, nullptr);
-        timerStood = !window->Timer1.isActive();
+        timerStood = !window->paletteRunning();
         // Opened over the current colour: its bubbles are reds.
         EXPECT_EQ(picker->bubbles().chosen().H, 0);
         for (int k = PickerBubbles::Count - 1; k >= 0; --k) {
@@ -315,24 +272,24 @@ TEST_F(MainWindowTest, ThePickerBubbleOpensThePickerAndThePickedColourIsTakenEve
         }
         FAIL() << "no bubble to pick";
     });
-    const Bubble& bubble = window->palette.bubble(Palette::PickerBubble);
+    const Bubble& bubble = window->paletteState().bubble(Palette::PickerBubble);
     window->Pc_MouseDown(int(bubble.x), int(bubble.y));
     ASSERT_TRUE(ModalDriver::allAnswered());
     EXPECT_TRUE(timerStood);
-    EXPECT_TRUE(window->Timer1.isActive());
+    EXPECT_TRUE(window->paletteRunning());
 
     ASSERT_NE(picked, -1);
-    EXPECT_EQ(window->canvas.currentColor(), quint32(picked));
+    EXPECT_EQ(window->canvasState().currentColor(), quint32(picked));
     // The backdrop and the halo around the picture take the new colour.
     const QRgb rgb = qRgb(modHSL::red(picked), modHSL::green(picked), modHSL::blue(picked));
     QImage expected(window->backdropSurface().size(), QImage::Format_RGB32);
-    Backdrop::paint(expected, rgb, QRect(view("P")->pos(), window->canvas.P.size()));
+    Backdrop::paint(expected, rgb, QRect(view("P")->pos(), window->canvasState().P.size()));
     EXPECT_TRUE(window->backdropSurface().image() == expected);
 }
 
 TEST_F(MainWindowTest, ADamagedPictureKeepsTheCurrentOne)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     data.writeFile(QStringLiteral("/books/Animals/broken.bmp"), QByteArray("BM not really"));
     QString told;
     ModalDriver::answerNext([&told](QWidget* modal) {
@@ -341,8 +298,8 @@ TEST_F(MainWindowTest, ADamagedPictureKeepsTheCurrentOne)
     });
     window->openChosenPicture(data.path(QStringLiteral("/books/Animals/broken.bmp")));
     EXPECT_TRUE(told.contains(QStringLiteral("Oops, the picture you choose appears to be have something wrong")));
-    EXPECT_TRUE(window->canvas.CurrentPicture().endsWith(QStringLiteral("cat.bmp")));
-    EXPECT_EQ(window->canvas.tP.size(), QSize(200, 120));
+    EXPECT_TRUE(window->canvasState().CurrentPicture().endsWith(QStringLiteral("cat.bmp")));
+    EXPECT_EQ(window->canvasState().tP.size(), QSize(200, 120));
 }
 
 TEST_F(MainWindowTest, RefusesATooSmallScreen)
@@ -353,9 +310,9 @@ TEST_F(MainWindowTest, RefusesATooSmallScreen)
         told = ModalDriver::visibleText(modal);
         modal->close();
     });
-    EXPECT_FALSE(window->Form_Load());
+    EXPECT_FALSE(window->startUp());
     EXPECT_TRUE(told.contains(QStringLiteral("You must change the resolution")));
-    EXPECT_FALSE(window->Loaded);
+    EXPECT_FALSE(window->isLoaded());
 }
 
 TEST_F(MainWindowTest, EndsWhenTheWarningIsCancelled)
@@ -366,14 +323,14 @@ TEST_F(MainWindowTest, EndsWhenTheWarningIsCancelled)
         ASSERT_NE(notice, nullptr);
         ModalDriver::clickChild(modal, "lCancel");
     });
-    EXPECT_FALSE(window->Form_Load());
+    EXPECT_FALSE(window->startUp());
 }
 
 TEST_F(MainWindowTest, TheHotCornerRevealsHiddenParentalButtons)
 {
-    data.writeFile(QStringLiteral("/Settings.ini"), QByteArray(" 0 \r\n 0 \r\n 1 \r\n 0 \r\n 4 \r\n\r\n\r\n"));
-    ASSERT_TRUE(window->Form_Load());
-    ASSERT_TRUE(window->settings.Auto_hide);
+    data.writeFile(QStringLiteral("/Settings.ini"), SettingsBuilder().autoHide());
+    ASSERT_TRUE(window->startUp());
+    ASSERT_TRUE(window->settingsInUse().Auto_hide);
     EXPECT_FALSE(pFunc(0)->isVisible());
 
     // The pointer is learnt from the mouse events the window receives.
@@ -396,12 +353,12 @@ TEST_F(MainWindowTest, TheHotCornerRevealsHiddenParentalButtons)
 
 TEST_F(MainWindowTest, ClicksPlayTheirSoundsOnlyWhenSoundIsOn)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     QTest::mouseClick(pTool(1), Qt::LeftButton);
     EXPECT_TRUE(sounds.lastPlayed().isEmpty());
 
-    data.writeFile(QStringLiteral("/Settings.ini"), QByteArray(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n"));
-    ASSERT_TRUE(window->Form_Load()); // the reload applies the new settings
+    data.writeFile(QStringLiteral("/Settings.ini"), SettingsBuilder().sound());
+    ASSERT_TRUE(window->reload()); // applies the new settings
     QTest::mouseClick(c(0), Qt::LeftButton); // a click, then the picture arrives
     EXPECT_TRUE(sounds.lastPlayed().startsWith(QLatin1String("NEW"))) << sounds.lastPlayed().toStdString();
     EXPECT_EQ(sounds.playCount(), 2);
@@ -409,7 +366,7 @@ TEST_F(MainWindowTest, ClicksPlayTheirSoundsOnlyWhenSoundIsOn)
 
 TEST_F(MainWindowTest, ConfirmedSettingsAreAppliedAtOnce)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     ASSERT_TRUE(pFunc(0)->isVisible());
     QTest::mouseClick(pTool(3), Qt::LeftButton); // the marker, to see the reload pick the crayon
 
@@ -420,10 +377,10 @@ TEST_F(MainWindowTest, ConfirmedSettingsAreAppliedAtOnce)
         EXPECT_EQ(dialog->windowHandle()->transientParent(), owner->windowHandle()) << dialog->metaObject()->className();
     };
     ModalDriver::answerNext([this, expectOver](QWidget* prompt) {
-        EXPECT_FALSE(window->Timer1.isActive()); // the bubbles stand still from the prompt on
+        EXPECT_FALSE(window->paletteRunning()); // the bubbles stand still from the prompt on
         expectOver(prompt, window.get());
         ModalDriver::answerNext([this, expectOver](QWidget* options) {
-            EXPECT_FALSE(window->Timer1.isActive());
+            EXPECT_FALSE(window->paletteRunning());
             expectOver(options, window.get());
             auto* autoHide = options->findChild<QCheckBox*>(QStringLiteral("Check2"));
             ASSERT_NE(autoHide, nullptr);
@@ -443,16 +400,16 @@ TEST_F(MainWindowTest, ConfirmedSettingsAreAppliedAtOnce)
     QTest::mouseClick(pFunc(4), Qt::LeftButton);
 
     EXPECT_TRUE(ModalDriver::allAnswered());
-    EXPECT_TRUE(window->settings.Auto_hide);
+    EXPECT_TRUE(window->settingsInUse().Auto_hide);
     EXPECT_FALSE(pFunc(0)->isVisible());
-    EXPECT_EQ(window->canvas.Tool(), 0);
+    EXPECT_EQ(window->canvasState().Tool(), 0);
     EXPECT_TRUE(pTool(0)->Pressed());
-    EXPECT_TRUE(window->Timer1.isActive());
+    EXPECT_TRUE(window->paletteRunning());
 }
 
 TEST_F(MainWindowTest, QuittingSavesThePictureAndEndsTheProgram)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     window->setColor(0x00FF00);
     stroke(view("P"), QPoint(30, 60), QPoint(60, 60));
     ModalDriver::answerNext([](QWidget* prompt) {
@@ -475,8 +432,8 @@ TEST_F(MainWindowTest, TheBrowserIsBuiltAgainAfterTheLibraryWindows)
 {
     data.writePicture(QStringLiteral("/books/Zoo/lion.bmp"), 200, 120);
     data.writePicture(QStringLiteral("/books/Zoo/zebra.bmp"), 200, 120);
-    ASSERT_TRUE(window->Form_Load());
-    window->pictureChooser = nullptr; // the real browser from here on
+    ASSERT_TRUE(window->startUp());
+    window->setPictureChooser(nullptr); // the real browser from here on
 
     const auto openBrowserExpecting = [this](qsizetype pictures) {
         ModalDriver::answerNext([pictures](QWidget* modal) {
@@ -519,12 +476,12 @@ TEST_F(MainWindowTest, TheBrowserIsBuiltAgainAfterTheLibraryWindows)
 
 TEST_F(MainWindowTest, AFailedSaveIsToldToTheParentWhileThePaintingIsStillThere)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     int chooserCalls = 0;
-    window->pictureChooser = [&] {
+    window->setPictureChooser([&] {
         ++chooserCalls;
         return chosen;
-    };
+    });
     window->setColor(0x0000FF);
     stroke(view("P"), QPoint(30, 60), QPoint(60, 60));
     const QRgb painted = canvasPixel(40, 60);
@@ -566,7 +523,7 @@ TEST_F(MainWindowTest, AFailedSaveIsToldToTheParentWhileThePaintingIsStillThere)
 
 TEST_F(MainWindowTest, AFailedSaveBeforeTheOptionsWindowIsToldFirst)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     window->setColor(0x0000FF);
     stroke(view("P"), QPoint(30, 60), QPoint(60, 60));
     FullDisk full;
@@ -585,6 +542,6 @@ TEST_F(MainWindowTest, AFailedSaveBeforeTheOptionsWindowIsToldFirst)
     EXPECT_TRUE(told.contains(QStringLiteral("the disk is full")));
     // Cancel stayed with the painting: no options window, the palette runs.
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
-    EXPECT_TRUE(window->Timer1.isActive());
+    EXPECT_TRUE(window->paletteRunning());
     EXPECT_NE(canvasPixel(40, 60), 0xFFFFFFu);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A picture pack handed to the program from outside (a file manager, a later
 // start) waits for the parent's permission before it is added.
 #include "app/FrmMain.h"
@@ -5,6 +6,7 @@
 #include "platform/Random.h"
 #include "support/ModalDriver.h"
 #include "support/TempDataFolder.h"
+#include "support/SettingsBuilder.h"
 #include "ui/SoundBoard.h"
 #include "ui/frmMessage.h"
 #include "ui/pButton.h"
@@ -15,7 +17,7 @@
 
 namespace {
 
-const QByteArray PlainSettings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
+const QByteArray PlainSettings = SettingsBuilder();
 
 class PendingPackTest : public ::testing::Test
 {
@@ -26,11 +28,11 @@ protected:
         data.writePicture(QStringLiteral("/books/Animals/cat.bmp"), 200, 120);
         window = std::make_unique<FrmMain>(FrmMain::Services{data.folder(), random, sounds, keyboard});
         window->setScreenOverride(QSize(1024, 768), 32);
-        window->pictureChooser = [this] {
+        window->setPictureChooser([this] {
             events << QStringLiteral("browser");
             return data.path(QStringLiteral("/books/Animals/cat.bmp"));
-        };
-        window->packImport = [this](const QString& pack) { events << QStringLiteral("import ") + pack; };
+        });
+        window->setPackImport([this](const QString& pack) { events << QStringLiteral("import ") + pack; });
     }
 
     // Answers the permission prompt with OK or Nevermind, keeping what it said.
@@ -60,7 +62,7 @@ TEST_F(PendingPackTest, AnAllowedPackIsAddedBeforeTheBrowserOpens)
 {
     window->setPendingPack(QStringLiteral("/home/kid/Downloads/farm.tpk"));
     answerPrompt(true);
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     EXPECT_TRUE(ModalDriver::allAnswered());
     EXPECT_EQ(events, (QStringList{QStringLiteral("asked"), QStringLiteral("import /home/kid/Downloads/farm.tpk"),
                                    QStringLiteral("browser")}));
@@ -70,7 +72,7 @@ TEST_F(PendingPackTest, AnAllowedPackIsAddedBeforeTheBrowserOpens)
 
 TEST_F(PendingPackTest, NevermindLeavesThePackOut)
 {
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     events.clear();
     window->setPendingPack(QStringLiteral("/tmp/farm.tpk"));
     answerPrompt(false);
@@ -82,9 +84,9 @@ TEST_F(PendingPackTest, NevermindLeavesThePackOut)
 
 TEST_F(PendingPackTest, WithoutAnImportNothingIsAskedAndThePackWaits)
 {
-    window->packImport = nullptr;
+    window->setPackImport(nullptr);
     window->setPendingPack(QStringLiteral("/tmp/farm.tpk"));
-    ASSERT_TRUE(window->Form_Load());
+    ASSERT_TRUE(window->startUp());
     EXPECT_EQ(events, QStringList{QStringLiteral("browser")});
     EXPECT_EQ(window->pendingPack(), QStringLiteral("/tmp/farm.tpk"));
 

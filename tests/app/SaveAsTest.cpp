@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FrmMain.h"
 #include "platform/KeyboardFilter.h"
 #include "platform/Random.h"
@@ -12,13 +13,13 @@
 #include <QImage>
 #include <QTest>
 #include "support/TestTools.h"
+#include "support/SettingsBuilder.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-// Sound off, quitting needs permission, buttons shown, no password, medium bubbles.
-const QByteArray PlainSettings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
+const QByteArray PlainSettings = SettingsBuilder();
 
 TEST(SaveAs, TheOverwriteQuestionIsAboutTheNameReallyWritten)
 {
@@ -32,8 +33,8 @@ TEST(SaveAs, TheOverwriteQuestionIsAboutTheNameReallyWritten)
     KeyboardFilter keyboard;
     FrmMain window({data.folder(), random, sounds, keyboard});
     window.setScreenOverride(QSize(1024, 768), 32);
-    window.pictureChooser = [&data] { return data.path(QStringLiteral("/books/Animals/cat.bmp")); };
-    ASSERT_TRUE(window.Form_Load());
+    window.setPictureChooser([&data] { return data.path(QStringLiteral("/books/Animals/cat.bmp")); });
+    ASSERT_TRUE(window.startUp());
 
     // Typing "picture" means picture.jpg, which exists: the parent is asked
     // about picture.jpg. "Cancel" goes back to the dialog; the second time

@@ -1,30 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/HelpWindow.h"
 #include "ui/LinkLabel.h"
 #include "support/WindowWatch.h"
+#include "support/UrlCatcher.h"
 #include "parental/frmFirstTime.h"
 #include "app/frmSplash.h"
 #include "support/TempDataFolder.h"
 
-#include <QDesktopServices>
 #include <QTextBrowser>
 #include <QUrl>
 #include <gtest/gtest.h>
-
-// Stands in for the browser.
-class WebCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QStringList urls;
-    bool splashVisibleWhenOpened = true;
-    QWidget* splash = nullptr;
-public Q_SLOTS:
-    void open(const QUrl& url)
-    {
-        urls << url.toString();
-        splashVisibleWhenOpened = splash && splash->isVisible();
-    }
-};
 
 namespace {
 
@@ -126,21 +111,20 @@ TEST(Splash, VisitWebsiteClosesFirstThenOpensThePage)
 {
     TempDataFolder data;
     frmSplash splash(data.folder());
-    WebCatcher browser;
-    browser.splash = &splash;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    UrlCatcher browser;
+    bool splashVisibleWhenOpened = true;
+    browser.onOpen = [&] { splashVisibleWhenOpened = splash.isVisible(); };
     WindowWatch::answer<frmSplash>([](frmSplash* s) { ModalDriver::clickChild(s, "Command3"); });
     WindowWatch::Notices notices;
     splash.exec();
     EXPECT_EQ(browser.urls, QStringList{QStringLiteral("https://tintaloo.example.org/")});
-    EXPECT_FALSE(browser.splashVisibleWhenOpened);
+    EXPECT_FALSE(splashVisibleWhenOpened);
     EXPECT_TRUE(notices.texts().isEmpty());
 
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "noSuchSlot");
+    browser.breakBrowser();
     frmSplash again(data.folder());
     WindowWatch::answer<frmSplash>([](frmSplash* s) { ModalDriver::clickChild(s, "Command3"); });
     again.exec();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     EXPECT_EQ(notices.texts(), QStringList{QStringLiteral("Could not load The Tintaloo webpage. Please make sure "
                                                           "that your internet browser is working!")});
 }
@@ -160,4 +144,3 @@ TEST(FirstTime, WelcomesAndContinueCloses)
                              "and then fill out the settings window. Have fun!"));
 }
 
-#include "SplashTest.moc"

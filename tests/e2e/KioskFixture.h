@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 #include "e2e/E2eEnvironment.h"
 #include "e2e/TintalooProcess.h"
 #include "e2e/TintalooScreen.h"
+#include "support/SettingsBuilder.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -31,7 +33,7 @@ protected:
         ASSERT_TRUE(data.isValid());
         QFile settings(data.filePath(QStringLiteral("Settings.ini")));
         ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-        settings.write(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
+        settings.write(SettingsBuilder().bytes());
         settings.close();
         program = std::make_unique<TintalooProcess>(*desktop, data.path());
         screen = std::make_unique<TintalooScreen>(*desktop, *program);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // In every language, on a 1024 x 768 screen, the windows show all of their
 // words: each label, link, check box and option button is large enough for
 // its text (wrapped where it wraps), lies inside its window and covers no
@@ -16,6 +17,7 @@
 #include "platform/Settings.h"
 #include "support/TempDataFolder.h"
 #include "support/TsCatalog.h"
+#include "support/SettingsBuilder.h"
 #include "ui/SoundBoard.h"
 #include "ui/frmMessage.h"
 #include "ui/frmParentMessage.h"
@@ -125,7 +127,7 @@ protected:
     {
         language.install(GetParam());
         // Readable settings: the options window opens without the welcome.
-        data.writeFile(QStringLiteral("/Settings.ini"), " 1 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
+        data.writeFile(QStringLiteral("/Settings.ini"), SettingsBuilder().sound());
         data.writePicture(QStringLiteral("/books/Animals/cat.bmp"));
         data.writePicture(QStringLiteral("/colored pictures/Animals/cat.bmp.jpg"));
     }

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/LinkLabel.h"
 #include "support/WindowWatch.h"
+#include "support/UrlCatcher.h"
 #include "parental/frmFirstTime.h"
 #include "parental/frmParentalOptions.h"
 #include "library/frmColoredPictures.h"
@@ -7,7 +9,6 @@
 #include "support/TempDataFolder.h"
 
 #include <QCheckBox>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QInputMethodEvent>
@@ -16,22 +17,13 @@
 #include <QRadioButton>
 #include <QUrl>
 #include "support/TestTools.h"
+#include "support/SettingsBuilder.h"
 
 #include <gtest/gtest.h>
 
-// Stands in for the browser.
-class DownloadsCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QStringList urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls << url.toString(); }
-};
-
 namespace {
 
-const QByteArray NoPassword(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
+const QByteArray NoPassword = SettingsBuilder().sound();
 
 QCheckBox* box(QWidget* w, const char* name) { return w->findChild<QCheckBox*>(QLatin1String(name)); }
 QLineEdit* text(QWidget* w, const char* name) { return w->findChild<QLineEdit*>(QLatin1String(name)); }
@@ -60,7 +52,7 @@ protected:
 
 TEST_F(ParentalOptionsTest, LoadsTheSettingsIntoItsControls)
 {
-    writeSettings(" 0 \r\n 1 \r\n 1 \r\n 1 \r\n 10 \r\n pw \r\nthe hint\r\n");
+    writeSettings(SettingsBuilder().quitWithoutPermission().autoHide().bubbleSpeed(10).password(QStringLiteral(" pw "), QStringLiteral("the hint")));
     frmParentalOptions w(data.folder());
     EXPECT_EQ(w.windowTitle(), QStringLiteral("Options"));
     EXPECT_FALSE(box(&w, "Check1")->isChecked());
@@ -132,7 +124,7 @@ TEST_F(ParentalOptionsTest, EmptyPasswordIsRefusedBeforeTheHintIsLookedAt)
 
 TEST_F(ParentalOptionsTest, WithoutPasswordEmptyLinesAreSavedQuietly)
 {
-    writeSettings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 2 \r\n\r\n\r\n");
+    writeSettings(SettingsBuilder().bubbleSpeed(2));
     WindowWatch::Notices notices;
     frmParentalOptions w(data.folder());
     run(w, [](frmParentalOptions* win) {
@@ -172,7 +164,7 @@ TEST_F(ParentalOptionsTest, AutoHideNoticeShowsOnceAfterTicking)
 
 TEST_F(ParentalOptionsTest, UnknownSpeedShowsNoneAndIsSavedBackEmpty)
 {
-    writeSettings(" 1 \r\n 0 \r\n 0 \r\n 0 \r\n 7 \r\n\r\n\r\n");
+    writeSettings(SettingsBuilder().sound().bubbleSpeed(7));
     frmParentalOptions w(data.folder());
     for (int i = 0; i < 3; ++i)
         EXPECT_FALSE(speed(&w, i)->isChecked());
@@ -240,7 +232,7 @@ TEST_F(ParentalOptionsTest, AFailedWriteKeepsTheWindowOpen)
 
 TEST_F(ParentalOptionsTest, TextTheFileCannotHoldIsRefused)
 {
-    writeSettings(" 1 \r\n 0 \r\n 0 \r\n 1 \r\n 4 \r\nold\r\nhint\r\n");
+    writeSettings(SettingsBuilder().sound().password(QStringLiteral("old"), QStringLiteral("hint")));
     WindowWatch::Notices notices;
     frmParentalOptions w(data.folder());
     run(w, [](frmParentalOptions* win) {
@@ -308,8 +300,7 @@ TEST_F(ParentalOptionsTest, LibraryLinksOpenTheLibraryWindowsAndThenTheLibraryCh
 TEST_F(ParentalOptionsTest, CheckForUpdatesAsksFirst)
 {
     writeSettings(NoPassword);
-    DownloadsCatcher browser;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
+    UrlCatcher browser;
     frmParentalOptions w(data.folder());
     w.show();
     {
@@ -328,7 +319,7 @@ TEST_F(ParentalOptionsTest, CheckForUpdatesAsksFirst)
         EXPECT_EQ(browser.urls, QStringList{QStringLiteral("https://tintaloo.example.org/downloads/")});
     }
     // A browser that cannot be reached.
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "noSuchSlot");
+    browser.breakBrowser();
     {
         WindowWatch::Notices notices;
         ModalDriver::clickChild(&w, "cFunc4");
@@ -336,8 +327,6 @@ TEST_F(ParentalOptionsTest, CheckForUpdatesAsksFirst)
         EXPECT_EQ(notices.texts().at(1), QStringLiteral("Could not load The Tintaloo webpage. Please make sure "
                                                         "that your internet browser is working!"));
     }
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     w.close();
 }
 
-#include "ParentalOptionsTest.moc"

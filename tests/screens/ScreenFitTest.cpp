@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole interface on today's screens: the 1024 x 768 design enlarged by
 // one factor, the picture whole, the outlines pure and the pointer landing
 // where the child points, whatever the screen's size and density.
@@ -8,6 +9,7 @@
 #include "platform/Random.h"
 #include "support/ModalDriver.h"
 #include "support/TempDataFolder.h"
+#include "support/SettingsBuilder.h"
 #include "ui/SoundBoard.h"
 #include "ui/SurfaceView.h"
 
@@ -23,7 +25,7 @@
 
 namespace {
 
-const QByteArray PlainSettings(" 0 \r\n 0 \r\n 0 \r\n 0 \r\n 4 \r\n\r\n\r\n");
+const QByteArray PlainSettings = SettingsBuilder();
 
 QSize deviceScreenSize()
 {
@@ -40,12 +42,12 @@ protected:
         // The size of the built-in pictures.
         data.writePicture(QStringLiteral("/books/Animals/cat.bmp"), 750, 480);
         window = std::make_unique<FrmMain>(FrmMain::Services{data.folder(), random, sounds, keyboard});
-        window->pictureChooser = [this] { return data.path(QStringLiteral("/books/Animals/cat.bmp")); };
+        window->setPictureChooser([this] { return data.path(QStringLiteral("/books/Animals/cat.bmp")); });
         // Below 1024 x 768 the parent is advised to change the screen, and goes on.
         const QSize logical = QGuiApplication::primaryScreen()->geometry().size();
         if (logical.width() < 1024 || logical.height() < 768)
             ModalDriver::answerNext([](QWidget* modal) { ModalDriver::clickChild(modal, "lContinue"); });
-        ASSERT_TRUE(window->Form_Load());
+        ASSERT_TRUE(window->startUp());
         ASSERT_TRUE(ModalDriver::allAnswered());
         canvas = ModalDriver::child<SurfaceView>(window.get(), "P");
         ASSERT_NE(canvas, nullptr);
@@ -118,7 +120,7 @@ TEST_F(ScreenFit, TheCanvasShowsOnlyThePicturesOwnColours)
 {
     if (canvas->displayScale() < 1.0)
         GTEST_SKIP() << "a picture shown smaller than itself is smoothed, so that no outline is lost";
-    const QImage picture = window->canvas.P.image();
+    const QImage picture = window->canvasState().P.image();
     QSet<QRgb> own;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
@@ -159,7 +161,7 @@ TEST_F(ScreenFit, AStrokeLandsUnderThePointer)
         send(devicePointOf(from + (to - from) * step / 8), Qt::LeftButton, Qt::NoButton, QEvent::MouseMove);
     send(devicePointOf(to), Qt::NoButton, Qt::LeftButton, QEvent::MouseButtonRelease);
 
-    const QImage picture = window->canvas.P.image();
+    const QImage picture = window->canvasState().P.image();
     EXPECT_NE(picture.pixel(200, 200) & 0xFFFFFF, 0xFFFFFFu) << "the stroke missed the picture pixels under it";
     EXPECT_EQ(picture.pixel(200, 150) & 0xFFFFFF, 0xFFFFFFu);
     const QImage shown = window->grab().toImage();

@@ -1,13 +1,14 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/HelpWindow.h"
 #include "ui/HelpBrowser.h"
 #include "support/WindowWatch.h"
+#include "support/UrlCatcher.h"
 #include "ui/mMain.h"
 #include "platform/AppError.h"
 #include "platform/PictureSurface.h"
 #include "support/TempDataFolder.h"
 
 #include <QApplication>
-#include <QDesktopServices>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,16 +16,6 @@
 #include <QTextBrowser>
 #include <QUrl>
 #include <gtest/gtest.h>
-
-// Stands in for the browser: records the addresses handed to it.
-class UrlCatcher : public QObject
-{
-    Q_OBJECT
-public:
-    QStringList urls;
-public Q_SLOTS:
-    void open(const QUrl& url) { urls << url.toString(); }
-};
 
 namespace {
 
@@ -184,9 +175,7 @@ TEST(FontSmoothing, SwitchesTheApplicationsTextAntialiasing)
 TEST(OpenWebPage, HandsTheAddressOver)
 {
     UrlCatcher catcher;
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), &catcher, "open");
     EXPECT_TRUE(mMain::OpenWebPage(QStringLiteral("https://tintaloo.example.org/")));
-    QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
     EXPECT_EQ(catcher.urls, QStringList{QStringLiteral("https://tintaloo.example.org/")});
 }
 
@@ -249,4 +238,3 @@ TEST(HelpBrowser, ReadsOnlyRegularFilesOfAHelpfulSize)
     EXPECT_TRUE(browser.loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("small.png"))).isValid());
 }
 
-#include "mMainTest.moc"

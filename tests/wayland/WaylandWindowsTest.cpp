@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's own windows on a Wayland desktop, beyond the keyboard: the
 // hot corner that shows hidden parental buttons, and a second start that
 // brings the running program forward with the token its launcher gave it.
@@ -5,6 +6,7 @@
 #include "e2e/TintalooProcess.h"
 #include "e2e/TintalooScreen.h"
 #include "wayland/SwayDesktop.h"
+#include "support/SettingsBuilder.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -36,7 +38,7 @@ TEST_F(WaylandWindowsTest, ThePointerRestingInTheCornerShowsTheHiddenParentalBut
     // Sounds off, quitting needs permission, buttons hidden.
     QFile settings(data.filePath(QStringLiteral("Settings.ini")));
     ASSERT_TRUE(settings.open(QIODevice::WriteOnly));
-    settings.write(" 0 \r\n 0 \r\n 1 \r\n 0 \r\n 4 \r\n\r\n\r\n");
+    settings.write(SettingsBuilder().autoHide().bytes());
     settings.close();
     openCanvas();
     if (HasFatalFailure())
