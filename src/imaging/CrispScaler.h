@@ -32,6 +32,9 @@ private:
         int farWeight;  // weight of `second`, out of 256
     };
     static void computeTaps(std::vector<Tap>& taps, int from, int count, qreal factor, int sourceLength);
+    // One row of device pixels between two source rows, `down` (out of 256)
+    // the weight of the lower one.
+    void scaleRow(const QRgb* upper, const QRgb* lower, int down, QRgb* out, int width) const;
 
     std::vector<Tap> m_columns;
     std::vector<Tap> m_rows;

@@ -111,11 +111,14 @@ void SurfaceView::paintCrisp(QPainter& painter, const QImage& image, const QRegi
                                     area.width() * devicePixelRatio, area.height() * devicePixelRatio)
                                  .toAlignedRect()
             & m_enlarged.rect();
-        painter.fillRect(area, QColor::fromRgb(m_surface.backColor()));
-        m_scaler.scale(image, m_enlarged, device & covered, factor);
         const QRect shown = device & covered;
-        if (!shown.isEmpty())
-            painter.drawImage(QPointF(shown.topLeft()) / devicePixelRatio, m_enlarged, shown);
+        // Only what the picture does not cover shows the back colour.
+        if (shown != device)
+            painter.fillRect(area, QColor::fromRgb(m_surface.backColor()));
+        if (shown.isEmpty())
+            continue;
+        m_scaler.scale(image, m_enlarged, shown, factor);
+        painter.drawImage(QPointF(shown.topLeft()) / devicePixelRatio, m_enlarged, shown);
     }
 }
 

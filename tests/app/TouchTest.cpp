@@ -34,9 +34,6 @@ protected:
         window->setPictureChooser([this] { return data.path(QStringLiteral("/books/Animals/cat.bmp")); });
         ASSERT_TRUE(window->startUp());
         window->setColor(Red);
-        // The bubbles rise into the palette.
-        for (int i = 0; i < 40; ++i)
-            window->Timer1_Timer();
         canvas = ModalDriver::child<SurfaceView>(window.get(), "P");
         palette = ModalDriver::child<SurfaceView>(window.get(), "Pc");
     }
@@ -51,14 +48,19 @@ protected:
             fingers.move(id, from + (to - from) * step / 4).commit();
     }
 
-    // A bubble that no other covers and that holds a colour, not the picker.
-    int uncoveredColourBubble() const
+    // A bubble that no other covers and that holds a colour, not the
+    // picker: the bubbles rise into the palette until one is there.
+    int uncoveredColourBubble()
     {
-        for (int i = 0; i < Palette::BubbleCount; ++i) {
-            const Bubble& b = window->paletteState().bubble(i);
-            if (window->paletteState().colourOf(i) != -1 && palette->rect().contains(int(b.x), int(b.y))
-                && window->paletteState().hitTest(int(b.x), int(b.y)) == i)
-                return i;
+        const Palette& bubbles = window->paletteState();
+        for (int tick = 0; tick < 1000; ++tick) {
+            for (int i = 0; i < Palette::BubbleCount; ++i) {
+                const Bubble& b = bubbles.bubble(i);
+                if (bubbles.colourOf(i) != -1 && bubbles.colourOf(i) != qint32(Red)
+                    && palette->rect().contains(int(b.x), int(b.y)) && bubbles.hitTest(int(b.x), int(b.y)) == i)
+                    return i;
+            }
+            window->Timer1_Timer();
         }
         return -1;
     }
