@@ -97,7 +97,7 @@ FrmMain::FrmMain(const Services& services, QWidget* parent)
 {
     setWindowTitle(tr("The Tintaloo"));
     setObjectName(QStringLiteral("FrmMain"));
-    connect(&Timer1, &AnimationTimer::step, this, &FrmMain::Timer1_Timer);
+    connect(&Timer1, &AnimationTimer::steps, this, &FrmMain::paletteSteps);
     createControls();
 }
 

@@ -150,6 +150,11 @@ private:
     void createControls();
     pButton* makeButton(QWidget* parent);
 
+    // Palette steps.
+    void paletteSteps(int count);
+    Palette::HotCornerInput hotCornerInput() const;
+    void takeStepResult(const Palette::TickResult& result);
+
     // Canvas events.
     void onCanvasPressed(int x, int y);
     void onCanvasMoved(Qt::MouseButtons buttons, int x, int y);

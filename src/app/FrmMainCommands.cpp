@@ -249,7 +249,7 @@ void FrmMain::onCanvasReleased()
     m_strokePause.reset();
 }
 
-void FrmMain::Timer1_Timer()
+Palette::HotCornerInput FrmMain::hotCornerInput() const
 {
     Palette::HotCornerInput corner;
     corner.autoHide = settings.Auto_hide;
@@ -257,7 +257,11 @@ void FrmMain::Timer1_Timer()
     corner.buttonHeight = pFunc[0]->height();
     corner.cornerWidth = Hot_corner_width;
     corner.buttonsVisible = pFunc[0]->isVisible();
-    const Palette::TickResult result = palette.tick(m_paletteSurface.image(), m_paletteSurface.backColor(), corner);
+    return corner;
+}
+
+void FrmMain::takeStepResult(const Palette::TickResult& result)
+{
     for (int i = 0; i < result.popped; ++i)
         PlayEffect(0);
     if (result.buttons != Palette::ButtonsChange::None) {
@@ -265,6 +269,20 @@ void FrmMain::Timer1_Timer()
         for (pButton* button : pFunc)
             button->setVisible(show);
     }
+}
+
+void FrmMain::paletteSteps(int count)
+{
+    // Every step moves the bubbles; only the last is drawn and shown.
+    for (int i = 1; i < count && Timer1.isActive(); ++i)
+        takeStepResult(palette.advance(m_paletteSurface.size(), hotCornerInput()));
+    if (Timer1.isActive())
+        Timer1_Timer();
+}
+
+void FrmMain::Timer1_Timer()
+{
+    takeStepResult(palette.tick(m_paletteSurface.image(), m_paletteSurface.backColor(), hotCornerInput()));
     for (const QRect& rect : palette.changedRects())
         m_paletteSurface.refresh(rect);
 }

@@ -58,10 +58,17 @@ void Palette::placeBelow(Bubble& b, float speedDivisor)
 
 Palette::TickResult Palette::tick(QImage& palette, QRgb backColor, const HotCornerInput& corner)
 {
-    TickResult result;
     if (palette.isNull())
-        return result;
-    m_size = palette.size();
+        return {};
+    const TickResult result = advance(palette.size(), corner);
+    m_layer.draw(palette, backColor, m_items);
+    return result;
+}
+
+Palette::TickResult Palette::advance(QSize paletteSize, const HotCornerInput& corner)
+{
+    TickResult result;
+    m_size = paletteSize;
 
     bool visible = corner.buttonsVisible;
     for (int i = 0; i < BubbleCount; ++i) {
@@ -90,7 +97,6 @@ Palette::TickResult Palette::tick(QImage& palette, QRgb backColor, const HotCorn
             placeBelow(b, m_bubbleSpeed);
         }
     }
-    m_layer.draw(palette, backColor, m_items);
     if (visible != corner.buttonsVisible)
         result.buttons = visible ? ButtonsChange::Show : ButtonsChange::Hide;
     return result;

@@ -68,6 +68,10 @@ public:
     // draws everything. Also advances the hot corner when autoHide is on.
     TickResult tick(QImage& palette, QRgb backColor, const HotCornerInput& corner);
     TickResult tick(QImage& palette, QRgb backColor);
+    // The same step without drawing, for the steps of a late wake before its
+    // last: the bubbles and the hot corner move, the next tick draws where
+    // they have got to.
+    TickResult advance(QSize paletteSize, const HotCornerInput& corner);
 
     // The palette image was cleared or replaced: the next step draws it whole.
     void invalidate() { m_layer.invalidate(); }

@@ -56,6 +56,7 @@ void AnimationTimer::onWake()
     QWidget* modal = QApplication::activeModalWidget();
     if (modal && modal != m_window)
         return;
-    for (int steps = m_pacer.stepsDue(); steps > 0 && m_timer.isActive(); --steps)
-        Q_EMIT step();
+    const int due = m_pacer.stepsDue();
+    if (due > 0)
+        Q_EMIT steps(due);
 }

@@ -35,8 +35,9 @@ public:
     bool isActive() const { return m_timer.isActive(); }
 
 Q_SIGNALS:
-    // One animation step; several in a row when the timer woke late.
-    void step();
+    // The animation steps due at this wake: usually three, more when the
+    // timer woke late. A handler moves by every one and draws once.
+    void steps(int count);
 
 private:
     friend class AnimationPause;

@@ -39,7 +39,10 @@ frmColorPicker::frmColorPicker(Random& random, SoundBoard& sounds, QWidget* pare
     connect(Pc, &SurfaceView::mousePressed, this, [this](Qt::MouseButton, int x, int y) { Pc_MouseDown(x, y); });
     connect(Pc, &SurfaceView::mouseReleased, this, [this](Qt::MouseButton, int, int) { Pc_MouseUp(); });
 
-    connect(&Timer1, &AnimationTimer::step, this, &frmColorPicker::Timer1_Timer);
+    connect(&Timer1, &AnimationTimer::steps, this, [this](int count) {
+        for (int i = 0; i < count && Timer1.isActive(); ++i)
+            Timer1_Timer();
+    });
 
     PickerBubbles::Pictures pictures;
     for (int k = 0; k < PickerBubbles::Count; ++k)

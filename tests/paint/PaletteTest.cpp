@@ -173,6 +173,29 @@ TEST(PaletteTick, ABubbleReachingPastTheLeftEdgeIsDrawnAtZero)
     EXPECT_EQ(image.pixel(1, int(b.y)), qRgb(0, 200, 0));
 }
 
+// A late wake moves the bubbles by every step due and draws once: the
+// palette then shows what drawing every step would have shown, and the
+// bubbles that popped on the way are counted.
+TEST(PaletteTick, StepsWithoutDrawingEndInTheSameFrame)
+{
+    Random drawnRandom(11), skippedRandom(11);
+    Palette drawn(drawnRandom), skipped(skippedRandom);
+    drawn.setup(allBubbles(), QSize(300, 92), 1.0f);
+    skipped.setup(allBubbles(), QSize(300, 92), 1.0f);
+    QImage everyStep(300, 92, QImage::Format_RGB32), lastStep(300, 92, QImage::Format_RGB32);
+    int poppedDrawn = 0, poppedSkipped = 0;
+    for (int wake = 0; wake < 120; ++wake) {
+        for (int step = 0; step < 3; ++step)
+            poppedDrawn += drawn.tick(everyStep, BarColour).popped;
+        poppedSkipped += skipped.advance(lastStep.size(), {}).popped;
+        poppedSkipped += skipped.advance(lastStep.size(), {}).popped;
+        poppedSkipped += skipped.tick(lastStep, BarColour).popped;
+        ASSERT_EQ(lastStep, everyStep) << "after wake " << wake;
+    }
+    EXPECT_GT(poppedDrawn, 0) << "no bubble rose out of the palette: the test shows too little";
+    EXPECT_EQ(poppedSkipped, poppedDrawn);
+}
+
 // ---------------------------------------------------------------------------
 // Picking
 

@@ -31,7 +31,7 @@ namespace {
 int stepsWithin(AnimationTimer& timer, int milliseconds)
 {
     int steps = 0;
-    const auto counting = QObject::connect(&timer, &AnimationTimer::step, [&] { ++steps; });
+    const auto counting = QObject::connect(&timer, &AnimationTimer::steps, [&](int count) { steps += count; });
     QTest::qWait(milliseconds);
     QObject::disconnect(counting);
     return steps;
