@@ -7,10 +7,10 @@
 #include "app/SplashProgress.h"
 #include "library/frmOpen.h"
 #include "paint/Gradient.h"
-#include "ui/frmParentMessage.h"
 #include "library/BookStore.h"
 #include "platform/KeyboardFilter.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ResourceIds.h"
 #include "platform/Random.h"
 #include "ui/SurfaceView.h"
 #include "ui/Resources.h"
@@ -43,16 +43,21 @@ struct ButtonLook
 
 // Bitmaps and tooltips of c(0..3) and pTool(0..3).
 constexpr ButtonLook CommandLooks[4] = {
-    {102, 101, 0, QT_TRANSLATE_NOOP("FrmMain", "Open a picture to paint")},
-    {146, 147, 0, QT_TRANSLATE_NOOP("FrmMain", "Clear out all colors!")},
-    {110, 109, 0, QT_TRANSLATE_NOOP("FrmMain", "Undo")},
-    {130, 131, 132, QT_TRANSLATE_NOOP("FrmMain", "Choose between crazy colors and normal colors!")},
+    {BitmapId::OpenUp, BitmapId::OpenDown, 0, QT_TRANSLATE_NOOP("FrmMain", "Open a picture to paint")},
+    {BitmapId::ClearColoursUp, BitmapId::ClearColoursDown, 0, QT_TRANSLATE_NOOP("FrmMain", "Clear out all colors!")},
+    {BitmapId::UndoUp, BitmapId::UndoDown, 0, QT_TRANSLATE_NOOP("FrmMain", "Undo")},
+    {BitmapId::CrazyUp, BitmapId::CrazyDown, BitmapId::CrazyPressed,
+     QT_TRANSLATE_NOOP("FrmMain", "Choose between crazy colors and normal colors!")},
 };
 constexpr ButtonLook ToolLooks[4] = {
-    {108, 106, 107, QT_TRANSLATE_NOOP("FrmMain", "Color using a magic crayon")},
-    {105, 103, 104, QT_TRANSLATE_NOOP("FrmMain", "Paint using a magic paintbrush")},
-    {119, 117, 118, QT_TRANSLATE_NOOP("FrmMain", "Draw using a magic coloring pencil")},
-    {143, 144, 145, QT_TRANSLATE_NOOP("FrmMain", "Draw using a marker pen")},
+    {BitmapId::CrayonUp, BitmapId::CrayonDown, BitmapId::CrayonPressed,
+     QT_TRANSLATE_NOOP("FrmMain", "Color using a magic crayon")},
+    {BitmapId::PaintbrushUp, BitmapId::PaintbrushDown, BitmapId::PaintbrushPressed,
+     QT_TRANSLATE_NOOP("FrmMain", "Paint using a magic paintbrush")},
+    {BitmapId::PencilUp, BitmapId::PencilDown, BitmapId::PencilPressed,
+     QT_TRANSLATE_NOOP("FrmMain", "Draw using a magic coloring pencil")},
+    {BitmapId::MarkerUp, BitmapId::MarkerDown, BitmapId::MarkerPressed,
+     QT_TRANSLATE_NOOP("FrmMain", "Draw using a marker pen")},
 };
 
 // Parental buttons: the look they start with, and the enabled look that the
@@ -63,11 +68,11 @@ struct ParentalLook
     const char* tip;
 };
 constexpr ParentalLook ParentalLooks[5] = {
-    {150, 0, QT_TRANSLATE_NOOP("FrmMain", "Click here to quit The Tintaloo")},
-    {151, 155, QT_TRANSLATE_NOOP("FrmMain", "Save picture as...")},
-    {152, 156, QT_TRANSLATE_NOOP("FrmMain", "Print the picture")},
-    {153, 0, QT_TRANSLATE_NOOP("FrmMain", "About/Help")},
-    {154, 0, QT_TRANSLATE_NOOP("FrmMain", "Settings")},
+    {BitmapId::Quit, 0, QT_TRANSLATE_NOOP("FrmMain", "Click here to quit The Tintaloo")},
+    {BitmapId::SaveAs, BitmapId::SaveAsEnabled, QT_TRANSLATE_NOOP("FrmMain", "Save picture as...")},
+    {BitmapId::Print, BitmapId::PrintEnabled, QT_TRANSLATE_NOOP("FrmMain", "Print the picture")},
+    {BitmapId::AboutHelp, 0, QT_TRANSLATE_NOOP("FrmMain", "About/Help")},
+    {BitmapId::Options, 0, QT_TRANSLATE_NOOP("FrmMain", "Settings")},
 };
 
 // A failing start-up step is skipped: a missing picture or control must
@@ -254,18 +259,10 @@ bool FrmMain::checkScreen()
     }
     switch (ScreenRule::evaluate(m_screenSize.width(), m_screenSize.height(), m_screenDepth)) {
     case ScreenRule::Verdict::Refuse:
-        showParentNotice(ScreenRule::refusalMessage());
+        ParentPrompt::tell(this, ScreenRule::refusalMessage());
         return false;
     case ScreenRule::Verdict::Warn:
-        if (!Loaded) {
-            frmParentMessage notice(this);
-            notice.setCancelVisible(true);
-            notice.setMessage(ScreenRule::warningMessage());
-            notice.exec();
-            if (notice.CancelPressed)
-                return false;
-        }
-        return true;
+        return Loaded || ParentPrompt::tell(this, ScreenRule::warningMessage(), PromptOption::ShowCancel);
     case ScreenRule::Verdict::Accept:
         return true;
     }
@@ -414,11 +411,4 @@ void FrmMain::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
-}
-
-void FrmMain::showParentNotice(const QString& text)
-{
-    frmParentMessage notice(this);
-    notice.setMessage(text);
-    notice.exec();
 }

@@ -8,6 +8,7 @@
 #include "platform/PointerTracker.h"
 #include "ui/AnimationPause.h"
 #include "ui/AnimationTimer.h"
+#include "ui/ParentPrompt.h"
 #include "ui/ScreenLayout.h"
 #include "ui/cAniCursor.h"
 
@@ -164,11 +165,12 @@ private:
 
     // Modal windows.
     QString choosePictureWithBrowser();
-    // Shows the permission prompt; true when ButtonPressed is "Ok".
-    bool askPermission(const QString& forParent, const QString& forChild, bool showCancel,
-                       bool password);
-    void showPictureError(int kind, const QString& path = {});
-    void showParentNotice(const QString& text);
+    // How the parental commands ask: with "nevermind" and, when one is set,
+    // the password.
+    PromptOptions parentalPromptOptions() const;
+    // What went wrong with the picture the child sees.
+    enum class PictureError { Damaged, NotPrinted };
+    void showPictureError(PictureError error, const QString& path = {});
     void setToolCursor(bool on);
 
     // Parental commands.

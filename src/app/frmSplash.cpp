@@ -3,7 +3,7 @@
 
 #include "ui/LinkLabel.h"
 #include "ui/mMain.h"
-#include "ui/frmParentMessage.h"
+#include "ui/ParentPrompt.h"
 #include "ui/AppFonts.h"
 #include "ui/ProductInfo.h"
 #include "ui/Resources.h"
@@ -123,16 +123,16 @@ void frmSplash::helpClicked()
         close();
         return;
     }
-    showNotice(this, tr("Unable to start the help file '%1/help/index.htm' Please make sure that it exists.")
-                         .arg(m_folder.root()));
+    ParentPrompt::tell(this, tr("Unable to start the help file '%1/help/index.htm' Please make sure that it exists.")
+                                 .arg(m_folder.root()));
 }
 
 void frmSplash::visitWebsiteClicked()
 {
     close();
     if (!mMain::OpenWebPage(ProductInfo::webPage()))
-        showNotice(parentWidget(), tr("Could not load The Tintaloo webpage. Please make sure that "
-                                                  "your internet browser is working!"));
+        ParentPrompt::tell(parentWidget(), tr("Could not load The Tintaloo webpage. Please make sure that "
+                                              "your internet browser is working!"));
 }
 
 void frmSplash::noticeClicked()
@@ -141,11 +141,4 @@ void frmSplash::noticeClicked()
         return;
     mMain::ShowHelpFile(this, m_folder, QStringLiteral("license_agreement.htm"));
     close();
-}
-
-void frmSplash::showNotice(QWidget* owner, const QString& text)
-{
-    frmParentMessage notice(owner);
-    notice.setMessage(text);
-    notice.exec();
 }

@@ -34,7 +34,6 @@ private:
     void helpClicked();
     void visitWebsiteClicked();
     void noticeClicked();
-    void showNotice(QWidget* owner, const QString& text);
 
     ProgramFolder m_folder;
     int m_style = 0;

@@ -5,7 +5,7 @@
 #include "library/PictureList.h"
 #include "ui/AppFonts.h"
 #include "ui/LinkLabel.h"
-#include "ui/frmParentMessage.h"
+#include "ui/ParentPrompt.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -206,18 +206,12 @@ void LibraryWindow::removeItem(const QString& name)
 
 void LibraryWindow::notify(const QString& text)
 {
-    frmParentMessage notice(this);
-    notice.setMessage(text);
-    notice.exec();
+    ParentPrompt::tell(this, text);
 }
 
 bool LibraryWindow::ask(const QString& text)
 {
-    frmParentMessage question(this);
-    question.setMessage(text);
-    question.setCancelVisible(true);
-    question.exec();
-    return !question.CancelPressed;
+    return ParentPrompt::tell(this, text, PromptOption::ShowCancel);
 }
 
 bool LibraryWindow::isInsideProgramFolder(const QString& path) const

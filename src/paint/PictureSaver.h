@@ -44,7 +44,7 @@ enum class SaveResult {
 SaveResult autoSave(Canvas& canvas, const ProgramFolder& folder);
 
 // Writes the image as a JPEG at target, quality 90. Returns true on success;
-// throws AppError 26001 when the picture cannot be encoded or written (an old
+// throws AppError(JpegLibrary) when the picture cannot be encoded or written (an old
 // file at target is then left whole).
 bool canvasToJpeg(const QImage& canvas, const QString& target);
 // The same for the canvas surface, whose stored picture becomes the image

@@ -8,7 +8,7 @@
 #include "library/frmColoredPictures.h"
 #include "library/frmManagePictures.h"
 #include "ui/mMain.h"
-#include "ui/frmParentMessage.h"
+#include "ui/ParentPrompt.h"
 #include "platform/AppError.h"
 #include "ui/AppFonts.h"
 #include "ui/ProductInfo.h"
@@ -433,16 +433,13 @@ void frmParentalOptions::openPictureManager()
 
 void frmParentalOptions::checkForUpdatesClicked()
 {
-    frmParentMessage question(this);
     //: %1.%2 is the version number, "6.0".
-    question.setMessage(tr("Your current version of The Tintaloo is %1.%2")
-                            .arg(QString::number(TINTALOO_VERSION_MAJOR), QString::number(TINTALOO_VERSION_MINOR))
-                        + CRLF + CRLF
-                        + tr("Would you like to be taken to The Tintaloo website to see if a newer "
-                                         "version is available?"));
-    question.setCancelVisible(true);
-    question.exec();
-    if (question.CancelPressed)
+    const QString question = tr("Your current version of The Tintaloo is %1.%2")
+                                 .arg(QString::number(TINTALOO_VERSION_MAJOR), QString::number(TINTALOO_VERSION_MINOR))
+                             + CRLF + CRLF
+                             + tr("Would you like to be taken to The Tintaloo website to see if a newer "
+                                  "version is available?");
+    if (!ParentPrompt::tell(this, question, PromptOption::ShowCancel))
         return;
     if (!mMain::OpenWebPage(ProductInfo::downloadsPage()))
         notify(tr("Could not load The Tintaloo webpage. Please make sure that your internet "
@@ -451,7 +448,5 @@ void frmParentalOptions::checkForUpdatesClicked()
 
 void frmParentalOptions::notify(const QString& text)
 {
-    frmParentMessage notice(isVisible() ? this : parentWidget());
-    notice.setMessage(text);
-    notice.exec();
+    ParentPrompt::tell(isVisible() ? this : parentWidget(), text);
 }

@@ -79,7 +79,7 @@ void frmColorPicker::Timer1_Timer()
 {
     const int popped = m_bubbles.tick(m_area.image(), m_area.backColor());
     for (int i = 0; i < popped; ++i)
-        m_sounds.PlayEffect(0);
+        m_sounds.PlayEffect(SoundKind::BubblePopped);
     for (const QRect& rect : m_bubbles.changedRects())
         m_area.refresh(rect);
 }
@@ -91,7 +91,7 @@ void frmColorPicker::Pc_MouseDown(int x, int y)
     const int hit = m_bubbles.hitTest(x, y);
     if (hit < 0)
         return;
-    m_sounds.PlayEffect(4);
+    m_sounds.PlayEffect(SoundKind::ColourPicked);
     m_colorSelected = m_bubbles.centreColour(hit);
     m_picked = true;
     m_lock = true;

@@ -130,8 +130,8 @@ void frmMessage::buildControls()
     cOut2->move(96, 120);
     //: Drawn on the button only when its picture is missing; the picture itself says "nevermind".
     const QString nevermind = tr("nevermind");
-    cOut2->SetPicture(bitmapOr(114, nevermind, QColor(0xE0, 0x60, 0x60)),
-                      bitmapOr(113, nevermind, QColor(0xB0, 0x40, 0x40)));
+    cOut2->SetPicture(bitmapOr(BitmapId::NevermindUp, nevermind, QColor(0xE0, 0x60, 0x60)),
+                      bitmapOr(BitmapId::NevermindDown, nevermind, QColor(0xB0, 0x40, 0x40)));
     cOut2->setMouseIcon(hand);
     connect(cOut2, &pButton::click, this, &frmMessage::cOut2_click);
 
@@ -139,7 +139,8 @@ void frmMessage::buildControls()
     cOut1->move(296, 120);
     //: Drawn on the button only when its picture is missing; the picture itself says "OK".
     const QString ok = tr("OK");
-    cOut1->SetPicture(bitmapOr(115, ok, QColor(0x40, 0xA0, 0x50)), bitmapOr(116, ok, QColor(0x30, 0x78, 0x3C)));
+    cOut1->SetPicture(bitmapOr(BitmapId::OkUp, ok, QColor(0x40, 0xA0, 0x50)),
+                      bitmapOr(BitmapId::OkDown, ok, QColor(0x30, 0x78, 0x3C)));
     cOut1->setMouseIcon(hand);
     connect(cOut1, &pButton::click, this, &frmMessage::cOut1_click);
 
@@ -147,9 +148,9 @@ void frmMessage::buildControls()
     Check1->move(8, 128);
     //: Drawn on the tab only when its picture is missing; the picture itself says "details".
     const QString details = tr("details");
-    Check1->SetPicture(bitmapOr(127, details, QColor(0x70, 0x90, 0xD0)),
-                       bitmapOr(128, details, QColor(0x50, 0x70, 0xB0)),
-                       bitmapOr(129, details, QColor(0x40, 0x58, 0x98)));
+    Check1->SetPicture(bitmapOr(BitmapId::DetailsUp, details, QColor(0x70, 0x90, 0xD0)),
+                       bitmapOr(BitmapId::DetailsDown, details, QColor(0x50, 0x70, 0xB0)),
+                       bitmapOr(BitmapId::DetailsPressed, details, QColor(0x40, 0x58, 0x98)));
     Check1->setMouseIcon(hand);
     connect(Check1, &pButton::click, this, &frmMessage::Check1_click);
 
