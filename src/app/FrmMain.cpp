@@ -30,10 +30,10 @@ namespace {
 // The bar behind the buttons and the bubbles. White, like the paper the
 // button pictures are drawn on, and like what stays white in their grey
 // disabled looks.
-constexpr QRgb BarColor = 0xFFFFFFFF;
+constexpr QRgb BarColour = 0xFFFFFFFF;
 // The backdrop until the child picks a colour: calm, and dark enough for the
 // halo around the picture to show.
-constexpr QRgb FirstBackdropColor = 0xFF6F86B8;
+constexpr QRgb FirstBackdropColour = 0xFF6F86B8;
 
 struct ButtonLook
 {
@@ -133,10 +133,10 @@ void FrmMain::createControls()
     pT->setObjectName(QStringLiteral("pT"));
     pT->setAutoFillBackground(true);
     QPalette barPalette = pT->palette();
-    barPalette.setColor(QPalette::Window, QColor::fromRgb(BarColor));
+    barPalette.setColor(QPalette::Window, QColor::fromRgb(BarColour));
     pT->setPalette(barPalette);
 
-    m_paletteSurface.setBackColor(BarColor);
+    m_paletteSurface.setBackColor(BarColour);
     Pc = new SurfaceView(m_paletteSurface, pT);
     Pc->setObjectName(QStringLiteral("Pc"));
     connect(Pc, &SurfaceView::mousePressed, this, [this](Qt::MouseButton, int x, int y) { Pc_MouseDown(x, y); });
@@ -155,9 +155,9 @@ void FrmMain::createControls()
     // Crazy colours latches on release; the button must not show itself
     // pressed on its own while the mouse is down.
     connect(c[3], &pButton::MouseDown, this, [this] { c[3]->setLockRefresh(true); });
-    connect(c[3], &pButton::MouseUp, this, [this] { toggleCrazyColors(); });
+    connect(c[3], &pButton::MouseUp, this, [this] { toggleCrazyColours(); });
 
-    m_backdropSurface.setBackColor(FirstBackdropColor);
+    m_backdropSurface.setBackColor(FirstBackdropColour);
     PB = new SurfaceView(m_backdropSurface, this);
     PB->setObjectName(QStringLiteral("PB"));
     P = new SurfaceView(canvas.P, PB);
@@ -221,7 +221,7 @@ bool FrmMain::loadScreenAndSettings()
         return false;
     m_sounds.setEnabled(settings.Play_Sound);
     palette.setBubbleSpeed(settings.Bubble_speed);
-    skipOnFailure("making the coloured pictures folder", [this] { ensureColoredFolder(); });
+    skipOnFailure("making the coloured pictures folder", [this] { ensureColouredFolder(); });
     skipOnFailure("showing the parental buttons", [this] {
         for (pButton* button : pFunc)
             button->setVisible(!settings.Auto_hide);
@@ -274,7 +274,7 @@ bool FrmMain::readSettings()
     return loadSettingsWithFirstRun(m_folder, settings, this);
 }
 
-void FrmMain::ensureColoredFolder()
+void FrmMain::ensureColouredFolder()
 {
     const QString folder = m_folder.path(QStringLiteral("/colored pictures"));
     // Saving makes it too, and says so when it cannot.
@@ -303,7 +303,7 @@ void FrmMain::giveButtonsTheirPictures()
         pFunc[size_t(i)]->setToolText(tr(l.tip));
     }
     c[3]->setPressed(false);
-    canvas.setCrazyColors(false);
+    canvas.setCrazyColours(false);
 }
 
 void FrmMain::layOutBar()

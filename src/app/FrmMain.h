@@ -114,7 +114,7 @@ public:
     void setColor(quint32 colour);
     // The picker bubble: the colour picker opens over the current colour,
     // with the palette standing still until it closes.
-    void chooseColorWithPicker();
+    void chooseColourWithPicker();
     // The automatic save of the coloured picture. When it fails, a parent
     // notice says so at once, and why, while the painting is still on the
     // canvas; false when the parent chose to stay with it (Cancel).
@@ -137,7 +137,7 @@ private:
     // Start-up steps.
     bool checkScreen();
     bool readSettings();
-    void ensureColoredFolder();
+    void ensureColouredFolder();
     void giveButtonsTheirPictures();
     void layOutBar();
     void setInitialToolState();
@@ -161,7 +161,7 @@ private:
     void redrawBackdrop();
     void clearPicture();
     void undoStroke();
-    void toggleCrazyColors();
+    void toggleCrazyColours();
 
     // Modal windows.
     QString choosePictureWithBrowser();

@@ -94,7 +94,7 @@ QString FrmMain::choosePictureWithBrowser()
 void FrmMain::openChosenPicture(const QString& path)
 {
     try {
-        canvas.openPicture(path, PictureSaver::coloredPathFor(m_folder, path));
+        canvas.openPicture(path, PictureSaver::colouredPathFor(m_folder, path));
     } catch (const AppError& e) {
         qCWarning(Log::files) << "The picture" << path << "could not be opened:" << e.description();
         showPictureError(PictureError::Damaged, path);
@@ -173,7 +173,7 @@ void FrmMain::clearPicture()
            "help you! Or press never mind")};
     const bool allowed = ParentPrompt::ask(this, settings, m_sounds, texts, PromptOption::ShowCancel);
     if (allowed && autoSave()) {
-        canvas.clearColors(PictureSaver::isOwnPicture(m_folder, canvas.CurrentPicture()));
+        canvas.clearColours(PictureSaver::isOwnPicture(m_folder, canvas.CurrentPicture()));
         updateCommandStates();
     }
     setEnabled(true);
@@ -187,11 +187,11 @@ void FrmMain::undoStroke()
     updateCommandStates();
 }
 
-void FrmMain::toggleCrazyColors()
+void FrmMain::toggleCrazyColours()
 {
     pButton* button = c[3];
     button->setPressed(!button->Pressed());
-    canvas.setCrazyColors(button->Pressed());
+    canvas.setCrazyColours(button->Pressed());
     button->setLockRefresh(false);
 }
 
@@ -277,13 +277,13 @@ void FrmMain::Pc_MouseDown(int x, int y)
     palette.restartClicked(hit);
     const qint32 colour = palette.colourOf(hit);
     if (colour == -1) {
-        chooseColorWithPicker();
+        chooseColourWithPicker();
         return;
     }
     setColor(quint32(colour));
 }
 
-void FrmMain::chooseColorWithPicker()
+void FrmMain::chooseColourWithPicker()
 {
     // The bubble just clicked is already on its way back from below.
     Timer1_Timer();

@@ -15,7 +15,7 @@
 namespace {
 constexpr int Margin = 10;
 const QSize DefaultPicture(480, 300);
-const QColor LinkColor(0x1F, 0x4F, 0xB0);
+const QColor LinkColour(0x1F, 0x4F, 0xB0);
 }
 
 frmSplash::frmSplash(const ProgramFolder& folder, QWidget* parent)
@@ -47,9 +47,9 @@ frmSplash::frmSplash(const ProgramFolder& folder, QWidget* parent)
     Command1 = addLink("Command1", tr("Close"));
 
     connect(Command1, &LinkLabel::clicked, this, &QWidget::close);
-    connect(Command2, &LinkLabel::clicked, this, &frmSplash::helpClicked);
-    connect(Command3, &LinkLabel::clicked, this, &frmSplash::visitWebsiteClicked);
-    connect(Label1, &LinkLabel::clicked, this, &frmSplash::noticeClicked);
+    connect(Command2, &LinkLabel::clicked, this, &frmSplash::onHelpClicked);
+    connect(Command3, &LinkLabel::clicked, this, &frmSplash::onVisitWebsiteClicked);
+    connect(Label1, &LinkLabel::clicked, this, &frmSplash::onNoticeClicked);
 
     setForm_style(0);
 }
@@ -60,7 +60,7 @@ LinkLabel* frmSplash::addLink(const char* name, const QString& caption)
     link->setObjectName(QLatin1String(name));
     link->setFont(AppFonts::playful(12, true));
     QPalette pal = link->palette();
-    pal.setColor(QPalette::WindowText, LinkColor);
+    pal.setColor(QPalette::WindowText, LinkColour);
     link->setPalette(pal);
     return link;
 }
@@ -107,7 +107,7 @@ void frmSplash::setForm_style(int style)
     // In the loading splash the notice is only text.
     Label1->setActive(about);
     QPalette pal = Label1->palette();
-    pal.setColor(QPalette::WindowText, about ? LinkColor : QColor(0x50, 0x50, 0x60));
+    pal.setColor(QPalette::WindowText, about ? LinkColour : QColor(0x50, 0x50, 0x60));
     Label1->setPalette(pal);
     layOut();
 }
@@ -117,7 +117,7 @@ void frmSplash::setProgressText(const QString& text)
     lProgress->setText(text);
 }
 
-void frmSplash::helpClicked()
+void frmSplash::onHelpClicked()
 {
     if (mMain::OpenHelpTopic(this, m_folder, QStringLiteral("index.htm"))) {
         close();
@@ -127,7 +127,7 @@ void frmSplash::helpClicked()
                                  .arg(m_folder.root()));
 }
 
-void frmSplash::visitWebsiteClicked()
+void frmSplash::onVisitWebsiteClicked()
 {
     close();
     if (!mMain::OpenWebPage(ProductInfo::webPage()))
@@ -135,7 +135,7 @@ void frmSplash::visitWebsiteClicked()
                                               "your internet browser is working!"));
 }
 
-void frmSplash::noticeClicked()
+void frmSplash::onNoticeClicked()
 {
     if (m_style == 1)
         return;

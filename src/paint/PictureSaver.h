@@ -24,7 +24,7 @@ constexpr int JpegQuality = 90;
 
 // The coloured picture that belongs to a book picture (letter case matched
 // to what exists on disk); empty for a path without a folder.
-QString coloredPathFor(const ProgramFolder& folder, const QString& picture);
+QString colouredPathFor(const ProgramFolder& folder, const QString& picture);
 // Whether picture lies in the own-pictures book (letter case ignored).
 bool isOwnPicture(const ProgramFolder& folder, const QString& picture);
 

@@ -16,7 +16,7 @@ const QRect AreaGeometry(8, 2, 444, 310);
 // A soft neutral sky behind the bubbles: the picker stands out from the white
 // page it opens over, and pale shades of every hue (and the white bubble,
 // with its grey rim) still show on it.
-constexpr QRgb AreaColor = 0xFFECEFF4;
+constexpr QRgb AreaColour = 0xFFECEFF4;
 
 } // namespace
 
@@ -29,7 +29,7 @@ frmColorPicker::frmColorPicker(Random& random, SoundBoard& sounds, QWidget* pare
     setObjectName(QStringLiteral("frmColorPicker"));
     setFixedSize(WindowWidth, WindowHeight);
 
-    m_area.setBackColor(AreaColor);
+    m_area.setBackColor(AreaColour);
     m_area.resize(AreaGeometry.size());
     Pc = new SurfaceView(m_area, this);
     Pc->setObjectName(QStringLiteral("Pc"));

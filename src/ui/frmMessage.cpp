@@ -123,7 +123,7 @@ void frmMessage::buildControls()
     Text1->setFrame(false);
     Text1->setEchoMode(QLineEdit::Password);
     Text1->setFont(AppFonts::playful(9));
-    connect(Text1, &QLineEdit::returnPressed, this, &frmMessage::cOut1_click);
+    connect(Text1, &QLineEdit::returnPressed, this, &frmMessage::cOut1_Click);
 
     const QCursor hand = Resources::handCursor();
     cOut2 = new pButton(this);
@@ -133,7 +133,7 @@ void frmMessage::buildControls()
     cOut2->SetPicture(bitmapOr(BitmapId::NevermindUp, nevermind, QColor(0xE0, 0x60, 0x60)),
                       bitmapOr(BitmapId::NevermindDown, nevermind, QColor(0xB0, 0x40, 0x40)));
     cOut2->setMouseIcon(hand);
-    connect(cOut2, &pButton::click, this, &frmMessage::cOut2_click);
+    connect(cOut2, &pButton::click, this, &frmMessage::cOut2_Click);
 
     cOut1 = new pButton(this);
     cOut1->move(296, 120);
@@ -142,7 +142,7 @@ void frmMessage::buildControls()
     cOut1->SetPicture(bitmapOr(BitmapId::OkUp, ok, QColor(0x40, 0xA0, 0x50)),
                       bitmapOr(BitmapId::OkDown, ok, QColor(0x30, 0x78, 0x3C)));
     cOut1->setMouseIcon(hand);
-    connect(cOut1, &pButton::click, this, &frmMessage::cOut1_click);
+    connect(cOut1, &pButton::click, this, &frmMessage::cOut1_Click);
 
     Check1 = new pButton(this);
     Check1->move(8, 128);
@@ -152,7 +152,7 @@ void frmMessage::buildControls()
                        bitmapOr(BitmapId::DetailsDown, details, QColor(0x50, 0x70, 0xB0)),
                        bitmapOr(BitmapId::DetailsPressed, details, QColor(0x40, 0x58, 0x98)));
     Check1->setMouseIcon(hand);
-    connect(Check1, &pButton::click, this, &frmMessage::Check1_click);
+    connect(Check1, &pButton::click, this, &frmMessage::Check1_Click);
 
     // The design's names, by which tests and tools find the controls.
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -221,7 +221,7 @@ void frmMessage::setWindowHeight(int height)
     update();
 }
 
-void frmMessage::Check1_click()
+void frmMessage::Check1_Click()
 {
     Check1->setPressed(!Check1->Pressed());
     if (Check1->Pressed())
@@ -230,7 +230,7 @@ void frmMessage::Check1_click()
         setWindowHeight(CollapsedHeight);
 }
 
-void frmMessage::cOut1_click()
+void frmMessage::cOut1_Click()
 {
     if (!isVisible())
         return;
@@ -260,7 +260,7 @@ void frmMessage::cOut1_click()
     accept();
 }
 
-void frmMessage::cOut2_click()
+void frmMessage::cOut2_Click()
 {
     if (!isVisible())
         return;
@@ -280,14 +280,14 @@ void frmMessage::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Escape:
         if (!cOut2->isHidden())
-            cOut2_click();
+            cOut2_Click();
         event->accept();
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // Enter in the password box has already answered through returnPressed.
         if (focusWidget() != Text1 && isPlainNotice())
-            cOut1_click();
+            cOut1_Click();
         event->accept();
         return;
     default:
@@ -303,7 +303,7 @@ void frmMessage::closeEvent(QCloseEvent* event)
     }
     // The window manager's close answers like Escape.
     if (isVisible() && !cOut2->isHidden())
-        cOut2_click();
+        cOut2_Click();
     event->setAccepted(!isVisible());
 }
 
