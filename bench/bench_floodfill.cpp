@@ -32,12 +32,12 @@ struct Span
 };
 
 qint64 baselineFloodFill(quint32* pixels, int width, int height, qsizetype stride, int x, int y,
-                         quint32 fillColor)
+                         quint32 fillColour)
 {
     if (x < 0 || y < 0 || x >= width || y >= height)
         return 0;
     const quint32 seed = pixels[qsizetype(y) * stride + x];
-    if (seed == fillColor)
+    if (seed == fillColour)
         return 0;
     qint64 filled = 0;
     std::vector<Span> stack;
@@ -57,7 +57,7 @@ qint64 baselineFloodFill(quint32* pixels, int width, int height, qsizetype strid
             while (lx > 0 && row[lx - 1] == seed)
                 --lx;
             for (int i = lx; i < x1; ++i)
-                row[i] = fillColor;
+                row[i] = fillColour;
             filled += x1 - lx;
             if (lx < x1)
                 stack.push_back({lx, x1 - 1, s.y - s.dy, -s.dy});
@@ -67,7 +67,7 @@ qint64 baselineFloodFill(quint32* pixels, int width, int height, qsizetype strid
             while (x1 < width && row[x1] == seed)
                 ++x1;
             for (int i = start; i < x1; ++i)
-                row[i] = fillColor;
+                row[i] = fillColour;
             filled += x1 - start;
             if (x1 > lx)
                 stack.push_back({lx, x1 - 1, s.y + s.dy, s.dy});

@@ -51,7 +51,7 @@ struct ColouredPicture
         crayon.fill(qRgb(92, 92, 92));
         canvas.setBrushPictures(crayon, crayon, crayon);
         canvas.openPicture(path, {});
-        canvas.setCrazyColors(true);
+        canvas.setCrazyColours(true);
         for (int i = 0; i < 60; ++i) {
             canvas.setCurrentColor(quint32(i * 0x051A33) & 0xFFFFFF);
             canvas.beginStroke(10 + i * 12, 20 + (i * 37) % 440);

@@ -4,6 +4,7 @@
 #include "ArtStyle.h"
 #include "ArtWriter.h"
 #include "Generators.h"
+#include "platform/ResourceIds.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -194,10 +195,10 @@ void makeCommandButtons(ArtWriter& out)
         IconPainter icon;
     };
     const Design designs[] = {
-        {102, 101, 0, 78, kOrange, paintBook},
-        {146, 147, 0, 106, kCandy, paintEraser},
-        {110, 109, 0, 89, kGrape, paintUndoArrow},
-        {130, 131, 132, 102, kMint, paintCrazy},
+        {BitmapId::OpenUp, BitmapId::OpenDown, 0, 78, kOrange, paintBook},
+        {BitmapId::ClearColoursUp, BitmapId::ClearColoursDown, 0, 106, kCandy, paintEraser},
+        {BitmapId::UndoUp, BitmapId::UndoDown, 0, 89, kGrape, paintUndoArrow},
+        {BitmapId::CrazyUp, BitmapId::CrazyDown, BitmapId::CrazyPressed, 102, kMint, paintCrazy},
     };
     for (const Design& s : designs) {
         out.addImage(QString("bitmaps/%1.png").arg(s.up), commandButton(s.width, 92, s.tile, Look::Up, s.icon));

@@ -7,6 +7,7 @@
 #include "ArtWriter.h"
 #include "Generators.h"
 #include "ToolDrawings.h"
+#include "platform/ResourceIds.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -34,7 +35,7 @@ QPainterPath roundedBox(double x, double y, double w, double h, double r)
     return path;
 }
 
-// A white-gloved hand, index finger up; the fingertip is the hot spot (8, 1).
+// A white-gloved hand, index finger up; the fingertip is the hot spot.
 QImage hand()
 {
     QImage image = transparentImage(32, 32);
@@ -75,14 +76,21 @@ QImage hand()
     return straight(image);
 }
 
-QImage toolCursor(int width, int height, QPoint hot, QPointF tail, double thickness,
+QString cursorPath(int cursor)
+{
+    return QString("cursors/%1.png").arg(cursor);
+}
+
+// The tool's tip is drawn on the cursor's hot spot.
+QImage toolCursor(int cursor, int width, int height, QPointF tail, double thickness,
                   void (*draw)(QPainter&, const ToolPose&, const QColor&), const QColor& colour)
 {
+    const CursorId::HotSpot hot = CursorId::hotSpot(cursor);
     QImage image = transparentImage(width, height);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     ToolPose pose;
-    pose.tip = QPointF(hot) + QPointF(0.5, 0.5);
+    pose.tip = QPointF(hot.x + 0.5, hot.y + 0.5);
     pose.tail = tail;
     pose.width = thickness;
     pose.outline = 1.5;
@@ -96,13 +104,13 @@ QImage toolCursor(int width, int height, QPoint hot, QPointF tail, double thickn
 
 void makeCursors(ArtWriter& out)
 {
-    out.addImage("cursors/101.png", hand());
-    out.addImage("cursors/102.png",
-                 toolCursor(65, 56, {0, 51}, {59.5, 6.5}, 11.0, drawPencil, QColor(50, 180, 60)));
-    out.addImage("cursors/103.png",
-                 toolCursor(69, 58, {3, 52}, {62.0, 8.0}, 14.0, drawCrayon, QColor(40, 110, 240)));
-    out.addImage("cursors/104.png",
-                 toolCursor(67, 73, {1, 69}, {61.0, 5.5}, 13.0, drawPaintbrush, QColor(250, 70, 150)));
-    out.addImage("cursors/105.png",
-                 toolCursor(64, 87, {2, 82}, {56.0, 7.5}, 15.0, drawMarker, QColor(30, 30, 36)));
+    out.addImage(cursorPath(CursorId::Hand), hand());
+    out.addImage(cursorPath(CursorId::Pencil),
+                 toolCursor(CursorId::Pencil, 65, 56, {59.5, 6.5}, 11.0, drawPencil, QColor(50, 180, 60)));
+    out.addImage(cursorPath(CursorId::Crayon),
+                 toolCursor(CursorId::Crayon, 69, 58, {62.0, 8.0}, 14.0, drawCrayon, QColor(40, 110, 240)));
+    out.addImage(cursorPath(CursorId::Paintbrush),
+                 toolCursor(CursorId::Paintbrush, 67, 73, {61.0, 5.5}, 13.0, drawPaintbrush, QColor(250, 70, 150)));
+    out.addImage(cursorPath(CursorId::Marker),
+                 toolCursor(CursorId::Marker, 64, 87, {56.0, 7.5}, 15.0, drawMarker, QColor(30, 30, 36)));
 }

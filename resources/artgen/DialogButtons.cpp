@@ -7,6 +7,7 @@
 #include "ArtWords.h"
 #include "ArtWriter.h"
 #include "Generators.h"
+#include "platform/ResourceIds.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -190,24 +191,26 @@ void makeWordedButtons(ArtWriter& out, const ArtWords& words, const QString& cod
         out.addImage(folder + QString::number(down) + QStringLiteral(".png"), make(Look::Down));
     };
     const QString nevermind = words.word(code, ArtText::Nevermind);
-    pair(114, 113, [&](Look look) {
+    pair(BitmapId::NevermindUp, BitmapId::NevermindDown, [&](Look look) {
         return tileButton(150, 36, QColor(186, 200, 255), look, 14.0, 3.0, label(nevermind, 19.0, Qt::white, {0, -0.5}));
     });
     const QString details = words.word(code, ArtText::Details);
     for (Look look : {Look::Up, Look::Down, Look::Pressed}) {
-        const int number = look == Look::Up ? 127 : look == Look::Down ? 128 : 129;
+        const int number = look == Look::Up     ? BitmapId::DetailsUp
+                           : look == Look::Down ? BitmapId::DetailsDown
+                                                : BitmapId::DetailsPressed;
         out.addImage(folder + QString::number(number) + QStringLiteral(".png"),
                      tileButton(80, 26, look == Look::Pressed ? kSunshine : QColor(255, 236, 170), look, 10.0, 2.5,
                                 detailsTab(details)));
     }
     const QString newWord = words.word(code, ArtText::New);
     const QString picture = words.word(code, ArtText::Picture);
-    pair(148, 149, [&](Look look) {
+    pair(BitmapId::NewPictureUp, BitmapId::NewPictureDown, [&](Look look) {
         return tileButton(140, 60, kOrange, look, 16.0, 3.5, iconAndWords(paintNewPage, newWord, picture));
     });
     const QString more = words.word(code, ArtText::More);
     const QString pictures = words.word(code, ArtText::Pictures);
-    pair(141, 142, [&](Look look) {
+    pair(BitmapId::MorePicturesUp, BitmapId::MorePicturesDown, [&](Look look) {
         return tileButton(140, 60, kGrape, look, 16.0, 3.5, iconAndWords(paintPictureStack, more, pictures));
     });
 }
@@ -219,12 +222,12 @@ void makeDialogButtons(ArtWriter& out, const ArtWords& words)
     makeWordedButtons(out, words, QString());
     for (const QString& code : words.languages())
         makeWordedButtons(out, words, code);
-    addPair(out, 115, 116, [](Look look) {
+    addPair(out, BitmapId::OkUp, BitmapId::OkDown, [](Look look) {
         return tileButton(50, 36, kLeaf, look, 14.0, 3.0, label("OK", 19.0, Qt::white, {0, -0.5}));
     });
-    addPair(out, 138, 139,
+    addPair(out, BitmapId::UpArrowUp, BitmapId::UpArrowDown,
             [](Look look) { return tileButton(40, 40, kSky, look, 11.0, 3.0, arrow(true)); });
-    addPair(out, 136, 135,
+    addPair(out, BitmapId::DownArrowUp, BitmapId::DownArrowDown,
             [](Look look) { return tileButton(40, 40, kSky, look, 11.0, 3.0, arrow(false)); });
-    addPair(out, 137, 140, sliderBall);
+    addPair(out, BitmapId::SliderUp, BitmapId::SliderDown, sliderBall);
 }

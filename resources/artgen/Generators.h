@@ -8,16 +8,17 @@ class ArtWriter;
 
 // One function per family of generated files; each writes its files through
 // the writer under the resource paths the program loads.
-void makeCommandButtons(ArtWriter& out); // bitmaps 101, 102, 109, 110, 130-132, 146, 147
-void makeToolButtons(ArtWriter& out);    // bitmaps 103-108, 117-119, 143-145
-// bitmaps 113-116, 127-129, 135-142, 148, 149; those with words also in
+// The bitmaps and cursors are numbered as platform/ResourceIds.h says.
+void makeCommandButtons(ArtWriter& out); // bitmaps of the bar's command buttons
+void makeToolButtons(ArtWriter& out);    // bitmaps of the tool buttons
+// bitmaps of the prompt and the picture browser; those with words also in
 // bitmaps/<code>/ for each language
 void makeDialogButtons(ArtWriter& out, const ArtWords& words);
-void makeParentalButtons(ArtWriter& out); // bitmaps 150-156
+void makeParentalButtons(ArtWriter& out); // bitmaps of the parental buttons
 void makeBubbles(ArtWriter& out);        // bubbles/0-22
 void makePickerBubbles(ArtWriter& out);  // picker/0-17
 void makeBrushes(ArtWriter& out);        // brushes/0-2
-void makeCursors(ArtWriter& out);        // cursors/101-105
+void makeCursors(ArtWriter& out);        // cursors/<CursorId>
 void makeSounds(ArtWriter& out);         // waves/*.wav
 // pictures/splash.jpg, pictures/banner.jpg, and the banner in
 // pictures/<code>/ for each language

@@ -5,6 +5,7 @@
 #include "ArtStyle.h"
 #include "ArtWriter.h"
 #include "Generators.h"
+#include "platform/ResourceIds.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -114,11 +115,14 @@ QImage parentalButton(Symbol symbol, bool enabled)
 
 void makeParentalButtons(ArtWriter& out)
 {
-    out.addImage("bitmaps/150.png", parentalButton(paintPower, true));
-    out.addImage("bitmaps/151.png", parentalButton(paintDisk, false));
-    out.addImage("bitmaps/155.png", parentalButton(paintDisk, true));
-    out.addImage("bitmaps/152.png", parentalButton(paintPrinter, false));
-    out.addImage("bitmaps/156.png", parentalButton(paintPrinter, true));
-    out.addImage("bitmaps/153.png", parentalButton(paintQuestion, true));
-    out.addImage("bitmaps/154.png", parentalButton(paintGear, true));
+    const auto add = [&out](int number, const QImage& image) {
+        out.addImage(QString("bitmaps/%1.png").arg(number), image);
+    };
+    add(BitmapId::Quit, parentalButton(paintPower, true));
+    add(BitmapId::SaveAs, parentalButton(paintDisk, false));
+    add(BitmapId::SaveAsEnabled, parentalButton(paintDisk, true));
+    add(BitmapId::Print, parentalButton(paintPrinter, false));
+    add(BitmapId::PrintEnabled, parentalButton(paintPrinter, true));
+    add(BitmapId::AboutHelp, parentalButton(paintQuestion, true));
+    add(BitmapId::Options, parentalButton(paintGear, true));
 }

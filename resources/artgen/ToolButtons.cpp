@@ -6,6 +6,7 @@
 #include "ArtWriter.h"
 #include "Generators.h"
 #include "ToolDrawings.h"
+#include "platform/ResourceIds.h"
 
 #include <QPainter>
 
@@ -66,10 +67,10 @@ void makeToolButtons(ArtWriter& out)
         int width;
     };
     const Design designs[] = {
-        {Tool::Crayon, 108, 106, 107, 95},
-        {Tool::Paintbrush, 105, 103, 104, 86},
-        {Tool::Pencil, 119, 117, 118, 77},
-        {Tool::Marker, 143, 144, 145, 99},
+        {Tool::Crayon, BitmapId::CrayonUp, BitmapId::CrayonDown, BitmapId::CrayonPressed, 95},
+        {Tool::Paintbrush, BitmapId::PaintbrushUp, BitmapId::PaintbrushDown, BitmapId::PaintbrushPressed, 86},
+        {Tool::Pencil, BitmapId::PencilUp, BitmapId::PencilDown, BitmapId::PencilPressed, 77},
+        {Tool::Marker, BitmapId::MarkerUp, BitmapId::MarkerDown, BitmapId::MarkerPressed, 99},
     };
     for (const Design& s : designs) {
         out.addImage(QString("bitmaps/%1.png").arg(s.up), toolButton(s.width, s.tool, Look::Up));

@@ -7,10 +7,10 @@
 #include "app/SplashProgress.h"
 #include "library/frmOpen.h"
 #include "paint/Gradient.h"
-#include "ui/frmParentMessage.h"
 #include "library/BookStore.h"
 #include "platform/KeyboardFilter.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ResourceIds.h"
 #include "platform/Random.h"
 #include "ui/SurfaceView.h"
 #include "ui/Resources.h"
@@ -30,10 +30,10 @@ namespace {
 // The bar behind the buttons and the bubbles. White, like the paper the
 // button pictures are drawn on, and like what stays white in their grey
 // disabled looks.
-constexpr QRgb BarColor = 0xFFFFFFFF;
+constexpr QRgb BarColour = 0xFFFFFFFF;
 // The backdrop until the child picks a colour: calm, and dark enough for the
 // halo around the picture to show.
-constexpr QRgb FirstBackdropColor = 0xFF6F86B8;
+constexpr QRgb FirstBackdropColour = 0xFF6F86B8;
 
 struct ButtonLook
 {
@@ -43,16 +43,21 @@ struct ButtonLook
 
 // Bitmaps and tooltips of c(0..3) and pTool(0..3).
 constexpr ButtonLook CommandLooks[4] = {
-    {102, 101, 0, QT_TRANSLATE_NOOP("FrmMain", "Open a picture to paint")},
-    {146, 147, 0, QT_TRANSLATE_NOOP("FrmMain", "Clear out all colors!")},
-    {110, 109, 0, QT_TRANSLATE_NOOP("FrmMain", "Undo")},
-    {130, 131, 132, QT_TRANSLATE_NOOP("FrmMain", "Choose between crazy colors and normal colors!")},
+    {BitmapId::OpenUp, BitmapId::OpenDown, 0, QT_TRANSLATE_NOOP("FrmMain", "Open a picture to paint")},
+    {BitmapId::ClearColoursUp, BitmapId::ClearColoursDown, 0, QT_TRANSLATE_NOOP("FrmMain", "Clear out all colors!")},
+    {BitmapId::UndoUp, BitmapId::UndoDown, 0, QT_TRANSLATE_NOOP("FrmMain", "Undo")},
+    {BitmapId::CrazyUp, BitmapId::CrazyDown, BitmapId::CrazyPressed,
+     QT_TRANSLATE_NOOP("FrmMain", "Choose between crazy colors and normal colors!")},
 };
 constexpr ButtonLook ToolLooks[4] = {
-    {108, 106, 107, QT_TRANSLATE_NOOP("FrmMain", "Color using a magic crayon")},
-    {105, 103, 104, QT_TRANSLATE_NOOP("FrmMain", "Paint using a magic paintbrush")},
-    {119, 117, 118, QT_TRANSLATE_NOOP("FrmMain", "Draw using a magic coloring pencil")},
-    {143, 144, 145, QT_TRANSLATE_NOOP("FrmMain", "Draw using a marker pen")},
+    {BitmapId::CrayonUp, BitmapId::CrayonDown, BitmapId::CrayonPressed,
+     QT_TRANSLATE_NOOP("FrmMain", "Color using a magic crayon")},
+    {BitmapId::PaintbrushUp, BitmapId::PaintbrushDown, BitmapId::PaintbrushPressed,
+     QT_TRANSLATE_NOOP("FrmMain", "Paint using a magic paintbrush")},
+    {BitmapId::PencilUp, BitmapId::PencilDown, BitmapId::PencilPressed,
+     QT_TRANSLATE_NOOP("FrmMain", "Draw using a magic coloring pencil")},
+    {BitmapId::MarkerUp, BitmapId::MarkerDown, BitmapId::MarkerPressed,
+     QT_TRANSLATE_NOOP("FrmMain", "Draw using a marker pen")},
 };
 
 // Parental buttons: the look they start with, and the enabled look that the
@@ -63,11 +68,11 @@ struct ParentalLook
     const char* tip;
 };
 constexpr ParentalLook ParentalLooks[5] = {
-    {150, 0, QT_TRANSLATE_NOOP("FrmMain", "Click here to quit The Tintaloo")},
-    {151, 155, QT_TRANSLATE_NOOP("FrmMain", "Save picture as...")},
-    {152, 156, QT_TRANSLATE_NOOP("FrmMain", "Print the picture")},
-    {153, 0, QT_TRANSLATE_NOOP("FrmMain", "About/Help")},
-    {154, 0, QT_TRANSLATE_NOOP("FrmMain", "Settings")},
+    {BitmapId::Quit, 0, QT_TRANSLATE_NOOP("FrmMain", "Click here to quit The Tintaloo")},
+    {BitmapId::SaveAs, BitmapId::SaveAsEnabled, QT_TRANSLATE_NOOP("FrmMain", "Save picture as...")},
+    {BitmapId::Print, BitmapId::PrintEnabled, QT_TRANSLATE_NOOP("FrmMain", "Print the picture")},
+    {BitmapId::AboutHelp, 0, QT_TRANSLATE_NOOP("FrmMain", "About/Help")},
+    {BitmapId::Options, 0, QT_TRANSLATE_NOOP("FrmMain", "Settings")},
 };
 
 // A failing start-up step is skipped: a missing picture or control must
@@ -128,10 +133,10 @@ void FrmMain::createControls()
     pT->setObjectName(QStringLiteral("pT"));
     pT->setAutoFillBackground(true);
     QPalette barPalette = pT->palette();
-    barPalette.setColor(QPalette::Window, QColor::fromRgb(BarColor));
+    barPalette.setColor(QPalette::Window, QColor::fromRgb(BarColour));
     pT->setPalette(barPalette);
 
-    m_paletteSurface.setBackColor(BarColor);
+    m_paletteSurface.setBackColor(BarColour);
     Pc = new SurfaceView(m_paletteSurface, pT);
     Pc->setObjectName(QStringLiteral("Pc"));
     connect(Pc, &SurfaceView::mousePressed, this, [this](Qt::MouseButton, int x, int y) { Pc_MouseDown(x, y); });
@@ -150,9 +155,9 @@ void FrmMain::createControls()
     // Crazy colours latches on release; the button must not show itself
     // pressed on its own while the mouse is down.
     connect(c[3], &pButton::MouseDown, this, [this] { c[3]->setLockRefresh(true); });
-    connect(c[3], &pButton::MouseUp, this, [this] { toggleCrazyColors(); });
+    connect(c[3], &pButton::MouseUp, this, [this] { toggleCrazyColours(); });
 
-    m_backdropSurface.setBackColor(FirstBackdropColor);
+    m_backdropSurface.setBackColor(FirstBackdropColour);
     PB = new SurfaceView(m_backdropSurface, this);
     PB->setObjectName(QStringLiteral("PB"));
     P = new SurfaceView(canvas.P, PB);
@@ -216,7 +221,7 @@ bool FrmMain::loadScreenAndSettings()
         return false;
     m_sounds.setEnabled(settings.Play_Sound);
     palette.setBubbleSpeed(settings.Bubble_speed);
-    skipOnFailure("making the coloured pictures folder", [this] { ensureColoredFolder(); });
+    skipOnFailure("making the coloured pictures folder", [this] { ensureColouredFolder(); });
     skipOnFailure("showing the parental buttons", [this] {
         for (pButton* button : pFunc)
             button->setVisible(!settings.Auto_hide);
@@ -254,18 +259,10 @@ bool FrmMain::checkScreen()
     }
     switch (ScreenRule::evaluate(m_screenSize.width(), m_screenSize.height(), m_screenDepth)) {
     case ScreenRule::Verdict::Refuse:
-        showParentNotice(ScreenRule::refusalMessage());
+        ParentPrompt::tell(this, ScreenRule::refusalMessage());
         return false;
     case ScreenRule::Verdict::Warn:
-        if (!Loaded) {
-            frmParentMessage notice(this);
-            notice.setCancelVisible(true);
-            notice.setMessage(ScreenRule::warningMessage());
-            notice.exec();
-            if (notice.CancelPressed)
-                return false;
-        }
-        return true;
+        return Loaded || ParentPrompt::tell(this, ScreenRule::warningMessage(), PromptOption::ShowCancel);
     case ScreenRule::Verdict::Accept:
         return true;
     }
@@ -277,7 +274,7 @@ bool FrmMain::readSettings()
     return loadSettingsWithFirstRun(m_folder, settings, this);
 }
 
-void FrmMain::ensureColoredFolder()
+void FrmMain::ensureColouredFolder()
 {
     const QString folder = m_folder.path(QStringLiteral("/colored pictures"));
     // Saving makes it too, and says so when it cannot.
@@ -306,7 +303,7 @@ void FrmMain::giveButtonsTheirPictures()
         pFunc[size_t(i)]->setToolText(tr(l.tip));
     }
     c[3]->setPressed(false);
-    canvas.setCrazyColors(false);
+    canvas.setCrazyColours(false);
 }
 
 void FrmMain::layOutBar()
@@ -414,11 +411,4 @@ void FrmMain::closeEvent(QCloseEvent* event)
         event->accept();
     else
         event->ignore();
-}
-
-void FrmMain::showParentNotice(const QString& text)
-{
-    frmParentMessage notice(this);
-    notice.setMessage(text);
-    notice.exec();
 }

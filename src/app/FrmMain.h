@@ -8,6 +8,7 @@
 #include "platform/PointerTracker.h"
 #include "ui/AnimationPause.h"
 #include "ui/AnimationTimer.h"
+#include "ui/ParentPrompt.h"
 #include "ui/ScreenLayout.h"
 #include "ui/cAniCursor.h"
 
@@ -113,7 +114,7 @@ public:
     void setColor(quint32 colour);
     // The picker bubble: the colour picker opens over the current colour,
     // with the palette standing still until it closes.
-    void chooseColorWithPicker();
+    void chooseColourWithPicker();
     // The automatic save of the coloured picture. When it fails, a parent
     // notice says so at once, and why, while the painting is still on the
     // canvas; false when the parent chose to stay with it (Cancel).
@@ -136,7 +137,7 @@ private:
     // Start-up steps.
     bool checkScreen();
     bool readSettings();
-    void ensureColoredFolder();
+    void ensureColouredFolder();
     void giveButtonsTheirPictures();
     void layOutBar();
     void setInitialToolState();
@@ -165,15 +166,16 @@ private:
     void redrawBackdrop();
     void clearPicture();
     void undoStroke();
-    void toggleCrazyColors();
+    void toggleCrazyColours();
 
     // Modal windows.
     QString choosePictureWithBrowser();
-    // Shows the permission prompt; true when ButtonPressed is "Ok".
-    bool askPermission(const QString& forParent, const QString& forChild, bool showCancel,
-                       bool password);
-    void showPictureError(int kind, const QString& path = {});
-    void showParentNotice(const QString& text);
+    // How the parental commands ask: with "nevermind" and, when one is set,
+    // the password.
+    PromptOptions parentalPromptOptions() const;
+    // What went wrong with the picture the child sees.
+    enum class PictureError { Damaged, NotPrinted };
+    void showPictureError(PictureError error, const QString& path = {});
     void setToolCursor(bool on);
 
     // Parental commands.

@@ -8,10 +8,9 @@
 #include "paint/Backdrop.h"
 #include "paint/PictureSaver.h"
 #include "ui/frmColorPicker.h"
-#include "ui/frmMessage.h"
-#include "ui/frmParentMessage.h"
 #include "platform/AppError.h"
 #include "platform/ProgramFolder.h"
+#include "platform/ResourceIds.h"
 #include "ui/SurfaceView.h"
 #include "ui/SoundBoard.h"
 #include "ui/pButton.h"
@@ -22,7 +21,7 @@
 namespace {
 
 // Canvas cursors by tool: crayon, paintbrush, colouring pencil, marker pen.
-constexpr int ToolCursors[4] = {103, 104, 102, 105};
+constexpr int ToolCursors[4] = {CursorId::Crayon, CursorId::Paintbrush, CursorId::Pencil, CursorId::Marker};
 
 } // namespace
 
@@ -33,7 +32,7 @@ void FrmMain::PlayEffect(int kind)
 
 void FrmMain::c_Click(int index)
 {
-    PlayEffect(1);
+    PlayEffect(SoundKind::ButtonPressed);
     switch (index) {
     case 0: {
         if (!autoSave())
@@ -95,10 +94,10 @@ QString FrmMain::choosePictureWithBrowser()
 void FrmMain::openChosenPicture(const QString& path)
 {
     try {
-        canvas.openPicture(path, PictureSaver::coloredPathFor(m_folder, path));
+        canvas.openPicture(path, PictureSaver::colouredPathFor(m_folder, path));
     } catch (const AppError& e) {
         qCWarning(Log::files) << "The picture" << path << "could not be opened:" << e.description();
-        showPictureError(0, path);
+        showPictureError(PictureError::Damaged, path);
         return;
     }
     afterPictureOpened();
@@ -115,7 +114,7 @@ void FrmMain::afterPictureOpened()
     centreCanvas();
     redrawBackdrop();
     P->show();
-    PlayEffect(5);
+    PlayEffect(SoundKind::NewPicture);
 }
 
 void FrmMain::updateCommandStates()
@@ -165,16 +164,16 @@ void FrmMain::redrawBackdrop()
 void FrmMain::clearPicture()
 {
     const AnimationPause pause(Timer1);
-    const bool allowed = askPermission(
+    const PromptTexts texts = {
         tr("There was an attempt to clear out all the colors in the picture. If you click OK, "
            "all changes to the picture will be lost and you will be left with a black and "
            "white image."),
         //: "never mind" is the button of this window, whose picture always says "nevermind".
         tr("Would you like to get rid of all the colors? If you don't, call someone who can "
-           "help you! Or press never mind"),
-        true, false);
+           "help you! Or press never mind")};
+    const bool allowed = ParentPrompt::ask(this, settings, m_sounds, texts, PromptOption::ShowCancel);
     if (allowed && autoSave()) {
-        canvas.clearColors(PictureSaver::isOwnPicture(m_folder, canvas.CurrentPicture()));
+        canvas.clearColours(PictureSaver::isOwnPicture(m_folder, canvas.CurrentPicture()));
         updateCommandStates();
     }
     setEnabled(true);
@@ -188,17 +187,17 @@ void FrmMain::undoStroke()
     updateCommandStates();
 }
 
-void FrmMain::toggleCrazyColors()
+void FrmMain::toggleCrazyColours()
 {
     pButton* button = c[3];
     button->setPressed(!button->Pressed());
-    canvas.setCrazyColors(button->Pressed());
+    canvas.setCrazyColours(button->Pressed());
     button->setLockRefresh(false);
 }
 
 void FrmMain::pTool_MouseUp(int index)
 {
-    PlayEffect(1);
+    PlayEffect(SoundKind::ButtonPressed);
     for (pButton* tool : pTool)
         tool->setPressed(false);
     pTool[size_t(index)]->setPressed(true);
@@ -263,7 +262,7 @@ Palette::HotCornerInput FrmMain::hotCornerInput() const
 void FrmMain::takeStepResult(const Palette::TickResult& result)
 {
     for (int i = 0; i < result.popped; ++i)
-        PlayEffect(0);
+        PlayEffect(SoundKind::BubblePopped);
     if (result.buttons != Palette::ButtonsChange::None) {
         const bool show = result.buttons == Palette::ButtonsChange::Show;
         for (pButton* button : pFunc)
@@ -292,17 +291,17 @@ void FrmMain::Pc_MouseDown(int x, int y)
     const int hit = palette.hitTest(x, y);
     if (hit < 0)
         return;
-    PlayEffect(4);
+    PlayEffect(SoundKind::ColourPicked);
     palette.restartClicked(hit);
     const qint32 colour = palette.colourOf(hit);
     if (colour == -1) {
-        chooseColorWithPicker();
+        chooseColourWithPicker();
         return;
     }
     setColor(quint32(colour));
 }
 
-void FrmMain::chooseColorWithPicker()
+void FrmMain::chooseColourWithPicker()
 {
     // The bubble just clicked is already on its way back from below.
     Timer1_Timer();
@@ -350,39 +349,22 @@ bool FrmMain::autoSave()
     // The painting is still on the canvas: the parent decides whether to
     // stay with it (and make room, or use Save as) or to go on without it.
     const AnimationPause pause(Timer1);
-    frmParentMessage notice(this);
-    notice.setMessage(text);
-    notice.setCancelVisible(true);
-    notice.exec();
-    return !notice.CancelPressed;
+    return ParentPrompt::tell(this, text, PromptOption::ShowCancel);
 }
 
-bool FrmMain::askPermission(const QString& forParent, const QString& forChild, bool showCancel,
-                            bool password)
+void FrmMain::showPictureError(PictureError error, const QString& path)
 {
-    frmMessage prompt(settings, m_sounds, this);
-    prompt.setExtendedInformation(forParent);
-    prompt.setMessage(forChild);
-    prompt.setShowCancel(showCancel);
-    prompt.setPasswordVisible(password);
-    prompt.exec();
-    return prompt.ButtonPressed == QLatin1String("Ok");
-}
-
-void FrmMain::showPictureError(int kind, const QString& path)
-{
-    QString forParent;
-    QString forChild;
-    if (kind == 0) {
-        forParent = tr("The picture '%1' appears to be damaged or it no longer exists.").arg(path);
-        forChild = tr("Oops, the picture you choose appears to be have something wrong with it, "
-                      "call someone who can help you fix it!");
+    PromptTexts texts;
+    if (error == PictureError::Damaged) {
+        texts.forParent = tr("The picture '%1' appears to be damaged or it no longer exists.").arg(path);
+        texts.forChild = tr("Oops, the picture you choose appears to be have something wrong with it, "
+                            "call someone who can help you fix it!");
     } else {
-        forParent = tr("Before printing, a temporary file has to be created in the application "
-                       "directory. This was not possible. Please make sure there is enough "
-                       "space in the disk and that the disk is not write protected.");
-        forChild = tr("Oh no! Your picture could not be printed. Call someone for help!");
+        texts.forParent = tr("Before printing, a temporary file has to be created in the application "
+                             "directory. This was not possible. Please make sure there is enough "
+                             "space in the disk and that the disk is not write protected.");
+        texts.forChild = tr("Oh no! Your picture could not be printed. Call someone for help!");
     }
     const AnimationPause pause(Timer1);
-    askPermission(forParent, forChild, false, false);
+    ParentPrompt::ask(this, settings, m_sounds, texts);
 }

@@ -23,8 +23,7 @@ void FrmMain::importPendingPack()
         return;
     const QString pack = std::exchange(m_pendingPack, QString());
     const AnimationPause pause(Timer1);
-    if (askPermission(tr(PackForParent), tr(PackForChild), true,
-                      settings.Use_Parental_password))
+    if (ParentPrompt::ask(this, settings, m_sounds, {tr(PackForParent), tr(PackForChild)}, parentalPromptOptions()))
         packImport(pack);
 }
 

@@ -7,9 +7,9 @@
 #include "library/frmOpen.h"
 #include "paint/PictureSaver.h"
 #include "ui/GCommonDialog.h"
-#include "ui/frmParentMessage.h"
 #include "parental/frmParentalOptions.h"
 #include "platform/AppError.h"
+#include "ui/ParentPrompt.h"
 #include "ui/PicturePrinting.h"
 #include "ui/SurfaceView.h"
 #include "ui/pButton.h"
@@ -26,6 +26,8 @@ struct PermissionTexts
 {
     const char* forParent;
     const char* forChild;
+
+    PromptTexts translated() const { return {FrmMain::tr(forParent), FrmMain::tr(forChild)}; }
 };
 
 // Context "FrmMain": the main window shows them.
@@ -83,6 +85,13 @@ void FrmMain::pFunc_Click(int index)
     }
 }
 
+PromptOptions FrmMain::parentalPromptOptions() const
+{
+    if (settings.Use_Parental_password)
+        return PromptOption::ShowCancel | PromptOption::Password;
+    return PromptOption::ShowCancel;
+}
+
 // The palette starts again when the command's pause ends, just after this.
 void FrmMain::closingStep()
 {
@@ -92,11 +101,11 @@ void FrmMain::closingStep()
 void FrmMain::quitCommand()
 {
     const PermissionTexts& texts = settings.Quit_Needs_Permission ? QuitNeedsPermission : QuitWithConfirmation;
-    const bool password = settings.Quit_Needs_Permission && settings.Use_Parental_password;
+    const PromptOptions options =
+        settings.Quit_Needs_Permission ? parentalPromptOptions() : PromptOptions(PromptOption::ShowCancel);
     {
         const AnimationPause pause(Timer1);
-        if (!askPermission(tr(texts.forParent), tr(texts.forChild), true,
-                           password))
+        if (!ParentPrompt::ask(this, settings, m_sounds, texts.translated(), options))
             return;
     }
     if (!autoSave())
@@ -107,8 +116,7 @@ void FrmMain::quitCommand()
 void FrmMain::saveAsCommand()
 {
     const AnimationPause pause(Timer1);
-    if (!askPermission(tr(SaveAsTexts.forParent), tr(SaveAsTexts.forChild),
-                       true, settings.Use_Parental_password))
+    if (!ParentPrompt::ask(this, settings, m_sounds, SaveAsTexts.translated(), parentalPromptOptions()))
         return;
     QString target, title;
     QString filter = tr("Jpeg file (*.jpg)") + QStringLiteral("|*.jpg");
@@ -132,20 +140,16 @@ void FrmMain::saveAsCommand()
     }
     if (saved)
         return;
-    frmParentMessage notice(this);
-    notice.setCancelVisible(false);
-    notice.setMessage(tr("Unfortunately, because of an unknown error, the picture could not be "
-                         "saved. Please make sure that the disk is not write protected and that "
-                         "you have enough disk space to save the picture."));
-    notice.exec();
+    ParentPrompt::tell(this, tr("Unfortunately, because of an unknown error, the picture could not be "
+                                "saved. Please make sure that the disk is not write protected and that "
+                                "you have enough disk space to save the picture."));
     closingStep();
 }
 
 void FrmMain::printCommand()
 {
     const AnimationPause pause(Timer1);
-    if (!askPermission(tr(PrintTexts.forParent), tr(PrintTexts.forChild), true,
-                       settings.Use_Parental_password))
+    if (!ParentPrompt::ask(this, settings, m_sounds, PrintTexts.translated(), parentalPromptOptions()))
         return;
     QPrinter printer(QPrinter::HighResolution);
     const QString name = QFileInfo(canvas.CurrentPicture()).completeBaseName();
@@ -166,15 +170,14 @@ void FrmMain::printCommand()
         printed = false;
     }
     if (!printed)
-        showPictureError(2);
+        showPictureError(PictureError::NotPrinted);
     closingStep();
 }
 
 void FrmMain::aboutCommand()
 {
     const AnimationPause pause(Timer1);
-    if (!askPermission(tr(AboutTexts.forParent), tr(AboutTexts.forChild), true,
-                       settings.Use_Parental_password)) {
+    if (!ParentPrompt::ask(this, settings, m_sounds, AboutTexts.translated(), parentalPromptOptions())) {
         closingStep();
         return;
     }
@@ -191,8 +194,7 @@ void FrmMain::aboutCommand()
 void FrmMain::settingsCommand()
 {
     const AnimationPause pause(Timer1);
-    if (!askPermission(tr(SettingsTexts.forParent), tr(SettingsTexts.forChild),
-                       true, settings.Use_Parental_password)) {
+    if (!ParentPrompt::ask(this, settings, m_sounds, SettingsTexts.translated(), parentalPromptOptions())) {
         closingStep();
         return;
     }

@@ -3,7 +3,7 @@
 
 #include "platform/Settings.h"
 #include "platform/SettingsFile.h"
-#include "ui/frmParentMessage.h"
+#include "ui/ParentPrompt.h"
 #include "parental/frmParentalOptions.h"
 #include "platform/ProgramFolder.h"
 
@@ -14,11 +14,9 @@ bool loadSettingsWithFirstRun(const ProgramFolder& folder, Settings& settings, Q
     bool failedBefore = false;
     while (!SettingsFile::read(SettingsFile::pathIn(folder), settings)) {
         if (failedBefore) {
-            frmParentMessage notice(parent);
-            notice.setMessage(QCoreApplication::translate("SettingsLoader",
+            ParentPrompt::tell(parent, QCoreApplication::translate("SettingsLoader",
                 "The Tintaloo was unable to create a settings file. This is an serious error and program "
                 "cannot continue. Make sure that the disk you are using is not write protected."));
-            notice.exec();
             return false;
         }
         frmParentalOptions options(folder, parent);

@@ -3,7 +3,7 @@
 
 #include "ui/LinkLabel.h"
 #include "ui/mMain.h"
-#include "ui/frmParentMessage.h"
+#include "ui/ParentPrompt.h"
 #include "ui/AppFonts.h"
 #include "ui/ProductInfo.h"
 #include "ui/Resources.h"
@@ -15,7 +15,7 @@
 namespace {
 constexpr int Margin = 10;
 const QSize DefaultPicture(480, 300);
-const QColor LinkColor(0x1F, 0x4F, 0xB0);
+const QColor LinkColour(0x1F, 0x4F, 0xB0);
 }
 
 frmSplash::frmSplash(const ProgramFolder& folder, QWidget* parent)
@@ -47,9 +47,9 @@ frmSplash::frmSplash(const ProgramFolder& folder, QWidget* parent)
     Command1 = addLink("Command1", tr("Close"));
 
     connect(Command1, &LinkLabel::clicked, this, &QWidget::close);
-    connect(Command2, &LinkLabel::clicked, this, &frmSplash::helpClicked);
-    connect(Command3, &LinkLabel::clicked, this, &frmSplash::visitWebsiteClicked);
-    connect(Label1, &LinkLabel::clicked, this, &frmSplash::noticeClicked);
+    connect(Command2, &LinkLabel::clicked, this, &frmSplash::onHelpClicked);
+    connect(Command3, &LinkLabel::clicked, this, &frmSplash::onVisitWebsiteClicked);
+    connect(Label1, &LinkLabel::clicked, this, &frmSplash::onNoticeClicked);
 
     setForm_style(0);
 }
@@ -60,7 +60,7 @@ LinkLabel* frmSplash::addLink(const char* name, const QString& caption)
     link->setObjectName(QLatin1String(name));
     link->setFont(AppFonts::playful(12, true));
     QPalette pal = link->palette();
-    pal.setColor(QPalette::WindowText, LinkColor);
+    pal.setColor(QPalette::WindowText, LinkColour);
     link->setPalette(pal);
     return link;
 }
@@ -107,7 +107,7 @@ void frmSplash::setForm_style(int style)
     // In the loading splash the notice is only text.
     Label1->setActive(about);
     QPalette pal = Label1->palette();
-    pal.setColor(QPalette::WindowText, about ? LinkColor : QColor(0x50, 0x50, 0x60));
+    pal.setColor(QPalette::WindowText, about ? LinkColour : QColor(0x50, 0x50, 0x60));
     Label1->setPalette(pal);
     layOut();
 }
@@ -117,35 +117,28 @@ void frmSplash::setProgressText(const QString& text)
     lProgress->setText(text);
 }
 
-void frmSplash::helpClicked()
+void frmSplash::onHelpClicked()
 {
     if (mMain::OpenHelpTopic(this, m_folder, QStringLiteral("index.htm"))) {
         close();
         return;
     }
-    showNotice(this, tr("Unable to start the help file '%1/help/index.htm' Please make sure that it exists.")
-                         .arg(m_folder.root()));
+    ParentPrompt::tell(this, tr("Unable to start the help file '%1/help/index.htm' Please make sure that it exists.")
+                                 .arg(m_folder.root()));
 }
 
-void frmSplash::visitWebsiteClicked()
+void frmSplash::onVisitWebsiteClicked()
 {
     close();
     if (!mMain::OpenWebPage(ProductInfo::webPage()))
-        showNotice(parentWidget(), tr("Could not load The Tintaloo webpage. Please make sure that "
-                                                  "your internet browser is working!"));
+        ParentPrompt::tell(parentWidget(), tr("Could not load The Tintaloo webpage. Please make sure that "
+                                              "your internet browser is working!"));
 }
 
-void frmSplash::noticeClicked()
+void frmSplash::onNoticeClicked()
 {
     if (m_style == 1)
         return;
     mMain::ShowHelpFile(this, m_folder, QStringLiteral("license_agreement.htm"));
     close();
-}
-
-void frmSplash::showNotice(QWidget* owner, const QString& text)
-{
-    frmParentMessage notice(owner);
-    notice.setMessage(text);
-    notice.exec();
 }

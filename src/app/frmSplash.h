@@ -31,10 +31,9 @@ private:
     LinkLabel* addLink(const char* name, const QString& caption);
     void layOut();
 
-    void helpClicked();
-    void visitWebsiteClicked();
-    void noticeClicked();
-    void showNotice(QWidget* owner, const QString& text);
+    void onHelpClicked();
+    void onVisitWebsiteClicked();
+    void onNoticeClicked();
 
     ProgramFolder m_folder;
     int m_style = 0;

@@ -26,7 +26,7 @@ inline QString errorSource() { return QStringLiteral("tintaloo.mIntelJPEGLibrary
 // times, its permissions and (when allowed) its owner; Linux cannot set a
 // creation time.
 //
-// Returns true when the file was written. Throws AppError 26001
+// Returns true when the file was written. Throws AppError
 // (ErrorNumber::JpegLibrary) with source errorSource():
 //   "Failed to initialise the IJL library: -1" when no compressor can be made;
 //   "Failed to save to JPG -1" when encoding or writing fails (an empty

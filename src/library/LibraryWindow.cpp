@@ -5,7 +5,7 @@
 #include "library/PictureList.h"
 #include "ui/AppFonts.h"
 #include "ui/LinkLabel.h"
-#include "ui/frmParentMessage.h"
+#include "ui/ParentPrompt.h"
 
 #include <QComboBox>
 #include <QFileInfo>
@@ -22,7 +22,7 @@ constexpr int ColumnWidth = LibraryWindow::WindowWidth - ColumnLeft - Margin;
 constexpr int CommandGap = 14;
 constexpr int LinkPoints = 11;
 
-const QColor LinkColor(0x1F, 0x4F, 0xB0);
+const QColor LinkColour(0x1F, 0x4F, 0xB0);
 const char* const TagProperty = "tag";
 const QString CloseTag = QStringLiteral("close");
 
@@ -75,7 +75,7 @@ LinkLabel* LibraryWindow::addCommand(int index, const QString& caption, const QS
     font.setUnderline(true);
     link->setFont(font);
     QPalette pal = link->palette();
-    pal.setColor(QPalette::WindowText, LinkColor);
+    pal.setColor(QPalette::WindowText, LinkColour);
     link->setPalette(pal);
     link->setToolTip(toolTip);
     link->setWordWrap(true);
@@ -88,12 +88,12 @@ LinkLabel* LibraryWindow::addCommand(int index, const QString& caption, const QS
         link->move(ColumnLeft, m_nextCommandTop);
         m_nextCommandTop += link->height() + CommandGap;
     }
-    connect(link, &LinkLabel::clicked, this, &LibraryWindow::commandClicked);
+    connect(link, &LinkLabel::clicked, this, &LibraryWindow::onCommandClicked);
     m_commands.insert(index, link);
     return link;
 }
 
-void LibraryWindow::commandClicked()
+void LibraryWindow::onCommandClicked()
 {
     if (const QObject* link = sender())
         runCommand(link->property(TagProperty).toString());
@@ -206,18 +206,12 @@ void LibraryWindow::removeItem(const QString& name)
 
 void LibraryWindow::notify(const QString& text)
 {
-    frmParentMessage notice(this);
-    notice.setMessage(text);
-    notice.exec();
+    ParentPrompt::tell(this, text);
 }
 
 bool LibraryWindow::ask(const QString& text)
 {
-    frmParentMessage question(this);
-    question.setMessage(text);
-    question.setCancelVisible(true);
-    question.exec();
-    return !question.CancelPressed;
+    return ParentPrompt::tell(this, text, PromptOption::ShowCancel);
 }
 
 bool LibraryWindow::isInsideProgramFolder(const QString& path) const

@@ -79,7 +79,7 @@ protected:
 
 private:
     void bookChosen(int index);
-    void commandClicked();
+    void onCommandClicked();
 
     ProgramFolder m_folder;
     QString m_topTail;

@@ -3,7 +3,7 @@
 
 #include "library/PicturePackInstaller.h"
 #include "ui/cFileDialog.h"
-#include "ui/frmParentMessage.h"
+#include "ui/ParentPrompt.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -25,20 +25,11 @@ QString packFilter()
         + QStringLiteral("|*.tpk");
 }
 
-bool showNotice(QWidget* owner, const QString& text, bool withCancel)
-{
-    frmParentMessage notice(owner);
-    notice.setMessage(text);
-    notice.setCancelVisible(withCancel);
-    notice.exec();
-    return !notice.CancelPressed;
-}
-
 } // namespace
 
 QString importPicturePackInteractively(QWidget* owner, const ProgramFolder& folder)
 {
-    if (!showNotice(owner, introText(), true))
+    if (!ParentPrompt::tell(owner, introText(), PromptOption::ShowCancel))
         return {};
     cFileDialog dialog;
     dialog.Filter = packFilter();
@@ -59,7 +50,7 @@ QString importPicturePackFile(QWidget* owner, const ProgramFolder& folder, const
     const PicturePackInstaller::Outcome outcome =
         PicturePackInstaller::importFile(folder, packPath);
     QApplication::restoreOverrideCursor();
-    showNotice(owner, PicturePackInstaller::message(outcome), false);
+    ParentPrompt::tell(owner, PicturePackInstaller::message(outcome));
     if (outcome.kind != PicturePackInstaller::Outcome::Kind::Installed || outcome.added.isEmpty())
         return {};
     return outcome.book;

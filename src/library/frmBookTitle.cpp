@@ -36,22 +36,22 @@ frmBookTitle::frmBookTitle(QWidget* parent)
     // Room for the longest title that is accepted and a little more, so an
     // over-long one is refused with a notice rather than cut silently.
     Text1->setMaxLength(200);
-    connect(Text1, &QLineEdit::returnPressed, this, &frmBookTitle::lContinue_click);
+    connect(Text1, &QLineEdit::returnPressed, this, &frmBookTitle::lContinue_Click);
 
     lContinue = LinkLabel::noticeLink(tr("Continue"), this);
     lContinue->setObjectName(QStringLiteral("lContinue"));
     lContinue->move(WindowWidth - 8 - lContinue->width(), 150);
-    connect(lContinue, &LinkLabel::clicked, this, &frmBookTitle::lContinue_click);
+    connect(lContinue, &LinkLabel::clicked, this, &frmBookTitle::lContinue_Click);
 
     lCancel = LinkLabel::noticeLink(tr("Cancel"), this);
     lCancel->setObjectName(QStringLiteral("lCancel"));
     lCancel->move(lContinue->x() - 12 - lCancel->width(), 150);
-    connect(lCancel, &LinkLabel::clicked, this, &frmBookTitle::lCancel_click);
+    connect(lCancel, &LinkLabel::clicked, this, &frmBookTitle::lCancel_Click);
 
     Text1->setFocus();
 }
 
-void frmBookTitle::lContinue_click()
+void frmBookTitle::lContinue_Click()
 {
     // Enter in the text box also reaches the window: answer it once.
     if (!isVisible())
@@ -61,7 +61,7 @@ void frmBookTitle::lContinue_click()
     accept();
 }
 
-void frmBookTitle::lCancel_click()
+void frmBookTitle::lCancel_Click()
 {
     CancelPressed = true;
     reject();
@@ -72,10 +72,10 @@ void frmBookTitle::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        lContinue_click();
+        lContinue_Click();
         break;
     case Qt::Key_Escape:
-        lCancel_click();
+        lCancel_Click();
         break;
     default:
         BorderedDialog::keyPressEvent(event);

@@ -37,6 +37,6 @@ private:
     LinkLabel* lContinue = nullptr;
     LinkLabel* lCancel = nullptr;
 
-    void lContinue_click();
-    void lCancel_click();
+    void lContinue_Click();
+    void lCancel_Click();
 };

@@ -38,7 +38,7 @@ frmLineArtPreview::frmLineArtPreview(const QString& question, const QImage& page
     lOK = LinkLabel::noticeLink(tr("OK"), this);
     lOK->setObjectName(QStringLiteral("lOK"));
     lOK->move(WindowWidth - 10 - lOK->width(), linksTop);
-    connect(lOK, &LinkLabel::clicked, this, &frmLineArtPreview::okClicked);
+    connect(lOK, &LinkLabel::clicked, this, &frmLineArtPreview::onOkClicked);
 
     lCancel = LinkLabel::noticeLink(tr("Cancel"), this);
     lCancel->setObjectName(QStringLiteral("lCancel"));
@@ -48,7 +48,7 @@ frmLineArtPreview::frmLineArtPreview(const QString& question, const QImage& page
     setFixedSize(WindowWidth, linksTop + lOK->height() + 10);
 }
 
-void frmLineArtPreview::okClicked()
+void frmLineArtPreview::onOkClicked()
 {
     Accepted = true;
     accept();

@@ -26,7 +26,7 @@ public:
     bool Accepted = false;
 
 private:
-    void okClicked();
+    void onOkClicked();
 
     // The controls, also by object name.
     QLabel* lMessage = nullptr;

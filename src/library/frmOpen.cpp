@@ -6,8 +6,7 @@
 #include "library/StripLayout.h"
 #include "library/ThumbnailStrip.h"
 #include "library/frmManagePictures.h"
-#include "ui/frmMessage.h"
-#include "ui/frmParentMessage.h"
+#include "ui/ParentPrompt.h"
 #include "platform/AppError.h"
 #include "platform/PictureSurface.h"
 #include "platform/ProgramFolder.h"
@@ -101,9 +100,9 @@ void frmOpen::buildWindow()
     connect(Pmb, &ThumbnailStrip::hovered, this, &frmOpen::onStripHovered);
     connect(Pmb, &ThumbnailStrip::dragged, this, &frmOpen::dragStripBy);
 
-    cScroll[0] = makeButton("cScroll0", PB, 138, 139, QSize(40, 40));
-    cScroll[1] = makeButton("cScroll1", PB, 136, 135, QSize(40, 40));
-    sBall = makeButton("sBall", PB, 137, 140, QSize(36, 36));
+    cScroll[0] = makeButton("cScroll0", PB, BitmapId::UpArrowUp, BitmapId::UpArrowDown, QSize(40, 40));
+    cScroll[1] = makeButton("cScroll1", PB, BitmapId::DownArrowUp, BitmapId::DownArrowDown, QSize(40, 40));
+    sBall = makeButton("sBall", PB, BitmapId::SliderUp, BitmapId::SliderDown, QSize(36, 36));
     connect(cScroll[0], &pButton::click, this, &frmOpen::scrollUp);
     connect(cScroll[1], &pButton::click, this, &frmOpen::scrollDown);
     connect(sBall, &pButton::MouseDown, this,
@@ -114,11 +113,11 @@ void frmOpen::buildWindow()
             });
 
     const int commandsTop = ViewportPos.y() + ViewportHeight + 10;
-    cPicadd = makeButton("cPicadd", this, 148, 149, QSize(140, 60));
+    cPicadd = makeButton("cPicadd", this, BitmapId::NewPictureUp, BitmapId::NewPictureDown, QSize(140, 60));
     cPicadd->move(ViewportPos.x(), commandsTop);
-    pMorePics = makeButton("pMorePics", this, 141, 142, QSize(140, 60));
+    pMorePics = makeButton("pMorePics", this, BitmapId::MorePicturesUp, BitmapId::MorePicturesDown, QSize(140, 60));
     pMorePics->move(ViewportPos.x() + cPicadd->width() + 10, commandsTop);
-    cClose = makeButton("cClose", this, 114, 113, QSize(150, 36));
+    cClose = makeButton("cClose", this, BitmapId::NevermindUp, BitmapId::NevermindDown, QSize(150, 36));
     cClose->move(ViewportPos.x() + ViewportWidth - cClose->width(),
                  commandsTop + (cPicadd->height() - cClose->height()) / 2);
     connect(cPicadd, &pButton::click, this, &frmOpen::newPicture);
@@ -334,11 +333,9 @@ void frmOpen::tellUnreadable()
     QString names = m_unreadable.mid(0, MaxNamed).join(QLatin1Char('\n'));
     if (m_unreadable.size() > MaxNamed)
         names += QLatin1Char('\n') + tr("and %n more", "pictures left out", int(m_unreadable.size() - MaxNamed));
-    frmParentMessage notice(parentWidget());
-    notice.setMessage(tr("These pictures could not be read and were left out of the books. They may be "
-                         "damaged; you can delete them in the picture manager.")
-                      + QLatin1Char('\n') + names);
-    notice.exec();
+    ParentPrompt::tell(parentWidget(), tr("These pictures could not be read and were left out of the books. They "
+                                          "may be damaged; you can delete them in the picture manager.")
+                                           + QLatin1Char('\n') + names);
     m_unreadable.clear();
 }
 
@@ -346,16 +343,11 @@ void frmOpen::failLoad()
 {
     if (m_progress)
         m_progress->end();
-    frmMessage notice(m_settings, m_sounds, parentWidget());
-    notice.setExtendedInformation(
-        tr("There was a problem loading the pictures. Make sure that none of them are "
-                       "damaged. If you do not know what the problem is, please reinstall The "
-                       "Tintaloo. Press OK to exit the program."));
-    notice.setMessage(
-        tr("Oh no! something strange has happened! Call someone who can help you!"));
-    notice.setShowCancel(false);
-    notice.setPasswordVisible(false);
-    notice.exec();
+    ParentPrompt::ask(parentWidget(), m_settings, m_sounds,
+                      {tr("There was a problem loading the pictures. Make sure that none of them are "
+                          "damaged. If you do not know what the problem is, please reinstall The "
+                          "Tintaloo. Press OK to exit the program."),
+                       tr("Oh no! something strange has happened! Call someone who can help you!")});
     LoadFailed = true;
 }
 
@@ -522,32 +514,25 @@ void frmOpen::newPicture()
         done(Accepted);
     } catch (const AppError& e) {
         qCWarning(Log::files) << "A new own picture could not be started:" << e.description() << e.source();
-        frmMessage notice(m_settings, m_sounds, this);
-        notice.setExtendedInformation(
-            tr("An unknown error occurred when there was an attempt to start drawing a "
-                           "new picture. Please make sure that the disk is not write protected and "
-                           "that there is enough disk space."));
-        notice.setMessage(tr(
-            "Help! A new picture could not be started! Call someone who can help you sort it out! Go!"));
-        notice.setShowCancel(false);
-        notice.setPasswordVisible(false);
-        notice.exec();
+        ParentPrompt::ask(this, m_settings, m_sounds,
+                          {tr("An unknown error occurred when there was an attempt to start drawing a "
+                              "new picture. Please make sure that the disk is not write protected and "
+                              "that there is enough disk space."),
+                           tr("Help! A new picture could not be started! Call someone who can help you "
+                              "sort it out! Go!")});
     }
 }
 
 void frmOpen::morePictures()
 {
     playCancelSound();
-    frmMessage prompt(m_settings, m_sounds, this);
-    prompt.setExtendedInformation(
+    const PromptTexts texts = {
         tr("You or your child has asked for more pictures to be added to The Tintaloo. "
-                       "If you wish to allow this, please press OK to continue."));
-    prompt.setMessage(
-        tr("Would you like more pictures? Call someone who can get them for you!"));
-    prompt.setShowCancel(true);
-    prompt.setPasswordVisible(m_settings.Use_Parental_password);
-    prompt.exec();
-    if (prompt.ButtonPressed != QLatin1String("Ok"))
+           "If you wish to allow this, please press OK to continue."),
+        tr("Would you like more pictures? Call someone who can get them for you!")};
+    const PromptOptions options = m_settings.Use_Parental_password ? PromptOption::ShowCancel | PromptOption::Password
+                                                                   : PromptOptions(PromptOption::ShowCancel);
+    if (!ParentPrompt::ask(this, m_settings, m_sounds, texts, options))
         return;
     UnloadRequested = true;
     m_managerAsked = true;
@@ -559,9 +544,7 @@ void frmOpen::openManagerInsteadOfBrowser()
     if (m_store.booksExist()) {
         openPictureManager();
     } else {
-        frmParentMessage notice(parentWidget());
-        notice.setMessage(tr("Could not find the books path. Please reinstall The Tintaloo!"));
-        notice.exec();
+        ParentPrompt::tell(parentWidget(), tr("Could not find the books path. Please reinstall The Tintaloo!"));
     }
 }
 

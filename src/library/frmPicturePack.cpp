@@ -7,7 +7,7 @@
 #include "ui/GCommonDialog.h"
 #include "ui/LinkLabel.h"
 #include "ui/cFileDialog.h"
-#include "ui/frmParentMessage.h"
+#include "ui/ParentPrompt.h"
 
 #include <QFile>
 #include <QLabel>
@@ -68,10 +68,7 @@ frmPicturePack::frmPicturePack(const ProgramFolder& folder, QWidget* parent)
 
 void frmPicturePack::notify(const QString& text)
 {
-    frmParentMessage notice(this);
-    notice.setMessage(text);
-    notice.setCancelVisible(false);
-    notice.exec();
+    ParentPrompt::tell(this, text);
 }
 
 void frmPicturePack::lJoin_Click()

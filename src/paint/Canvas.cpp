@@ -172,7 +172,7 @@ void Canvas::paintPressExtras(int x, int y)
 // ---------------------------------------------------------------------------
 // Open, clear, undo
 
-void Canvas::openPicture(const QString& path, const QString& coloredPath)
+void Canvas::openPicture(const QString& path, const QString& colouredPath)
 {
     // Read before touching anything: a picture that cannot be loaded leaves
     // the line picture, the canvas and undo as they were.
@@ -185,15 +185,15 @@ void Canvas::openPicture(const QString& path, const QString& coloredPath)
     m_lineBuffer = m_canvasBuffer;
 
     bool coloured = false;
-    if (!coloredPath.isEmpty() && QFileInfo(coloredPath).isFile()) {
+    if (!colouredPath.isEmpty() && QFileInfo(colouredPath).isFile()) {
         try {
             P.emptyPicture();
-            P.loadFile(coloredPath, true);
+            P.loadFile(colouredPath, true);
             m_canvasBuffer.Make_From_Picture(P);
             coloured = true;
         } catch (const AppError& e) {
             // A damaged coloured picture falls back to black and white.
-            qCWarning(Log::files) << "The coloured picture" << coloredPath << "could not be read:" << e.description();
+            qCWarning(Log::files) << "The coloured picture" << colouredPath << "could not be read:" << e.description();
         }
     }
     if (!coloured)
@@ -211,7 +211,7 @@ void Canvas::showLinePictureOnCanvas()
     m_canvasBuffer.Set_dib(P, true);
 }
 
-void Canvas::clearColors(bool ownPicture)
+void Canvas::clearColours(bool ownPicture)
 {
     if (P.isEmpty() || tP.isEmpty())
         return;
@@ -273,7 +273,7 @@ void Canvas::setCurrentColor(quint32 colour)
     m_blue = uint8_t((colour >> 16) & 0xFF);
 }
 
-void Canvas::setCrazyColors(bool on)
+void Canvas::setCrazyColours(bool on)
 {
     m_colorJitter = on ? 120 : 10;
 }

@@ -51,16 +51,16 @@ public:
     // outlines.
     void endStroke();
 
-    // Loads the line picture path into tP and shows coloredPath on P when that
+    // Loads the line picture path into tP and shows colouredPath on P when that
     // file exists and loads (otherwise the line picture). Undo is reset.
     // Throws AppError (FileNotFound, InvalidPicture) when path cannot be
     // loaded; the previous picture then stays in place, line picture included.
-    void openPicture(const QString& path, const QString& coloredPath);
+    void openPicture(const QString& path, const QString& colouredPath);
 
     // Resets the picture to black and white: an own picture becomes a blank
     // page (its marker outlines go too), a book picture gets back its outlines
     // as opened. Cannot be undone.
-    void clearColors(bool ownPicture);
+    void clearColours(bool ownPicture);
 
     // Puts back the newest snapshot, outlines included.
     void undo();
@@ -72,7 +72,7 @@ public:
     // The current colour, 0x00BBGGRR.
     void setCurrentColor(quint32 colour);
     // Crazy colours widen the spread of every dab from 10 to 120.
-    void setCrazyColors(bool on);
+    void setCrazyColours(bool on);
 
     // State, read-only for the window, the saver and tests.
     int Tool() const { return m_tool; }

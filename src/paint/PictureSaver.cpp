@@ -64,7 +64,7 @@ PictureSaver::SaveResult resultOf(const AppError& e)
 
 // Creates "/colored pictures" and the book's folder in it when missing.
 // Returns 0 or the error that stopped it.
-int makeColoredFolder(const ProgramFolder& programFolder, const QString& folder)
+int makeColouredFolder(const ProgramFolder& programFolder, const QString& folder)
 {
     for (const QString& path : {programFolder.path(QStringLiteral("/colored pictures")), folder}) {
         if (QFileInfo(path).isDir())
@@ -79,7 +79,7 @@ int makeColoredFolder(const ProgramFolder& programFolder, const QString& folder)
 
 namespace PictureSaver {
 
-QString coloredPathFor(const ProgramFolder& folder, const QString& picture)
+QString colouredPathFor(const ProgramFolder& folder, const QString& picture)
 {
     PicturePath parts;
     if (!splitPicturePath(picture, parts))
@@ -109,7 +109,7 @@ SaveResult autoSave(Canvas& canvas, const ProgramFolder& programFolder)
     try {
         const QString folderTail = QStringLiteral("/colored pictures/") + parts.book;
         const QString folder = programFolder.path(folderTail);
-        const int folderError = makeColoredFolder(programFolder, folder);
+        const int folderError = makeColouredFolder(programFolder, folder);
         if (folderError != 0) {
             failed(resultOfNumber(AtomicFile::errorNumberOf(folderError)));
         } else if (!programFolder.holds(folder)) {

@@ -24,7 +24,7 @@ constexpr int JpegQuality = 90;
 
 // The coloured picture that belongs to a book picture (letter case matched
 // to what exists on disk); empty for a path without a folder.
-QString coloredPathFor(const ProgramFolder& folder, const QString& picture);
+QString colouredPathFor(const ProgramFolder& folder, const QString& picture);
 // Whether picture lies in the own-pictures book (letter case ignored).
 bool isOwnPicture(const ProgramFolder& folder, const QString& picture);
 
@@ -44,7 +44,7 @@ enum class SaveResult {
 SaveResult autoSave(Canvas& canvas, const ProgramFolder& folder);
 
 // Writes the image as a JPEG at target, quality 90. Returns true on success;
-// throws AppError 26001 when the picture cannot be encoded or written (an old
+// throws AppError(JpegLibrary) when the picture cannot be encoded or written (an old
 // file at target is then left whole).
 bool canvasToJpeg(const QImage& canvas, const QString& target);
 // The same for the canvas surface, whose stored picture becomes the image

@@ -8,7 +8,7 @@
 #include "library/frmColoredPictures.h"
 #include "library/frmManagePictures.h"
 #include "ui/mMain.h"
-#include "ui/frmParentMessage.h"
+#include "ui/ParentPrompt.h"
 #include "platform/AppError.h"
 #include "ui/AppFonts.h"
 #include "ui/ProductInfo.h"
@@ -41,7 +41,7 @@ constexpr int LabelPointSize = 11;
 
 const QColor EnabledBox(0xFF, 0xFF, 0xFF);
 const QColor DisabledBox(0xC0, 0xC0, 0xC0);
-const QColor LinkColor(0x1F, 0x4F, 0xB0);
+const QColor LinkColour(0x1F, 0x4F, 0xB0);
 
 } // namespace
 
@@ -124,11 +124,11 @@ void frmParentalOptions::buildControls()
                               cFunc[3]->geometry().right() + 5);
     label6->setObjectName(QStringLiteral("Label6"));
 
-    connect(cFunc[0], &LinkLabel::clicked, this, &frmParentalOptions::cancelClicked);
-    connect(cFunc[1], &LinkLabel::clicked, this, &frmParentalOptions::continueClicked);
-    connect(cFunc[2], &LinkLabel::clicked, this, &frmParentalOptions::manageColoredPagesClicked);
-    connect(cFunc[3], &LinkLabel::clicked, this, &frmParentalOptions::addRemoveClicked);
-    connect(cFunc[4], &LinkLabel::clicked, this, &frmParentalOptions::checkForUpdatesClicked);
+    connect(cFunc[0], &LinkLabel::clicked, this, &frmParentalOptions::onCancelClicked);
+    connect(cFunc[1], &LinkLabel::clicked, this, &frmParentalOptions::onContinueClicked);
+    connect(cFunc[2], &LinkLabel::clicked, this, &frmParentalOptions::onManageColouredPagesClicked);
+    connect(cFunc[3], &LinkLabel::clicked, this, &frmParentalOptions::onAddRemoveClicked);
+    connect(cFunc[4], &LinkLabel::clicked, this, &frmParentalOptions::onCheckForUpdatesClicked);
 }
 
 QLabel* frmParentalOptions::addLabel(const QString& text, int top, int left)
@@ -166,7 +166,7 @@ LinkLabel* frmParentalOptions::addLink(int index, const QString& caption, const 
     font.setUnderline(index >= 2);
     link->setFont(font);
     QPalette pal = link->palette();
-    pal.setColor(QPalette::WindowText, LinkColor);
+    pal.setColor(QPalette::WindowText, LinkColour);
     link->setPalette(pal);
     link->setToolTip(tip);
     link->adjustSize();
@@ -334,10 +334,10 @@ void frmParentalOptions::showLoadNotice()
 
 void frmParentalOptions::reject()
 {
-    cancelClicked();
+    onCancelClicked();
 }
 
-void frmParentalOptions::cancelClicked()
+void frmParentalOptions::onCancelClicked()
 {
     // Without readable settings the program cannot go on; the caller ends it.
     if (m_unreadableSettings)
@@ -345,7 +345,7 @@ void frmParentalOptions::cancelClicked()
     BorderedDialog::reject();
 }
 
-void frmParentalOptions::continueClicked()
+void frmParentalOptions::onContinueClicked()
 {
     if (!validate() || !saveSettings())
         return;
@@ -395,19 +395,19 @@ bool frmParentalOptions::saveSettings()
     }
 }
 
-void frmParentalOptions::manageColoredPagesClicked()
+void frmParentalOptions::onManageColouredPagesClicked()
 {
     if (!QFileInfo(m_folder.path(QStringLiteral("/colored pictures"))).isDir()) {
         notify(tr("There are currently no colored pictures to browse. You can only access this "
                               "window after at least one picture has been colored."));
         return;
     }
-    openColoredPicturesBrowser();
+    openColouredPicturesBrowser();
     if (onLibraryChanged)
         onLibraryChanged();
 }
 
-void frmParentalOptions::addRemoveClicked()
+void frmParentalOptions::onAddRemoveClicked()
 {
     if (!QFileInfo(m_folder.path(QStringLiteral("/books"))).isDir()) {
         notify(tr("Could not find the books path. Please reinstall The Tintaloo!"));
@@ -418,7 +418,7 @@ void frmParentalOptions::addRemoveClicked()
         onLibraryChanged();
 }
 
-void frmParentalOptions::openColoredPicturesBrowser()
+void frmParentalOptions::openColouredPicturesBrowser()
 {
     frmColoredPictures browser(m_folder, this);
     browser.exec();
@@ -431,18 +431,15 @@ void frmParentalOptions::openPictureManager()
     manager.exec();
 }
 
-void frmParentalOptions::checkForUpdatesClicked()
+void frmParentalOptions::onCheckForUpdatesClicked()
 {
-    frmParentMessage question(this);
     //: %1.%2 is the version number, "6.0".
-    question.setMessage(tr("Your current version of The Tintaloo is %1.%2")
-                            .arg(QString::number(TINTALOO_VERSION_MAJOR), QString::number(TINTALOO_VERSION_MINOR))
-                        + CRLF + CRLF
-                        + tr("Would you like to be taken to The Tintaloo website to see if a newer "
-                                         "version is available?"));
-    question.setCancelVisible(true);
-    question.exec();
-    if (question.CancelPressed)
+    const QString question = tr("Your current version of The Tintaloo is %1.%2")
+                                 .arg(QString::number(TINTALOO_VERSION_MAJOR), QString::number(TINTALOO_VERSION_MINOR))
+                             + CRLF + CRLF
+                             + tr("Would you like to be taken to The Tintaloo website to see if a newer "
+                                  "version is available?");
+    if (!ParentPrompt::tell(this, question, PromptOption::ShowCancel))
         return;
     if (!mMain::OpenWebPage(ProductInfo::downloadsPage()))
         notify(tr("Could not load The Tintaloo webpage. Please make sure that your internet "
@@ -451,7 +448,5 @@ void frmParentalOptions::checkForUpdatesClicked()
 
 void frmParentalOptions::notify(const QString& text)
 {
-    frmParentMessage notice(isVisible() ? this : parentWidget());
-    notice.setMessage(text);
-    notice.exec();
+    ParentPrompt::tell(isVisible() ? this : parentWidget(), text);
 }

@@ -66,16 +66,16 @@ private:
     void applyPasswordRule();
     void showLoadNotice();
 
-    void cancelClicked();
-    void continueClicked();
+    void onCancelClicked();
+    void onContinueClicked();
     bool validate();
     bool saveSettings();
-    void manageColoredPagesClicked();
-    void addRemoveClicked();
-    void checkForUpdatesClicked();
+    void onManageColouredPagesClicked();
+    void onAddRemoveClicked();
+    void onCheckForUpdatesClicked();
 
     // The library windows, opened modally when they exist.
-    void openColoredPicturesBrowser();
+    void openColouredPicturesBrowser();
     void openPictureManager();
 
     void notify(const QString& text);

@@ -35,7 +35,9 @@ private:
 // Numbers the program raises; the classic run-time numbers keep their values
 // so that a number means the same thing wherever it is trapped.
 namespace ErrorNumber {
+constexpr int InvalidProcedureCall = 5;
 constexpr int Overflow = 6;
+constexpr int OutOfMemory = 7;
 constexpr int SubscriptOutOfRange = 9;
 constexpr int FileNotFound = 53;
 constexpr int DiskFull = 61;
@@ -44,4 +46,6 @@ constexpr int PathNotFound = 76;
 constexpr int PathFileAccess = 75;
 constexpr int InvalidPicture = 481;
 constexpr int JpegLibrary = 26001;
+// A file dialog closed with Cancel when the caller asked for an error then.
+constexpr int DialogCancelled = 32755;
 }

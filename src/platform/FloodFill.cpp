@@ -93,12 +93,12 @@ inline int findSeed(const quint32* row, int from, int to, quint32 seed)
 
 } // namespace
 
-qint64 floodFill(QImage& image, int x, int y, QRgb fillColor)
+qint64 floodFill(QImage& image, int x, int y, QRgb fillColour)
 {
     if (image.isNull() || image.depth() != 32)
         return 0;
     quint32* bits = reinterpret_cast<quint32*>(image.bits());
-    return floodFill(bits, image.width(), image.height(), image.bytesPerLine() / 4, x, y, fillColor);
+    return floodFill(bits, image.width(), image.height(), image.bytesPerLine() / 4, x, y, fillColour);
 }
 
 // Span filling (Heckbert 1990, in the combined scan-and-fill form): a popped
@@ -111,12 +111,12 @@ qint64 floodFill(QImage& image, int x, int y, QRgb fillColor)
 // continues only through pixels that share an edge with it, never through a
 // diagonal gap. No recursion; the stack keeps only open spans.
 qint64 floodFill(quint32* pixels, int width, int height, qsizetype stride, int x, int y,
-                 quint32 fillColor)
+                 quint32 fillColour)
 {
     if (!pixels || x < 0 || y < 0 || x >= width || y >= height)
         return 0;
     const quint32 seed = pixels[qsizetype(y) * stride + x];
-    if (seed == fillColor)
+    if (seed == fillColour)
         return 0;
 
     qint64 filled = 0;
@@ -130,8 +130,8 @@ qint64 floodFill(quint32* pixels, int width, int height, qsizetype stride, int x
     // The seed's own run, then the rows above and below it.
     {
         quint32* row = pixels + qsizetype(y) * stride;
-        const int left = fillLeft(row, x, seed, fillColor);
-        const int right = fillRight(row, x, width, seed, fillColor);
+        const int left = fillLeft(row, x, seed, fillColour);
+        const int right = fillRight(row, x, width, seed, fillColour);
         filled += right - left;
         push(left, right - 1, y - 1, -1);
         push(left, right - 1, y + 1, 1);
@@ -148,13 +148,13 @@ qint64 floodFill(quint32* pixels, int width, int height, qsizetype stride, int x
         // A run that starts at the span's left end may reach further left.
         int lx = x1;
         if (x1 == s.x1) {
-            lx = fillLeft(row, x1, seed, fillColor);
+            lx = fillLeft(row, x1, seed, fillColour);
             filled += x1 - lx;
             if (lx < s.x1 - 1)
                 push(lx, s.x1 - 2, s.y - s.dy, -s.dy);
         }
         while (x1 <= x2) {
-            const int end = fillRight(row, x1, width, seed, fillColor); // run is [lx, end)
+            const int end = fillRight(row, x1, width, seed, fillColour); // run is [lx, end)
             filled += end - x1;
             push(lx, end - 1, s.y + s.dy, s.dy);
             // Past the parent span's right end the run may have pixels

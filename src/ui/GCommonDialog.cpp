@@ -3,7 +3,7 @@
 
 #include "ui/BorderedDialog.h"
 #include "ui/cFileDialog.h"
-#include "ui/frmParentMessage.h"
+#include "ui/ParentPrompt.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -24,13 +24,11 @@ QString withDefaultExtension(const QString& name, const QString& DefaultExt)
 
 bool confirmReplace(QWidget* owner, const QString& path)
 {
-    frmParentMessage question(owner);
-    question.setMessage(
+    return ParentPrompt::tell(
+        owner,
         QCoreApplication::translate("GCommonDialog", "The file '%1' already exists. Do you want to replace it?")
-            .arg(path));
-    question.setCancelVisible(true);
-    question.exec();
-    return !question.CancelPressed;
+            .arg(path),
+        PromptOption::ShowCancel);
 }
 
 bool VBGetSaveFileName(QString& Filename, QString& FileTitle, bool OverWritePrompt, QString& Filter,

@@ -16,7 +16,7 @@ void LinkLabel::setActive(bool active)
 {
     m_active = active;
     if (active)
-        setCursor(Resources::cursor(101));
+        setCursor(Resources::handCursor());
     else
         unsetCursor();
 }

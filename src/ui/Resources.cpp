@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/Resources.h"
 
+#include "platform/ResourceIds.h"
+
 #include <QFile>
 #include <QLocale>
 #include <QPixmap>
@@ -18,19 +20,6 @@ QImage loadRgb32(const QString& path)
 QString cursorPath(int number)
 {
     return QStringLiteral(":/cursors/%1.png").arg(number);
-}
-
-// Where each tool cursor points: the tip of the hand's finger or the tool.
-QPoint hotSpot(int number)
-{
-    switch (number) {
-    case 101: return {8, 1};
-    case 102: return {0, 51};
-    case 103: return {3, 52};
-    case 104: return {1, 69};
-    case 105: return {2, 82};
-    default: return {0, 0};
-    }
 }
 
 // Art with words on it is drawn in every language the program speaks, under
@@ -81,8 +70,8 @@ QCursor cursor(int number)
     const QImage image(cursorPath(number));
     if (image.isNull())
         return QCursor(Qt::ArrowCursor);
-    const QPoint hot = hotSpot(number);
-    return QCursor(QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32)), hot.x(), hot.y());
+    const CursorId::HotSpot hot = CursorId::hotSpot(number);
+    return QCursor(QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32)), hot.x, hot.y);
 }
 
 QImage picture(const QString& name)

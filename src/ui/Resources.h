@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/ResourceIds.h"
+
 #include <QCursor>
 #include <QImage>
 #include <QString>
@@ -10,7 +12,7 @@
 // never an error: every user copes with an absent picture.
 namespace Resources {
 
-// Button bitmap by number (":/bitmaps/N.png"), as RGB32.
+// Button bitmap by number, a BitmapId (":/bitmaps/N.png"), as RGB32.
 QImage bitmap(int number);
 // Palette bubble sprite 0..22 (":/bubbles/I.png"), as RGB32.
 QImage bubble(int index);
@@ -18,12 +20,12 @@ QImage bubble(int index);
 QImage pickerBubble(int index);
 // Brush shape 0..2 (":/brushes/I.png"), as RGB32.
 QImage brush(int index);
-// Cursor 101 (hand) .. 105 (tools) with its hot spot; keeps transparency.
+// Cursor by number, a CursorId, with its hot spot; keeps transparency.
 QCursor cursor(int number);
 // Whether cursor resource NUMBER is part of the program.
 bool hasCursor(int number);
 // The hand shown over everything clickable.
-inline QCursor handCursor() { return cursor(101); }
+inline QCursor handCursor() { return cursor(CursorId::Hand); }
 // A named picture (":/pictures/NAME.jpg", or the exact path when NAME
 // already has a suffix), as RGB32.
 QImage picture(const QString& name);

@@ -177,22 +177,22 @@ void SoundBoard::PlayEffect(int kind)
     if (!m_enabled)
         return;
     switch (kind) {
-    case 0:
+    case SoundKind::BubblePopped:
         playVariant(QStringLiteral("POP"), 4, Mode::NoInterrupt);
         break;
-    case 1:
+    case SoundKind::ButtonPressed:
         if (m_random.below(2) == 0)
             playVariant(QStringLiteral("B"), 6);
         else
             playVariant(QStringLiteral("MESSAGE"), 3);
         break;
-    case 4:
+    case SoundKind::ColourPicked:
         if (m_random.below(2) == 0)
             playVariant(QStringLiteral("PRESS"), 2);
         else
             playVariant(QStringLiteral("B"), 6);
         break;
-    case 5:
+    case SoundKind::NewPicture:
         playVariant(QStringLiteral("NEW"), 2);
         break;
     default:

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/ResourceIds.h"
+
 #include <QElapsedTimer>
 #include <QHash>
 #include <QObject>
@@ -32,9 +34,9 @@ public:
     void play(const QString& name, Mode mode = Mode::Normal);
     // Plays base + n, n = integer part of r * count ("CANCEL", 4).
     void playVariant(const QString& base, int count, Mode mode = Mode::Normal);
-    // The main window's effects: 0 bubble pop, 1 button click, 4 colour
-    // picked, 5 new picture; other kinds play nothing. Reseeds the random
-    // source from the clock first, whether or not sound is on.
+    // The main window's effects, by SoundKind; other kinds play nothing.
+    // Reseeds the random source from the clock first, whether or not sound
+    // is on.
     void PlayEffect(int kind);
 
     // The name of the last wave asked to play (empty when none): lets tests

@@ -111,7 +111,7 @@ void cFileDialog::ShowOpen()
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         m_chosen.clear();
         if (CancelError)
-            throw AppError(32755, QStringLiteral("User selected cancel."));
+            throw AppError(ErrorNumber::DialogCancelled, QStringLiteral("User selected cancel."));
         return;
     }
     m_chosen = dialog.selectedFiles();

@@ -16,7 +16,7 @@ const QRect AreaGeometry(8, 2, 444, 310);
 // A soft neutral sky behind the bubbles: the picker stands out from the white
 // page it opens over, and pale shades of every hue (and the white bubble,
 // with its grey rim) still show on it.
-constexpr QRgb AreaColor = 0xFFECEFF4;
+constexpr QRgb AreaColour = 0xFFECEFF4;
 
 } // namespace
 
@@ -29,7 +29,7 @@ frmColorPicker::frmColorPicker(Random& random, SoundBoard& sounds, QWidget* pare
     setObjectName(QStringLiteral("frmColorPicker"));
     setFixedSize(WindowWidth, WindowHeight);
 
-    m_area.setBackColor(AreaColor);
+    m_area.setBackColor(AreaColour);
     m_area.resize(AreaGeometry.size());
     Pc = new SurfaceView(m_area, this);
     Pc->setObjectName(QStringLiteral("Pc"));
@@ -82,7 +82,7 @@ void frmColorPicker::Timer1_Timer()
 {
     const int popped = m_bubbles.tick(m_area.image(), m_area.backColor());
     for (int i = 0; i < popped; ++i)
-        m_sounds.PlayEffect(0);
+        m_sounds.PlayEffect(SoundKind::BubblePopped);
     for (const QRect& rect : m_bubbles.changedRects())
         m_area.refresh(rect);
 }
@@ -94,7 +94,7 @@ void frmColorPicker::Pc_MouseDown(int x, int y)
     const int hit = m_bubbles.hitTest(x, y);
     if (hit < 0)
         return;
-    m_sounds.PlayEffect(4);
+    m_sounds.PlayEffect(SoundKind::ColourPicked);
     m_colorSelected = m_bubbles.centreColour(hit);
     m_picked = true;
     m_lock = true;

@@ -123,35 +123,36 @@ void frmMessage::buildControls()
     Text1->setFrame(false);
     Text1->setEchoMode(QLineEdit::Password);
     Text1->setFont(AppFonts::playful(9));
-    connect(Text1, &QLineEdit::returnPressed, this, &frmMessage::cOut1_click);
+    connect(Text1, &QLineEdit::returnPressed, this, &frmMessage::cOut1_Click);
 
     const QCursor hand = Resources::handCursor();
     cOut2 = new pButton(this);
     cOut2->move(96, 120);
     //: Drawn on the button only when its picture is missing; the picture itself says "nevermind".
     const QString nevermind = tr("nevermind");
-    cOut2->SetPicture(bitmapOr(114, nevermind, QColor(0xE0, 0x60, 0x60)),
-                      bitmapOr(113, nevermind, QColor(0xB0, 0x40, 0x40)));
+    cOut2->SetPicture(bitmapOr(BitmapId::NevermindUp, nevermind, QColor(0xE0, 0x60, 0x60)),
+                      bitmapOr(BitmapId::NevermindDown, nevermind, QColor(0xB0, 0x40, 0x40)));
     cOut2->setMouseIcon(hand);
-    connect(cOut2, &pButton::click, this, &frmMessage::cOut2_click);
+    connect(cOut2, &pButton::click, this, &frmMessage::cOut2_Click);
 
     cOut1 = new pButton(this);
     cOut1->move(296, 120);
     //: Drawn on the button only when its picture is missing; the picture itself says "OK".
     const QString ok = tr("OK");
-    cOut1->SetPicture(bitmapOr(115, ok, QColor(0x40, 0xA0, 0x50)), bitmapOr(116, ok, QColor(0x30, 0x78, 0x3C)));
+    cOut1->SetPicture(bitmapOr(BitmapId::OkUp, ok, QColor(0x40, 0xA0, 0x50)),
+                      bitmapOr(BitmapId::OkDown, ok, QColor(0x30, 0x78, 0x3C)));
     cOut1->setMouseIcon(hand);
-    connect(cOut1, &pButton::click, this, &frmMessage::cOut1_click);
+    connect(cOut1, &pButton::click, this, &frmMessage::cOut1_Click);
 
     Check1 = new pButton(this);
     Check1->move(8, 128);
     //: Drawn on the tab only when its picture is missing; the picture itself says "details".
     const QString details = tr("details");
-    Check1->SetPicture(bitmapOr(127, details, QColor(0x70, 0x90, 0xD0)),
-                       bitmapOr(128, details, QColor(0x50, 0x70, 0xB0)),
-                       bitmapOr(129, details, QColor(0x40, 0x58, 0x98)));
+    Check1->SetPicture(bitmapOr(BitmapId::DetailsUp, details, QColor(0x70, 0x90, 0xD0)),
+                       bitmapOr(BitmapId::DetailsDown, details, QColor(0x50, 0x70, 0xB0)),
+                       bitmapOr(BitmapId::DetailsPressed, details, QColor(0x40, 0x58, 0x98)));
     Check1->setMouseIcon(hand);
-    connect(Check1, &pButton::click, this, &frmMessage::Check1_click);
+    connect(Check1, &pButton::click, this, &frmMessage::Check1_Click);
 
     // The design's names, by which tests and tools find the controls.
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -220,7 +221,7 @@ void frmMessage::setWindowHeight(int height)
     update();
 }
 
-void frmMessage::Check1_click()
+void frmMessage::Check1_Click()
 {
     Check1->setPressed(!Check1->Pressed());
     if (Check1->Pressed())
@@ -229,7 +230,7 @@ void frmMessage::Check1_click()
         setWindowHeight(CollapsedHeight);
 }
 
-void frmMessage::cOut1_click()
+void frmMessage::cOut1_Click()
 {
     if (!isVisible())
         return;
@@ -259,7 +260,7 @@ void frmMessage::cOut1_click()
     accept();
 }
 
-void frmMessage::cOut2_click()
+void frmMessage::cOut2_Click()
 {
     if (!isVisible())
         return;
@@ -279,14 +280,14 @@ void frmMessage::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Escape:
         if (!cOut2->isHidden())
-            cOut2_click();
+            cOut2_Click();
         event->accept();
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
         // Enter in the password box has already answered through returnPressed.
         if (focusWidget() != Text1 && isPlainNotice())
-            cOut1_click();
+            cOut1_Click();
         event->accept();
         return;
     default:
@@ -302,7 +303,7 @@ void frmMessage::closeEvent(QCloseEvent* event)
     }
     // The window manager's close answers like Escape.
     if (isVisible() && !cOut2->isHidden())
-        cOut2_click();
+        cOut2_Click();
     event->setAccepted(!isVisible());
 }
 

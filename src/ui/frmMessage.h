@@ -53,9 +53,9 @@ private:
     void buildControls();
     void ensureLoaded();
     void setWindowHeight(int height);
-    void Check1_click();
-    void cOut1_click();
-    void cOut2_click();
+    void Check1_Click();
+    void cOut1_Click();
+    void cOut2_Click();
     bool isPlainNotice() const;
 
     // The controls, by their design names (also their object names).

@@ -31,13 +31,13 @@ frmParentMessage::frmParentMessage(QWidget* parent)
     lContinue = LinkLabel::noticeLink(tr("Continue"), this);
     lContinue->setObjectName(QStringLiteral("lContinue"));
     lContinue->move(WindowWidth - 8 - lContinue->width(), 160);
-    connect(lContinue, &LinkLabel::clicked, this, &frmParentMessage::lContinue_click);
+    connect(lContinue, &LinkLabel::clicked, this, &frmParentMessage::lContinue_Click);
 
     lCancel = LinkLabel::noticeLink(tr("Cancel"), this);
     lCancel->setObjectName(QStringLiteral("lCancel"));
     lCancel->move(lContinue->x() - 12 - lCancel->width(), 160);
     lCancel->hide();
-    connect(lCancel, &LinkLabel::clicked, this, &frmParentMessage::lCancel_click);
+    connect(lCancel, &LinkLabel::clicked, this, &frmParentMessage::lCancel_Click);
 }
 
 void frmParentMessage::setMessage(const QString& text)
@@ -53,12 +53,12 @@ void frmParentMessage::setCancelVisible(bool visible)
     lCancel->setVisible(visible);
 }
 
-void frmParentMessage::lContinue_click()
+void frmParentMessage::lContinue_Click()
 {
     accept();
 }
 
-void frmParentMessage::lCancel_click()
+void frmParentMessage::lCancel_Click()
 {
     CancelPressed = true;
     reject();
@@ -69,13 +69,13 @@ void frmParentMessage::keyPressEvent(QKeyEvent* event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        lContinue_click();
+        lContinue_Click();
         break;
     case Qt::Key_Escape:
         if (lCancel->isHidden())
-            lContinue_click();
+            lContinue_Click();
         else
-            lCancel_click();
+            lCancel_Click();
         break;
     default:
         BorderedDialog::keyPressEvent(event);
@@ -92,9 +92,9 @@ void frmParentMessage::closeEvent(QCloseEvent* event)
     }
     if (isVisible()) {
         if (lCancel->isHidden())
-            lContinue_click();
+            lContinue_Click();
         else
-            lCancel_click();
+            lCancel_Click();
     }
     event->setAccepted(!isVisible());
 }

@@ -33,8 +33,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    void lContinue_click();
-    void lCancel_click();
+    void lContinue_Click();
+    void lCancel_Click();
 
     // The controls, by their design names (also their object names).
     QLabel* lMessage = nullptr;

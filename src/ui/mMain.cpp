@@ -3,7 +3,7 @@
 
 #include "ui/HelpWindow.h"
 #include "paint/Gradient.h"
-#include "ui/frmParentMessage.h"
+#include "ui/ParentPrompt.h"
 #include "platform/AppError.h"
 #include "platform/PictureSurface.h"
 #include "platform/ProgramFolder.h"
@@ -21,8 +21,6 @@
 #include <QUrl>
 
 namespace {
-
-constexpr int InvalidProcedureCall = 5;
 
 // Without forcing, an item its owner may not write to is read-only, even for
 // a user (such as root) whom the system would let delete it.
@@ -94,12 +92,10 @@ void ShowHelpFile(QWidget* owner, const ProgramFolder& folder, const QString& to
 {
     if (OpenHelpTopic(owner, folder, topic))
         return;
-    frmParentMessage notice(owner);
-    notice.setMessage(
-        QCoreApplication::translate("mMain", "Unable to start the help file '%1/help/index.htm'. Please make sure "
-                                             "that it exists.")
-            .arg(folder.root()));
-    notice.exec();
+    ParentPrompt::tell(owner, QCoreApplication::translate("mMain", "Unable to start the help file "
+                                                                   "'%1/help/index.htm'. Please make sure "
+                                                                   "that it exists.")
+                                  .arg(folder.root()));
 }
 
 bool RemoveFile(const QString& path)
@@ -138,7 +134,7 @@ QString FolderOf(const QString& path)
 {
     const qsizetype at = path.lastIndexOf(QLatin1Char('/'));
     if (at < 0)
-        throw AppError(InvalidProcedureCall, QStringLiteral("Invalid procedure call or argument"),
+        throw AppError(ErrorNumber::InvalidProcedureCall, QStringLiteral("Invalid procedure call or argument"),
                        QStringLiteral("FolderOf"));
     return path.left(at);
 }

@@ -2,6 +2,7 @@
 #include "ui/pButton.h"
 
 #include "imaging/CrispScaler.h"
+#include "platform/AppError.h"
 #include "platform/Log.h"
 
 #include <QEvent>
@@ -43,7 +44,7 @@ int pButton::SetPicture(const QImage& pUP, const QImage& pDOWN, const QImage& pP
         return error.number();
     } catch (const std::bad_alloc&) {
         qCWarning(Log::windows) << "Button" << objectName() << "keeps its old look: out of memory";
-        return 7; // out of memory
+        return ErrorNumber::OutOfMemory;
     }
     return 0;
 }

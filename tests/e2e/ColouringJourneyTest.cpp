@@ -271,9 +271,9 @@ TEST_F(ColouringJourney, FirstRunColourChangeReopenAndQuit)
     desktop->click(TintalooScreen::browserCell(browserAgain, 1));
     ASSERT_TRUE(screen->waitForMainWindow().isValid()) << log();
 
-    const QString coloredPath = PictureSaver::coloredPathFor(folder, pictures[0]);
-    const QImage saved = QImage(coloredPath).convertToFormat(QImage::Format_RGB32);
-    ASSERT_FALSE(saved.isNull()) << "no coloured picture at " << coloredPath.toStdString() << log();
+    const QString colouredPath = PictureSaver::colouredPathFor(folder, pictures[0]);
+    const QImage saved = QImage(colouredPath).convertToFormat(QImage::Format_RGB32);
+    ASSERT_FALSE(saved.isNull()) << "no coloured picture at " << colouredPath.toStdString() << log();
     ASSERT_EQ(saved.size(), linePicture.size());
 
     // Colour along the stroke, none in any other region.
@@ -324,5 +324,5 @@ TEST_F(ColouringJourney, FirstRunColourChangeReopenAndQuit)
     ASSERT_TRUE(program->waitForExit(15000)) << "the program did not end after OK" << log();
     EXPECT_TRUE(program->exitedNormally()) << log();
     EXPECT_EQ(program->exitCode(), 0) << log();
-    EXPECT_TRUE(QFile::exists(coloredPath));
+    EXPECT_TRUE(QFile::exists(colouredPath));
 }

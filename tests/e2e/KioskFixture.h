@@ -19,7 +19,7 @@ class KioskFixture : public ::testing::Test
 {
 protected:
     using Window = TestDesktop::WindowInfo;
-    static constexpr int BrowserCloseButton = 114;
+    static constexpr int BrowserCloseButton = BitmapId::NevermindUp;
     // Long enough for the window manager to act on a key it saw.
     static constexpr int SettleMs = 300;
     // From a window coming to the front to the first key.

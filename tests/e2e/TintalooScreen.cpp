@@ -17,7 +17,8 @@ namespace {
 const QPoint UpdatesLink(40, 437);
 
 // The pictures of the command and tool buttons, left to right along the bar.
-constexpr int BarButtons[] = {102, 146, 110, 130, 108, 105, 119, 143};
+constexpr int BarButtons[] = {BitmapId::OpenUp,   BitmapId::ClearColoursUp, BitmapId::UndoUp,   BitmapId::CrazyUp,
+                               BitmapId::CrayonUp, BitmapId::PaintbrushUp,   BitmapId::PencilUp, BitmapId::MarkerUp};
 
 bool samePixel(QRgb a, QRgb b)
 {
@@ -181,7 +182,7 @@ bool TintalooScreen::clickButton(int bitmap, const QRect& area) const
 
 QPoint TintalooScreen::browserCell(const Window& browser, int index)
 {
-    const QImage scrollButton = Resources::bitmap(136);
+    const QImage scrollButton = Resources::bitmap(BitmapId::DownArrowUp);
     const int stripWidth = frmOpen::ViewportWidth - (scrollButton.isNull() ? 40 : scrollButton.width());
     StripLayout layout(stripWidth, frmOpen::ViewportHeight);
     layout.beginBook();

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "e2e/TestDesktop.h"
+#include "platform/ResourceIds.h"
 
 #include <QImage>
 #include <QPoint>
@@ -22,10 +23,10 @@ public:
 
     TintalooScreen(const TestDesktop& desktop, TintalooProcess& program);
 
-    static constexpr int OpenButton = 102;
-    static constexpr int QuitButton = 150;
-    static constexpr int SettingsButton = 154;
-    static constexpr int OkButton = 115;
+    static constexpr int OpenButton = BitmapId::OpenUp;
+    static constexpr int QuitButton = BitmapId::Quit;
+    static constexpr int SettingsButton = BitmapId::Options;
+    static constexpr int OkButton = BitmapId::OkUp;
 
     bool isProgramWindow(const Window& window) const;
     static bool isMainWindow(const Window& window);

@@ -184,7 +184,7 @@ TEST(mIntelJPEGLibrary, ANewFileInAMissingFolderRaises26001)
     const QString path = dir.filePath(QStringLiteral("no such folder/picture.jpg"));
     const AppError e = raised([&] { mIntelJPEGLibrary::SaveJPG(sectionOf(photoLike(16, 16)), path, 90); });
     EXPECT_EQ(e.number(), ErrorNumber::JpegLibrary);
-    EXPECT_EQ(e.number(), 26001);
+    EXPECT_EQ(e.number(), ErrorNumber::JpegLibrary);
     EXPECT_EQ(e.description(), QStringLiteral("Failed to save to JPG -1"));
     EXPECT_EQ(e.source(), QStringLiteral("tintaloo.mIntelJPEGLibrary"));
     EXPECT_FALSE(QFileInfo::exists(path));
@@ -199,7 +199,7 @@ TEST(mIntelJPEGLibrary, ANewFileUnderARegularFileRaises26001)
     const AppError e = raised([&] {
         mIntelJPEGLibrary::SaveJPG(sectionOf(photoLike(16, 16)), notAFolder + QStringLiteral("/picture.jpg"), 90);
     });
-    EXPECT_EQ(e.number(), 26001);
+    EXPECT_EQ(e.number(), ErrorNumber::JpegLibrary);
     EXPECT_EQ(e.description(), QStringLiteral("Failed to save to JPG -1"));
     EXPECT_EQ(fileBytes(notAFolder), QByteArray("x"));
 }
@@ -226,7 +226,7 @@ TEST(mIntelJPEGLibrary, AFailedReplaceLeavesTheOldFileWhole)
     ::setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previousHandler);
 
-    EXPECT_EQ(e.number(), 26001);
+    EXPECT_EQ(e.number(), ErrorNumber::JpegLibrary);
     EXPECT_EQ(e.description(), QStringLiteral("Failed to save to JPG -1"));
     EXPECT_EQ(e.source(), QStringLiteral("tintaloo.mIntelJPEGLibrary"));
     EXPECT_EQ(fileBytes(path), old);
@@ -243,7 +243,7 @@ TEST(mIntelJPEGLibrary, AReadOnlyFolderRaises26001WhenNotRoot)
     ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0555), 0);
     const AppError e = raised([&] { mIntelJPEGLibrary::SaveJPG(sectionOf(photoLike(16, 16)), path, 90); });
     ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
-    EXPECT_EQ(e.number(), 26001);
+    EXPECT_EQ(e.number(), ErrorNumber::JpegLibrary);
     EXPECT_EQ(fileBytes(path), QByteArray("old"));
 }
 
@@ -253,7 +253,7 @@ TEST(mIntelJPEGLibrary, AnEmptySectionRaises26001)
     const QString path = dir.filePath(QStringLiteral("empty.jpg"));
     writeBytes(path, QByteArray("old"));
     const AppError e = raised([&] { mIntelJPEGLibrary::SaveJPG(cDIBSection(), path, 90); });
-    EXPECT_EQ(e.number(), 26001);
+    EXPECT_EQ(e.number(), ErrorNumber::JpegLibrary);
     EXPECT_EQ(e.description(), QStringLiteral("Failed to save to JPG -1"));
     EXPECT_EQ(fileBytes(path), QByteArray("old"));
 }

@@ -13,7 +13,9 @@ namespace {
 
 // The bitmaps that carry words: the prompt's nevermind, the details tab and
 // the browser's new picture and more pictures, each in all its looks.
-constexpr int WordedBitmaps[] = {113, 114, 127, 128, 129, 141, 142, 148, 149};
+using namespace BitmapId;
+constexpr int WordedBitmaps[] = {NevermindDown,  NevermindUp,      DetailsUp,    DetailsDown,   DetailsPressed,
+                                 MorePicturesUp, MorePicturesDown, NewPictureUp, NewPictureDown};
 
 TEST(ArtLanguages, EveryWordedButtonIsDrawnInEveryLanguageAtItsSize)
 {
@@ -24,7 +26,7 @@ TEST(ArtLanguages, EveryWordedButtonIsDrawnInEveryLanguageAtItsSize)
             ASSERT_FALSE(translated.isNull()) << code.toStdString() << " " << number;
             EXPECT_EQ(translated.size(), english.size()) << code.toStdString() << " " << number;
             // Dutch "details" is the English word.
-            if (!(code == QLatin1String("nl") && number >= 127 && number <= 129))
+            if (!(code == QLatin1String("nl") && number >= DetailsUp && number <= DetailsPressed))
                 EXPECT_NE(translated, english) << code.toStdString() << " " << number << " shows the English word";
         }
         const QImage banner(QStringLiteral(":/pictures/%1/banner.jpg").arg(code));
@@ -37,16 +39,16 @@ TEST(ArtLanguages, TheProgramLoadsTheArtOfItsLanguage)
     const auto asShown = [](const QString& path) { return QImage(path).convertToFormat(QImage::Format_RGB32); };
     UiLanguage language(*qApp);
     ASSERT_TRUE(language.install(QStringLiteral("fr")));
-    EXPECT_EQ(Resources::bitmap(114), asShown(QStringLiteral(":/bitmaps/fr/114.png")));
+    EXPECT_EQ(Resources::bitmap(NevermindUp), asShown(QStringLiteral(":/bitmaps/fr/114.png")));
     EXPECT_EQ(Resources::picture(QStringLiteral("banner")), asShown(QStringLiteral(":/pictures/fr/banner.jpg")));
     // Art without words has one drawing for every language.
-    EXPECT_EQ(Resources::bitmap(115), asShown(QStringLiteral(":/bitmaps/115.png")));
+    EXPECT_EQ(Resources::bitmap(OkUp), asShown(QStringLiteral(":/bitmaps/115.png")));
 
     ASSERT_TRUE(language.install(QStringLiteral("pt_BR")));
-    EXPECT_EQ(Resources::bitmap(148), asShown(QStringLiteral(":/bitmaps/pt_BR/148.png")));
+    EXPECT_EQ(Resources::bitmap(NewPictureUp), asShown(QStringLiteral(":/bitmaps/pt_BR/148.png")));
 
     language.install(QString());
-    EXPECT_EQ(Resources::bitmap(114), asShown(QStringLiteral(":/bitmaps/114.png")));
+    EXPECT_EQ(Resources::bitmap(NevermindUp), asShown(QStringLiteral(":/bitmaps/114.png")));
 }
 
 } // namespace

@@ -71,7 +71,7 @@ TEST_P(ConfinedTool, NeverChangesAnotherRegionAnOutlineOrAGreyPixel)
 {
     canvas.selectTool(GetParam());
     canvas.setCurrentColor(0x1E1EC8); // a red
-    canvas.setCrazyColors(true);
+    canvas.setCrazyColours(true);
     const QImage before = canvas.P.image().copy();
 
     stroke({{30, 40}, {90, 40}, {59, 30}, {30, 10}, {70, 70}, {130, 90}, {-20, -20}, {40, 60}, {59, 40}});
@@ -232,7 +232,7 @@ TEST_F(CanvasTest, ClearingAnOwnPictureLeavesABlankPage)
     canvas.selectTool(Canvas::Paintbrush);
     stroke({{15, 40}});
 
-    canvas.clearColors(true);
+    canvas.clearColours(true);
 
     EXPECT_TRUE(allPixels(canvas.P.image(), White));
     EXPECT_TRUE(allPixels(canvas.tP.image(), White));
@@ -248,7 +248,7 @@ TEST_F(CanvasTest, ClearingABookPictureBringsBackItsOutlines)
     canvas.selectTool(Canvas::Paintbrush);
     stroke({{15, 40}});
 
-    canvas.clearColors(false);
+    canvas.clearColours(false);
 
     EXPECT_EQ(canvas.P.image(), linePicture());
     EXPECT_EQ(canvas.tP.picture(), linePicture());

@@ -30,7 +30,7 @@ protected:
         const QString path = data.root() + QStringLiteral("/books/") + book + QLatin1Char('/') + file;
         QDir().mkpath(QFileInfo(path).absolutePath());
         EXPECT_TRUE(picture.save(path, "BMP"));
-        canvas.openPicture(path, PictureSaver::coloredPathFor(data.folder(), path));
+        canvas.openPicture(path, PictureSaver::colouredPathFor(data.folder(), path));
         return path;
     }
 
@@ -74,7 +74,7 @@ TEST_F(AutoSave, WritesTheCanvasAsAJpegBesideItsBook)
 
     // Opening the picture again shows the coloured version.
     Canvas again(random);
-    again.openPicture(canvas.CurrentPicture(), PictureSaver::coloredPathFor(data.folder(), canvas.CurrentPicture()));
+    again.openPicture(canvas.CurrentPicture(), PictureSaver::colouredPathFor(data.folder(), canvas.CurrentPicture()));
     EXPECT_NEAR(qRed(again.P.image().pixel(30, 40)), qRed(canvas.P.image().pixel(30, 40)), 6);
 }
 
@@ -129,7 +129,7 @@ TEST_F(AutoSave, AnOwnPictureKeepsItsMarkerLinesButNotTheFill)
     EXPECT_EQ(written.pixel(20, 40) & 0xFFFFFF, 0xFFFFFFu);
 
     // After a clear the next save writes a blank page into it.
-    canvas.clearColors(true);
+    canvas.clearColours(true);
     PictureSaver::autoSave(canvas, data.folder());
     const QImage cleared(own);
     EXPECT_EQ(cleared.pixel(60, 40) & 0xFFFFFF, 0xFFFFFFu);

@@ -4,6 +4,8 @@
 // bubble colours are exact (the palette reads them back), brushes are grey and
 // white outside, cursors are see-through and solid at their hot spot, and
 // every wave is short 16-bit PCM that the sound board can play.
+#include "platform/ResourceIds.h"
+
 #include <QColor>
 #include <QFile>
 #include <QImage>
@@ -49,28 +51,29 @@ struct ButtonLooks {
 
 const std::vector<ButtonLooks>& buttons()
 {
+    using namespace BitmapId;
     static const std::vector<ButtonLooks> table = {
-        {"open a picture", {102, 101}, 78, 92},
-        {"clear all colours", {146, 147}, 106, 92},
-        {"undo", {110, 109}, 89, 92},
-        {"crazy colours", {130, 131, 132}, 102, 92},
-        {"crayon", {108, 106, 107}, 95, 92},
-        {"paintbrush", {105, 103, 104}, 86, 92},
-        {"colouring pencil", {119, 117, 118}, 77, 92},
-        {"marker pen", {143, 144, 145}, 99, 92},
-        {"nevermind", {114, 113}, 150, 36},
-        {"OK", {115, 116}, 50, 36},
-        {"details", {127, 128, 129}, 80, 26},
-        {"scroll up", {138, 139}, 40, 40},
-        {"scroll down", {136, 135}, 40, 40},
-        {"slider ball", {137, 140}, 36, 36},
-        {"new picture", {148, 149}, 140, 60},
-        {"more pictures", {141, 142}, 140, 60},
-        {"quit", {150}, 24, 24},
-        {"save as", {151, 155}, 24, 24},
-        {"print", {152, 156}, 24, 24},
-        {"about", {153}, 24, 24},
-        {"settings", {154}, 24, 24},
+        {"open a picture", {OpenUp, OpenDown}, 78, 92},
+        {"clear all colours", {ClearColoursUp, ClearColoursDown}, 106, 92},
+        {"undo", {UndoUp, UndoDown}, 89, 92},
+        {"crazy colours", {CrazyUp, CrazyDown, CrazyPressed}, 102, 92},
+        {"crayon", {CrayonUp, CrayonDown, CrayonPressed}, 95, 92},
+        {"paintbrush", {PaintbrushUp, PaintbrushDown, PaintbrushPressed}, 86, 92},
+        {"colouring pencil", {PencilUp, PencilDown, PencilPressed}, 77, 92},
+        {"marker pen", {MarkerUp, MarkerDown, MarkerPressed}, 99, 92},
+        {"nevermind", {NevermindUp, NevermindDown}, 150, 36},
+        {"OK", {OkUp, OkDown}, 50, 36},
+        {"details", {DetailsUp, DetailsDown, DetailsPressed}, 80, 26},
+        {"scroll up", {UpArrowUp, UpArrowDown}, 40, 40},
+        {"scroll down", {DownArrowUp, DownArrowDown}, 40, 40},
+        {"slider ball", {SliderUp, SliderDown}, 36, 36},
+        {"new picture", {NewPictureUp, NewPictureDown}, 140, 60},
+        {"more pictures", {MorePicturesUp, MorePicturesDown}, 140, 60},
+        {"quit", {Quit}, 24, 24},
+        {"save as", {SaveAs, SaveAsEnabled}, 24, 24},
+        {"print", {Print, PrintEnabled}, 24, 24},
+        {"about", {AboutHelp}, 24, 24},
+        {"settings", {Options}, 24, 24},
     };
     return table;
 }
@@ -291,10 +294,9 @@ TEST(ArtCursors, SeeThroughPicturesSolidAtTheirHotSpot)
 {
     struct CursorDesign {
         int number, width, height;
-        QPoint hot;
     };
-    const CursorDesign cursors[] = {{101, 32, 32, {8, 1}},  {102, 65, 56, {0, 51}}, {103, 69, 58, {3, 52}},
-                                  {104, 67, 73, {1, 69}}, {105, 64, 87, {2, 82}}};
+    const CursorDesign cursors[] = {{CursorId::Hand, 32, 32},       {CursorId::Pencil, 65, 56}, {CursorId::Crayon, 69, 58},
+                                    {CursorId::Paintbrush, 67, 73}, {CursorId::Marker, 64, 87}};
     for (const CursorDesign& c : cursors) {
         SCOPED_TRACE(c.number);
         const QImage image = load(QStringLiteral(":/cursors/%1.png").arg(c.number))
@@ -307,7 +309,8 @@ TEST(ArtCursors, SeeThroughPicturesSolidAtTheirHotSpot)
             for (int x = 0; x < image.width(); ++x)
                 clear += qAlpha(image.pixel(x, y)) == 0;
         EXPECT_GT(clear, image.width() * image.height() / 4) << "mostly see-through around the picture";
-        EXPECT_GE(qAlpha(image.pixel(c.hot)), 128) << "the hot spot must be on the picture";
+        const CursorId::HotSpot hot = CursorId::hotSpot(c.number);
+        EXPECT_GE(qAlpha(image.pixel(hot.x, hot.y)), 128) << "the hot spot must be on the picture";
     }
 }
 
@@ -315,7 +318,7 @@ TEST(ArtCursors, SeeThroughPicturesSolidAtTheirHotSpot)
 // corner and the far end of the tool reaches the top-right quarter.
 TEST(ArtCursors, ToolsPointDownToTheLeft)
 {
-    for (int number = 102; number <= 105; ++number) {
+    for (int number = CursorId::Pencil; number <= CursorId::Marker; ++number) {
         SCOPED_TRACE(number);
         const QImage image = load(QStringLiteral(":/cursors/%1.png").arg(number))
                                  .convertToFormat(QImage::Format_ARGB32);

@@ -19,12 +19,12 @@ TEST(ProgramResources, MissingResourcesGiveNullImagesAndTheArrow)
 TEST(ProgramResources, CursorsPointWithTheirTips)
 {
     const QPoint expected[] = {{8, 1}, {0, 51}, {3, 52}, {1, 69}, {2, 82}};
-    for (int number = 101; number <= 105; ++number) {
+    for (int number = CursorId::First; number <= CursorId::Last; ++number) {
         SCOPED_TRACE(number);
         ASSERT_TRUE(Resources::hasCursor(number));
         const QCursor cursor = Resources::cursor(number);
         EXPECT_EQ(cursor.shape(), Qt::BitmapCursor);
-        EXPECT_EQ(cursor.hotSpot(), expected[number - 101]);
+        EXPECT_EQ(cursor.hotSpot(), expected[number - CursorId::First]);
         EXPECT_TRUE(cursor.pixmap().hasAlphaChannel());
     }
 }

@@ -83,13 +83,13 @@ TEST_F(Sounds, VariantsStayInTheirRange)
 
 TEST_F(Sounds, EffectKindsPickTheirSets)
 {
-    EXPECT_EQ(heard([&] { board.PlayEffect(0); }),
+    EXPECT_EQ(heard([&] { board.PlayEffect(SoundKind::BubblePopped); }),
               QSet<QString>({"POP0", "POP1", "POP2", "POP3"}));
-    EXPECT_EQ(heard([&] { board.PlayEffect(1); }),
+    EXPECT_EQ(heard([&] { board.PlayEffect(SoundKind::ButtonPressed); }),
               QSet<QString>({"B0", "B1", "B2", "B3", "B4", "B5", "MESSAGE0", "MESSAGE1", "MESSAGE2"}));
-    EXPECT_EQ(heard([&] { board.PlayEffect(4); }),
+    EXPECT_EQ(heard([&] { board.PlayEffect(SoundKind::ColourPicked); }),
               QSet<QString>({"PRESS0", "PRESS1", "B0", "B1", "B2", "B3", "B4", "B5"}));
-    EXPECT_EQ(heard([&] { board.PlayEffect(5); }), QSet<QString>({"NEW0", "NEW1"}));
+    EXPECT_EQ(heard([&] { board.PlayEffect(SoundKind::NewPicture); }), QSet<QString>({"NEW0", "NEW1"}));
 }
 
 TEST_F(Sounds, OtherEffectKindsPlayNothing)
@@ -106,7 +106,7 @@ TEST_F(Sounds, EffectsReseedEvenWhenSilent)
     Random untouched{777u};
     Random used{777u};
     SoundBoard silent(used);
-    silent.PlayEffect(1);
+    silent.PlayEffect(SoundKind::ButtonPressed);
     EXPECT_NE(used.next(), untouched.next());
 }
 
@@ -117,11 +117,11 @@ TEST_F(Sounds, PopsDoNotCutIntoASoundThatIsPlaying)
     writeWave(waves.filePath("B0.wav"), 400);
     board.setWaveFolder(waves.path());
 
-    board.PlayEffect(0);
+    board.PlayEffect(SoundKind::BubblePopped);
     EXPECT_EQ(board.playCount(), 1);
     EXPECT_TRUE(board.anyPlaying());
     for (int i = 0; i < 10; ++i)
-        board.PlayEffect(0);
+        board.PlayEffect(SoundKind::BubblePopped);
     EXPECT_EQ(board.playCount(), 1);
 
     // Any other sound cuts in.

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/cAniCursor.h"
+#include "platform/ResourceIds.h"
 
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -13,12 +14,12 @@ TEST(ToolCursor, SwitchingToolsKeepsOnlyTheOriginalCursor)
     canvas.setCursor(Qt::CrossCursor);
     cAniCursor cursor;
 
-    ASSERT_TRUE(cursor.LoadFromResource(103));
+    ASSERT_TRUE(cursor.LoadFromResource(CursorId::Crayon));
     cursor.SetAsDefaultCursor(&canvas, true);
     EXPECT_EQ(canvas.cursor().shape(), Qt::BitmapCursor);
     EXPECT_EQ(canvas.cursor().hotSpot(), QPoint(3, 52));
 
-    ASSERT_TRUE(cursor.LoadFromResource(104));
+    ASSERT_TRUE(cursor.LoadFromResource(CursorId::Paintbrush));
     cursor.SetAsDefaultCursor(&canvas, true);
     EXPECT_EQ(canvas.cursor().hotSpot(), QPoint(1, 69));
     EXPECT_EQ(cursor.savedCount(), 1);
@@ -34,7 +35,7 @@ TEST(ToolCursor, SettingTheSameWindowTwiceKeepsTheFirstSavedCursor)
     QWidget canvas;
     canvas.setCursor(Qt::IBeamCursor);
     cAniCursor cursor;
-    ASSERT_TRUE(cursor.LoadFromResource(102));
+    ASSERT_TRUE(cursor.LoadFromResource(CursorId::Pencil));
     cursor.SetAsDefaultCursor(&canvas, true);
     cursor.SetAsDefaultCursor(&canvas, true);
     EXPECT_EQ(cursor.savedCount(), 1);
@@ -51,7 +52,7 @@ TEST(ToolCursor, AWindowWithoutItsOwnCursorGetsItsParentsBack)
     parent.setCursor(Qt::WaitCursor);
     auto* canvas = new QWidget(&parent);
     cAniCursor cursor;
-    ASSERT_TRUE(cursor.LoadFromResource(105));
+    ASSERT_TRUE(cursor.LoadFromResource(CursorId::Marker));
     cursor.SetAsDefaultCursor(canvas, true);
     EXPECT_TRUE(canvas->testAttribute(Qt::WA_SetCursor));
     cursor.Destroy();
@@ -63,7 +64,7 @@ TEST(ToolCursor, FreeEntriesAreReused)
 {
     QWidget a, b, c;
     cAniCursor cursor;
-    ASSERT_TRUE(cursor.LoadFromResource(103));
+    ASSERT_TRUE(cursor.LoadFromResource(CursorId::Crayon));
     cursor.SetAsDefaultCursor(&a, true);
     cursor.SetAsDefaultCursor(&b, true);
     cursor.SetAsDefaultCursor(&a, false);
@@ -78,7 +79,7 @@ TEST(ToolCursor, AWindowThatWentAwayFreesItsEntry)
     QWidget window;
     auto* kept = new QWidget(&window);
     cAniCursor cursor;
-    ASSERT_TRUE(cursor.LoadFromResource(103));
+    ASSERT_TRUE(cursor.LoadFromResource(CursorId::Crayon));
     {
         QWidget gone;
         cursor.SetAsDefaultCursor(&gone, true);
@@ -118,7 +119,7 @@ TEST(ToolCursor, DestroyingTheObjectPutsTheCursorsBack)
     canvas.setCursor(Qt::CrossCursor);
     {
         cAniCursor cursor;
-        ASSERT_TRUE(cursor.LoadFromResource(102));
+        ASSERT_TRUE(cursor.LoadFromResource(CursorId::Pencil));
         cursor.SetAsDefaultCursor(&canvas, true);
     }
     EXPECT_EQ(canvas.cursor().shape(), Qt::CrossCursor);
