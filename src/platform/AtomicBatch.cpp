@@ -68,10 +68,9 @@ QStringList AtomicBatch::commit()
             ::unlink(file.temporary.constData());
         }
     }
+    // The renames reach the disk with the file system's next commit; a
+    // crash before then leaves a file absent, never cut short.
     m_files.clear();
-    // The renames on the disk too; the files are in place either way.
-    if (!placed.isEmpty())
-        syncFileSystemOf(QFile::encodeName(QFileInfo(placed.constFirst()).absolutePath()));
     return placed;
 }
 

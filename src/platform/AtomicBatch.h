@@ -9,10 +9,11 @@
 // Many small files put in place with one flush to the disk instead of one
 // per file (thumbnails by the hundred). Each file goes to its own temporary
 // file beside its path, as AtomicFile writes it; commit() flushes the whole
-// file system once (syncfs), then renames them all, then flushes once more
-// for the renames. A crash at any point leaves every file whole or absent
-// (never cut short), at worst with stale temporary files that
-// AtomicFile::removeStaleTemporaries() clears later.
+// file system once (syncfs), then renames them all. A crash at any point
+// leaves every file whole or absent (never cut short), at worst with stale
+// temporary files that AtomicFile::removeStaleTemporaries() clears later.
+// The renames themselves reach the disk with the file system's next commit
+// (or the caller's fsync of the folder).
 //
 // Only for files that may go missing without harm: a file that must never
 // lose its old version goes through AtomicFile::write().
