@@ -178,8 +178,13 @@ void cNDib::Set_dib(PictureSurface& picture, bool resize) const
 QRect cNDib::fitRect(int dX, int dY, int dWidth, int dHeight) const
 {
     requirePixels();
-    const double W = m_width;
-    const double H = m_height;
+    return fitRectFor(QSize(m_width, m_height), dX, dY, dWidth, dHeight);
+}
+
+QRect cNDib::fitRectFor(QSize picture, int dX, int dY, int dWidth, int dHeight)
+{
+    const double W = picture.width();
+    const double H = picture.height();
     int x, y, w, h;
     if (H < W) {
         w = dWidth;

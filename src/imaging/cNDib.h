@@ -47,6 +47,8 @@ public:
     // Where Set_dib_Fit puts the image. Halves round to even, so the place
     // inside the rectangle can depend on where the rectangle lies.
     QRect fitRect(int dX, int dY, int dWidth, int dHeight) const;
+    // The same for a picture of that many pixels, before any buffer holds it.
+    static QRect fitRectFor(QSize picture, int dX, int dY, int dWidth, int dHeight);
     // Stretches a source rectangle (top-down buffer coordinates) onto a
     // destination rectangle with smooth resampling: area averaging when
     // shrinking, bilinear when enlarging (a halftone stretch). Parts of the source rectangle outside the buffer read as

@@ -3,6 +3,7 @@
 
 #include "imaging/cNDib.h"
 #include "library/PicturePackInstaller.h"
+#include "library/ThumbnailMaker.h"
 #include "platform/AppError.h"
 #include "platform/AtomicFile.h"
 #include "platform/ImageFile.h"
@@ -33,16 +34,6 @@ QImage thumbnailIn(FolderListing& listing, const QString& name)
     if (written)
         listing.add(thumbName);
     return thumbnail;
-}
-
-// The picture whose thumbnail stands for a book's file in the browser: the
-// coloured version when there is one, otherwise the file itself.
-std::pair<FolderListing*, QString> browserThumbnailSource(BookContents& book, const QString& file)
-{
-    const QString colored = book.colored.find(file + BookStore::ColoredSuffix);
-    if (!colored.isEmpty())
-        return {&book.colored, colored};
-    return {&book.files, file};
 }
 
 // A listing of folder when it lies inside the program folder; an empty one
@@ -172,6 +163,14 @@ QString BookStore::thumbnailPath(const QString& picturePath)
                                   QLatin1Char('/') + picture.fileName() + ThumbnailSuffix);
 }
 
+std::pair<FolderListing*, QString> BookStore::browserThumbnailSource(BookContents& book, const QString& file)
+{
+    const QString colored = book.colored.find(file + ColoredSuffix);
+    if (!colored.isEmpty())
+        return {&book.colored, colored};
+    return {&book.files, file};
+}
+
 QImage BookStore::browserThumbnail(BookContents& book, const QString& file)
 {
     const auto [listing, name] = browserThumbnailSource(book, file);
@@ -182,10 +181,17 @@ void BookStore::checkBrowserThumbnail(BookContents& book, const QString& file)
 {
     const auto [listing, name] = browserThumbnailSource(book, file);
     const QString existing = listing->find(name + ThumbnailSuffix);
-    if (existing.isEmpty())
-        thumbnailIn(*listing, name);
-    else
+    if (!existing.isEmpty()) {
         ImageFile::check(listing->pathOf(existing));
+        return;
+    }
+    try {
+        ImageFile::checkWhole(listing->pathOf(name));
+    } catch (const AppError&) {
+        // Not whole by its structure: whether it can be read at all is the
+        // decoder's to say, as it always was.
+        thumbnailIn(*listing, name);
+    }
 }
 
 QImage BookStore::thumbnailOf(const QImage& picture)
@@ -201,7 +207,7 @@ QImage BookStore::thumbnailOf(const QImage& picture)
 
 QImage BookStore::makeThumbnail(const QString& source, const QString& thumbPath, bool* written)
 {
-    QImage thumbnail = thumbnailOf(ImageFile::read(source));
+    QImage thumbnail = ThumbnailMaker().make(source);
     bool ok = true;
     try {
         AtomicFile::write(thumbPath, ImageFile::encodeBmp24(thumbnail));

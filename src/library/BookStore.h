@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <utility>
+
 class ProgramFolder;
 
 // The books and coloured pictures on disk. A book is a folder under
@@ -71,11 +73,18 @@ public:
     // the coloured picture's when a coloured version exists, otherwise the
     // picture's own; made and written first when it is not on disk yet.
     static QImage browserThumbnail(BookContents& book, const QString& file);
+    // Where that thumbnail comes from: the listing of the folder that holds
+    // its picture (the coloured folder or the book's), and the picture's name
+    // there; the thumbnail is that name + ThumbnailSuffix.
+    static std::pair<FolderListing*, QString> browserThumbnailSource(BookContents& book, const QString& file);
     // What the browser's load does for each picture instead of reading its
-    // thumbnail: one that is not on disk is made and written as
-    // browserThumbnail() would; one on disk is checked without decoding
-    // (ImageFile::check). Throws AppError for a picture the browser leaves
-    // out.
+    // thumbnail: one on disk is checked without decoding (ImageFile::check);
+    // for one that is not, the picture is checked by its structure without
+    // decoding (ImageFile::checkWhole), and the thumbnail is made later, when
+    // the browser shows it or has a moment. A picture that fails that check
+    // is decoded at once and its thumbnail made and written as
+    // browserThumbnail() would. Throws AppError for a picture the browser
+    // leaves out.
     static void checkBrowserThumbnail(BookContents& book, const QString& file);
 
     // The thumbnail image of a picture: 100 x 100, white, the picture fitted

@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <functional>
 #include <vector>
 
 namespace PicturePack {
@@ -150,7 +151,7 @@ bool Splitter::pieceDecodes(qsizetype start, qsizetype end, const QByteArray& fo
     ++m_decodes;
     qint64 pixels = 0;
     const bool ok =
-        ImageFile::decodes(QByteArray::fromRawData(m_pack.constData() + start, end - start), format, &pixels);
+        ImageFile::isWhole(QByteArray::fromRawData(m_pack.constData() + start, end - start), format, &pixels);
     m_pixels += pixels;
     m_decoded.insert(k, ok);
     return ok;
@@ -202,6 +203,26 @@ bool Splitter::split(qsizetype firstStart, std::vector<qsizetype>& starts, std::
         frames.pop_back();
     }
     return false;
+}
+
+// Every place sep occurs in pack from `from` on, overlapping ones included,
+// in one pass over the bytes. False when there are more than most.
+bool findSeparators(const QByteArray& pack, const QByteArray& sep, qsizetype from, qsizetype most,
+                    std::vector<qsizetype>& found)
+{
+    const char* const begin = pack.constData();
+    const char* const end = begin + pack.size();
+    const std::boyer_moore_horspool_searcher searcher(sep.cbegin(), sep.cend());
+    for (const char* at = begin + qMin(from, pack.size()); at < end;) {
+        const auto match = searcher(at, end);
+        if (match.first == end)
+            break;
+        found.push_back(match.first - begin);
+        if (qsizetype(found.size()) > most)
+            return false;
+        at = match.first + 1;
+    }
+    return true;
 }
 
 } // namespace
@@ -286,11 +307,8 @@ Contents decode(const QByteArray& pack)
         return result;
     std::vector<qsizetype> separators;
     const qsizetype firstStart = headerEnd + sep.size();
-    for (qsizetype at = pack.indexOf(sep, firstStart); at >= 0; at = pack.indexOf(sep, at + 1)) {
-        separators.push_back(at);
-        if (qsizetype(separators.size()) > names + MaxExtraSeparators)
-            return result;
-    }
+    if (!findSeparators(pack, sep, firstStart, names + MaxExtraSeparators, separators))
+        return result;
     if (qsizetype(separators.size()) < names - 1)
         return result;
 

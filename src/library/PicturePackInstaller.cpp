@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "library/PicturePackInstaller.h"
 
-#include "platform/AtomicFile.h"
+#include "platform/AtomicBatch.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Log.h"
 
@@ -247,14 +247,30 @@ Outcome install(const ProgramFolder& folder, const PicturePack::Contents& conten
                       QCoreApplication::translate("PicturePackInstaller", "Could not write into the folder '%1'. Please make sure that it "
                                                                "is not write protected.")
                           .arg(books));
+    // Every picture is on the disk before any of them shows in the library,
+    // with one flush for all of them rather than one each.
+    AtomicBatch batch;
+    bool written = true;
     for (const PicturePack::Piece* piece : std::as_const(toWrite)) {
-        if (!AtomicFile::tryWrite(temp.path() + QLatin1Char('/') + piece->name,
-                                       PicturePack::bytesOf(pack, *piece)))
-            return failed(Kind::WriteFailed,
+        written = batch.add(temp.path() + QLatin1Char('/') + piece->name, PicturePack::bytesOf(pack, *piece));
+        if (!written)
+            break;
+    }
+    qsizetype failedAt = batch.size(); // the piece that could not be written
+    if (written) {
+        const QStringList placed = batch.commit();
+        for (failedAt = 0; failedAt < placed.size(); ++failedAt)
+            if (placed.at(failedAt) != temp.path() + QLatin1Char('/') + toWrite.at(failedAt)->name)
+                break;
+        written = failedAt == toWrite.size();
+    }
+    if (!written) {
+        const PicturePack::Piece* failedPiece = toWrite.at(qMin(failedAt, toWrite.size() - 1));
+        return failed(Kind::WriteFailed,
                           QCoreApplication::translate("PicturePackInstaller", "Could not write the file '%1'. Please make sure that the "
                                                                    "folder '%2' is not write protected and that "
                                                                    "there is enough space.")
-                              .arg(piece->name, books));
+                              .arg(failedPiece->name, books));
     }
     if (existing.isEmpty()) {
         if (::chmod(encoded(temp.path()).constData(), folderMode()) != 0

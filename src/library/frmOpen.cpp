@@ -69,6 +69,14 @@ frmOpen::frmOpen(const ProgramFolder& folder, const Settings& settings, SoundBoa
 {
     setObjectName(QStringLiteral("frmOpen"));
     buildWindow();
+    // One thumbnail per turn of the event loop, so the child can scroll and
+    // choose meanwhile.
+    m_filler = new QTimer(this);
+    m_filler->setInterval(0);
+    connect(m_filler, &QTimer::timeout, this, [this]() {
+        if (!m_thumbnails.makeNext())
+            m_filler->stop();
+    });
 }
 
 frmOpen::~frmOpen() = default;
@@ -186,7 +194,12 @@ int frmOpen::exec()
         comingBack();
     }
     centreOnScreen();
+    if (m_thumbnails.hasMissing())
+        m_filler->start();
     const int result = BorderedDialog::exec();
+    // Hidden, the browser makes nothing; what it made is written now.
+    m_filler->stop();
+    m_thumbnails.flush();
     // The manager opens once the browser's own loop has ended, never
     // inside it.
     if (std::exchange(m_managerAsked, false))
@@ -245,6 +258,7 @@ int frmOpen::fillStrip()
     const int height = stripHeightFor(contents, Pmb->width(), Pmb->height());
     checkThumbnails(contents, passes, int(books.size()));
     layOutStrip(contents, height);
+    makeFirstThumbnails();
     const bool scrolls = Pmb->height() > PB->height();
     cScroll[0]->setEnabled(scrolls);
     cScroll[1]->setEnabled(scrolls);
@@ -265,8 +279,9 @@ void frmOpen::showProgress(int position, int count, const QString& title)
 
 // No thumbnail on disk is decoded here, only checked: the strip reads each
 // one when its row comes into view, so that a load costs little more for ten
-// thousand pictures than for a hundred. Missing ones are made and written
-// now, as they always were.
+// thousand pictures than for a hundred. Nor is a picture without one: it is
+// checked by its structure, and its thumbnail made when it is first shown
+// or while the browser idles.
 void frmOpen::checkThumbnails(QList<BookContents>& contents, const QList<std::pair<int, QString>>& passes,
                               int bookCount)
 {
@@ -322,6 +337,15 @@ void frmOpen::layOutStrip(const QList<BookContents>& contents, int height)
     Pmb->setStripHeight(layout.height());
     m_thumbnails.setBooks(contents);
     Pmb->setCells(std::move(cells), [this](int cell) { return m_thumbnails.thumbnail(cell); });
+}
+
+// The strip shows its first rows complete; the rest are made once it shows.
+void frmOpen::makeFirstThumbnails()
+{
+    const int bottom = PB->height() + ThumbnailStrip::AheadPixels;
+    const auto end = std::partition_point(m_table.cbegin(), m_table.cend(),
+                                          [bottom](const PictureEntry& e) { return e.top < bottom; });
+    m_thumbnails.makeMissing(0, int(end - m_table.cbegin()));
 }
 
 // Once per load, the parent learns which pictures were left out.

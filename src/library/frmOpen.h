@@ -10,6 +10,7 @@
 #include <QString>
 
 class LoadProgress;
+class QTimer;
 class ProgramFolder;
 class SoundBoard;
 class ThumbnailStrip;
@@ -62,6 +63,9 @@ public:
 
     // The thumbnails on the strip, in drawing order.
     const QList<PictureEntry>& pictureTable() const { return m_table; }
+    // Whether every thumbnail the strip needs has been made (those missing
+    // after the load are made while the browser shows).
+    bool thumbnailsComplete() const { return !m_thumbnails.hasMissing(); }
 
     QString Filename;
     bool UnloadRequested = false;
@@ -90,6 +94,8 @@ private:
     // Places the cells of contents on the strip, which is at least height high.
     void layOutStrip(const QList<BookContents>& contents, int height);
     static int stripHeightFor(const QList<BookContents>& contents, int width, int height);
+    // The thumbnails of the cells the strip shows first, made before it shows.
+    void makeFirstThumbnails();
     void tellUnreadable();
     void showProgress(int position, int count, const QString& title);
     void failLoad();
@@ -130,6 +136,7 @@ private:
 
     QList<PictureEntry> m_table;
     StripThumbnails m_thumbnails; // what the strip reads its cells from
+    QTimer* m_filler = nullptr; // makes the missing thumbnails while the browser idles
     QStringList m_unreadable; // "book/file" of pictures left out of this load
     int m_chosen = -1;
     int m_grabOffset = 0;

@@ -13,6 +13,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -132,25 +133,40 @@ int AtomicFile::errorNumberOf(int systemError)
     }
 }
 
-void AtomicFile::write(const QString& path, const QByteArray& bytes, const Options& options)
+namespace {
+
+// The file that a write replaces, as it was found.
+struct Replaced
+{
+    QString folder;
+    QByteArray target;
+    struct stat old {};
+    bool replacing = false;
+};
+
+// The first half of a write: the bytes in a new temporary file beside path,
+// with the new file's permissions and times, not yet flushed to the disk.
+void stage(const QString& path, const QByteArray& bytes, const AtomicFile::Options& options, Temporary& temp,
+           Replaced& replaced)
 {
     const QFileInfo info(path);
     const QString name = info.fileName();
     if (path.isEmpty() || name.isEmpty())
         fail(path, ENOENT);
-    const QString folder = info.absolutePath();
-    const QByteArray target = QFile::encodeName(info.absoluteFilePath());
+    replaced.folder = info.absolutePath();
+    replaced.target = QFile::encodeName(info.absoluteFilePath());
+    const QString& folder = replaced.folder;
+    struct stat& old = replaced.old;
 
     // The file being replaced: a link counts as no file, so nothing of its
     // target is ever taken over or touched.
-    struct stat old {};
-    const bool replacing = ::lstat(target.constData(), &old) == 0 && !S_ISLNK(old.st_mode);
+    replaced.replacing = ::lstat(replaced.target.constData(), &old) == 0 && !S_ISLNK(old.st_mode);
+    const bool replacing = replaced.replacing;
     if (replacing && !S_ISREG(old.st_mode))
         fail(path, EISDIR);
 
     // Exclusive, in the same folder (so the rename is atomic), private while
     // it is written.
-    Temporary temp;
     bool shortStem = false;
     for (int attempt = 0; attempt < 50 && temp.fd < 0; ++attempt) {
         const QString stem = shortStem ? ShortStem : name;
@@ -196,6 +212,17 @@ void AtomicFile::write(const QString& path, const QByteArray& bytes, const Optio
         if (::futimens(temp.fd, times) != 0)
             qCWarning(Log::files) << "Could not carry the dates over to" << path << ":" << std::strerror(errno);
     }
+}
+
+} // namespace
+
+void AtomicFile::write(const QString& path, const QByteArray& bytes, const Options& options)
+{
+    Temporary temp;
+    Replaced replaced;
+    stage(path, bytes, options, temp, replaced);
+    const QString& folder = replaced.folder;
+    const QByteArray& target = replaced.target;
     // On the disk before the rename, so that a crash leaves the old file or
     // the whole new one, never an empty one.
     if (::fdatasync(temp.fd) != 0)
@@ -216,6 +243,18 @@ void AtomicFile::write(const QString& path, const QByteArray& bytes, const Optio
         ::fsync(dir);
         ::close(dir);
     }
+}
+
+QByteArray AtomicFile::writeTemporary(const QString& path, const QByteArray& bytes)
+{
+    Temporary temp;
+    Replaced replaced;
+    stage(path, bytes, Options(), temp, replaced);
+    const int closed = ::close(temp.fd);
+    temp.fd = -1;
+    if (closed != 0)
+        fail(path, errno);
+    return std::exchange(temp.path, QByteArray());
 }
 
 bool AtomicFile::isTemporaryName(const QString& name)

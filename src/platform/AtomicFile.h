@@ -45,6 +45,14 @@ public:
     // false where write() would throw.
     static bool tryWrite(const QString& path, const QByteArray& bytes);
 
+    // The first half of write() for callers that put many files in place
+    // with one flush to the disk (AtomicBatch): the bytes in a new temporary
+    // file beside path, with the permissions write() gives a new or
+    // replaced file. Returns the temporary file's path; nothing is flushed
+    // or renamed, and the caller deletes the file if it is not renamed.
+    // Throws as write() does.
+    static QByteArray writeTemporary(const QString& path, const QByteArray& bytes);
+
     // The error number write() raises for a system error (errno).
     static int errorNumberOf(int systemError);
 

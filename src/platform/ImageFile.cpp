@@ -10,6 +10,8 @@
 #include <QtEndian>
 
 #include <cerrno>
+#include <functional>
+#include <utility>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -364,9 +366,24 @@ bool isPng(const QByteArray& bytes)
 
 namespace {
 
+// What a caller asks of decodeRaw() beyond the plain decoding.
+struct DecodeRequest
+{
+    // Stops once every check before the decoding has passed.
+    bool checkOnly = false;
+    // The size a JPEG may be decoded at, from its announced size; libjpeg
+    // then skips most of the work for a small one. Other formats ignore it.
+    const std::function<QSize(QSize)>* jpegSizeFor = nullptr;
+    // The decoder writes into this image's pixels when their size and
+    // format fit, instead of allocating new ones.
+    QImage* reuse = nullptr;
+    // Receives the size the picture's header announces.
+    QSize* announcedSize = nullptr;
+};
+
 // The decoding itself, without the conversion to RGB32.
 QImage decodeRaw(const QByteArray& bytes, const QByteArray& wanted, qint64* announcedPixels, int timeLimitMs,
-                 bool pngAllowed = false)
+                 bool pngAllowed = false, const DecodeRequest& request = {})
 {
     const QByteArray format = formatOf(bytes, pngAllowed);
     if (format.isEmpty() || (!wanted.isEmpty() && (format != wanted || structuralEnd(bytes, 0, format) < 0)))
@@ -399,8 +416,19 @@ QImage decodeRaw(const QByteArray& bytes, const QByteArray& wanted, qint64* anno
         if (jpegScans(bytes, limit) > limit)
             damaged();
     }
-    QImage image = reader.read();
-    if (image.isNull() || buffer.expired() || !withinLimits(image.width(), image.height()))
+    if (request.announcedSize)
+        *request.announcedSize = QSize(announced.width(), qAbs(announced.height()));
+    if (request.checkOnly)
+        return {};
+    if (format == "jpeg" && request.jpegSizeFor) {
+        const QSize size = (*request.jpegSizeFor)(announced);
+        if (size.isValid() && size.width() < announced.width() && size.height() < announced.height())
+            reader.setScaledSize(size);
+    }
+    QImage image;
+    if (request.reuse)
+        image = std::exchange(*request.reuse, QImage());
+    if (!reader.read(&image) || image.isNull() || buffer.expired() || !withinLimits(image.width(), image.height()))
         damaged();
     return image;
 }
@@ -445,6 +473,39 @@ QImage readForImport(const QString& path)
 QImage decodeForImport(const QByteArray& bytes)
 {
     return flattened(decodeRaw(bytes, {}, nullptr, MaxDecodeMilliseconds, true));
+}
+
+QImage readShrunk(const QString& path, const std::function<QSize(QSize)>& jpegSizeFor, QImage* reuse,
+                  QSize* announcedSize)
+{
+    DecodeRequest request;
+    request.jpegSizeFor = &jpegSizeFor;
+    request.reuse = reuse;
+    request.announcedSize = announcedSize;
+    return flattened(decodeRaw(readRegularFile(path), {}, nullptr, MaxDecodeMilliseconds, false, request));
+}
+
+void checkWhole(const QString& path)
+{
+    const QByteArray bytes = readRegularFile(path);
+    const QByteArray format = formatOf(bytes);
+    if (format.isEmpty())
+        damaged();
+    DecodeRequest request;
+    request.checkOnly = true;
+    decodeRaw(bytes, format, nullptr, MaxDecodeMilliseconds, false, request);
+}
+
+bool isWhole(const QByteArray& bytes, const QByteArray& format, qint64* announcedPixels)
+{
+    try {
+        DecodeRequest request;
+        request.checkOnly = true;
+        decodeRaw(bytes, format, announcedPixels, MaxDecodeMilliseconds, false, request);
+        return true;
+    } catch (const AppError&) {
+        return false;
+    }
 }
 
 bool decodes(const QByteArray& bytes, const QByteArray& format, qint64* announcedPixels)

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QString>
 
+#include <functional>
+
 // Reading and writing whole image files, shared by every part that touches
 // pictures on disk.
 namespace ImageFile {
@@ -43,6 +45,21 @@ QImage read(const QString& path);
 // read, so a file that passes may still fail read() (damaged pixel data, a
 // JPEG's scans).
 void check(const QString& path);
+// The same for a picture that is only to be shown small: a JPEG is decoded
+// straight at jpegSizeFor(its announced size) when that is smaller on both
+// sides (libjpeg decodes at 1/8 steps and Qt's reader scales the rest),
+// every other picture at its own size. reuse, when given, lends its pixels
+// to the decoder (a caller reading many pictures of one size allocates
+// once) and is left null. announcedSize (when given) receives the size the
+// picture has by its header, whatever size it was decoded at.
+QImage readShrunk(const QString& path, const std::function<QSize(QSize)>& jpegSizeFor, QImage* reuse = nullptr,
+                  QSize* announcedSize = nullptr);
+// What read() refuses without decoding the pixels: everything check()
+// refuses, and a picture that is not whole by its own structure (see
+// decode() with a format) or whose header the decoder does not accept.
+// Reads the whole file. A picture that passes may still fail read() when
+// its pixel data are damaged.
+void checkWhole(const QString& path);
 // The same for a picture a parent adds from outside the books, which may
 // also be a PNG (it is written into a book as a BMP: PNG is never read from
 // a book).
@@ -64,6 +81,13 @@ QImage decode(const QByteArray& bytes, const QByteArray& format = {}, int timeLi
 // announcedPixels (when given) receives the pixel count the header
 // announced, once it could be read, so that callers can bound their work.
 bool decodes(const QByteArray& bytes, const QByteArray& format = {}, qint64* announcedPixels = nullptr);
+
+// Whether decode() with a format would get as far as decoding the pixels:
+// the kind, the structure (whole up to its end), the header the decoder
+// reads and its limits, a JPEG's scan count; the pixels are not decoded, so
+// this costs a pass over the bytes at most. A picture that passes may still
+// fail decode() when its pixel data are damaged.
+bool isWhole(const QByteArray& bytes, const QByteArray& format, qint64* announcedPixels = nullptr);
 
 // Where a picture that starts at bytes[from] ends, by its own structure: the
 // byte after a GIF's trailer, after a JPEG's end marker, after a BMP's last

@@ -31,6 +31,13 @@ protected:
         return viewport(w)->grab(QRect(at, QSize(1, 1))).toImage().pixel(0, 0);
     }
     const PictureEntry& cell(int i) { return browser().pictureTable().at(i); }
+    // Lets the shown browser make the thumbnails that were missing at load.
+    void waitForEveryThumbnail()
+    {
+        for (int i = 0; i < 100000 && !browser().thumbnailsComplete(); ++i)
+            QCoreApplication::processEvents();
+        ASSERT_TRUE(browser().thumbnailsComplete());
+    }
 
     // Drags the ball a few pixels at a time to the end of its travel (down
     // or up), letting the strip read ahead between moves; returns the most
@@ -160,6 +167,9 @@ TEST_F(LazyStrip, AThumbnailBrokenWhenShownLeavesItsCellWhite)
 {
     writeColouredBook(40);
     open([this](QWidget* w) {
+        // Spoilt once made: the browser makes those below the first rows
+        // while it shows.
+        waitForEveryThumbnail();
         data.writeFile(picture(39) + QStringLiteral(".tnl"), "BM not a thumbnail");
         const QString link = file(picture(38) + QStringLiteral(".tnl"));
         ASSERT_TRUE(QFile::remove(link));
@@ -189,3 +199,43 @@ TEST_F(LazyStrip, AThumbnailBrokenAtLoadLeavesItsPictureOut)
 }
 
 } // namespace
+
+// Thumbnails missing at load: those of the rows shown first are on disk as
+// the browser shows, the others are made while it shows; each in the end is
+// the thumbnail its picture gives.
+TEST_F(LazyStrip, MissingThumbnailsAreMadeWhileTheBrowserShows)
+{
+    writeColouredBook(40);
+    open([this](QWidget* w) {
+        EXPECT_TRUE(exists(picture(0) + QStringLiteral(".tnl")));
+        EXPECT_TRUE(nearColor(shownAt(w, centre(cell(0))), colourOf(0)));
+        waitForEveryThumbnail();
+        clickButton(w, "cClose");
+    });
+    for (int i = 0; i < 40; ++i) {
+        const QString thumbnail = file(picture(i) + QStringLiteral(".tnl"));
+        ASSERT_TRUE(QFileInfo::exists(thumbnail)) << i;
+        EXPECT_TRUE(ImageFile::read(thumbnail) == BookStore::thumbnailOf(ImageFile::read(file(picture(i))))) << i;
+    }
+}
+
+// A browser closed before it made them all makes the rest the next time it
+// shows, and a cell scrolled into view before its turn shows its picture.
+TEST_F(LazyStrip, ThumbnailsNotMadeYetAreMadeWhenShownOrNextTime)
+{
+    writeColouredBook(40);
+    open([this](QWidget* w) {
+        clickButton(w, "cScroll1");
+        clickButton(w, "cScroll1");
+        clickButton(w, "cScroll1");
+        EXPECT_TRUE(nearColor(seen(w, centre(cell(39)) + strip(w)->pos()), colourOf(39)));
+        clickButton(w, "cClose");
+    });
+    EXPECT_TRUE(exists(picture(39) + QStringLiteral(".tnl")));
+    open([this](QWidget* w) {
+        waitForEveryThumbnail();
+        clickButton(w, "cClose");
+    });
+    for (int i = 0; i < 40; ++i)
+        EXPECT_TRUE(exists(picture(i) + QStringLiteral(".tnl"))) << i;
+}
