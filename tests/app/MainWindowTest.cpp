@@ -8,14 +8,10 @@
 #include "ui/frmColorPicker.h"
 #include "ui/frmMessage.h"
 #include "ui/frmParentMessage.h"
-#include "platform/KeyboardFilter.h"
-#include "platform/Random.h"
 #include "ui/SurfaceView.h"
 #include "support/DiskTricks.h"
+#include "support/MainWindowFixture.h"
 #include "support/ModalDriver.h"
-#include "support/TempDataFolder.h"
-#include "support/SettingsBuilder.h"
-#include "ui/SoundBoard.h"
 #include "ui/pButton.h"
 
 #include <QApplication>
@@ -29,7 +25,6 @@
 
 namespace {
 
-const QByteArray PlainSettings = SettingsBuilder();
 
 void sendMouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons)
 {
@@ -47,18 +42,14 @@ void stroke(QWidget* canvas, QPoint from, QPoint to)
     sendMouse(canvas, QEvent::MouseButtonRelease, to, Qt::NoButton);
 }
 
-class MainWindowTest : public ::testing::Test
+class MainWindowTest : public MainWindowFixture
 {
 protected:
     void SetUp() override
     {
-        data.writeFile(QStringLiteral("/Settings.ini"), PlainSettings);
-        // White with a black frame and a black bar down the middle: two rooms.
-        data.writePicture(QStringLiteral("/books/Animals/cat.bmp"), 200, 120);
-        window = std::make_unique<FrmMain>(FrmMain::Services{data.folder(), random, sounds, keyboard});
-        window->setScreenOverride(QSize(1024, 768), 32);
+        makeWindow();
         window->setPictureChooser([this] { return chosen; });
-        chosen = data.path(QStringLiteral("/books/Animals/cat.bmp"));
+        chosen = catPath();
     }
 
     QRgb canvasPixel(int x, int y) const { return window->canvasState().P.image().pixel(x, y) & 0xFFFFFF; }
@@ -69,11 +60,6 @@ protected:
     pButton* pFunc(int i) const { return button(QStringLiteral("pFunc%1").arg(i)); }
     SurfaceView* view(const char* name) const { return ModalDriver::child<SurfaceView>(window.get(), name); }
 
-    TempDataFolder data;
-    Random random{7};
-    SoundBoard sounds{random};
-    KeyboardFilter keyboard;
-    std::unique_ptr<FrmMain> window;
     QString chosen;
 };
 

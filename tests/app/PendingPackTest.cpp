@@ -2,12 +2,8 @@
 // A picture pack handed to the program from outside (a file manager, a later
 // start) waits for the parent's permission before it is added.
 #include "app/FrmMain.h"
-#include "platform/KeyboardFilter.h"
-#include "platform/Random.h"
+#include "support/MainWindowFixture.h"
 #include "support/ModalDriver.h"
-#include "support/TempDataFolder.h"
-#include "support/SettingsBuilder.h"
-#include "ui/SoundBoard.h"
 #include "ui/frmMessage.h"
 #include "ui/pButton.h"
 
@@ -17,20 +13,15 @@
 
 namespace {
 
-const QByteArray PlainSettings = SettingsBuilder();
-
-class PendingPackTest : public ::testing::Test
+class PendingPackTest : public MainWindowFixture
 {
 protected:
     void SetUp() override
     {
-        data.writeFile(QStringLiteral("/Settings.ini"), PlainSettings);
-        data.writePicture(QStringLiteral("/books/Animals/cat.bmp"), 200, 120);
-        window = std::make_unique<FrmMain>(FrmMain::Services{data.folder(), random, sounds, keyboard});
-        window->setScreenOverride(QSize(1024, 768), 32);
+        makeWindow();
         window->setPictureChooser([this] {
             events << QStringLiteral("browser");
-            return data.path(QStringLiteral("/books/Animals/cat.bmp"));
+            return catPath();
         });
         window->setPackImport([this](const QString& pack) { events << QStringLiteral("import ") + pack; });
     }
@@ -47,11 +38,6 @@ protected:
         });
     }
 
-    TempDataFolder data;
-    Random random{7};
-    SoundBoard sounds{random};
-    KeyboardFilter keyboard;
-    std::unique_ptr<FrmMain> window;
     QStringList events;
     QString asked;
 };

@@ -1,12 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/FrmMain.h"
-#include "platform/KeyboardFilter.h"
-#include "platform/Random.h"
 #include "support/Fingers.h"
+#include "support/MainWindowFixture.h"
 #include "support/ModalDriver.h"
-#include "support/TempDataFolder.h"
-#include "support/SettingsBuilder.h"
-#include "ui/SoundBoard.h"
 #include "ui/SurfaceView.h"
 #include "ui/pButton.h"
 
@@ -16,22 +12,18 @@
 
 namespace {
 
-const QByteArray PlainSettings = SettingsBuilder();
 constexpr quint32 Red = 0x0000FF;
 constexpr QRgb White = 0xFFFFFF;
 
 // A child's hands on a touch screen: the first finger paints, picks and
 // presses; the other hand does nothing until that finger lifts.
-class TouchTest : public ::testing::Test
+class TouchTest : public MainWindowFixture
 {
 protected:
     void SetUp() override
     {
-        data.writeFile(QStringLiteral("/Settings.ini"), PlainSettings);
-        data.writePicture(QStringLiteral("/books/Animals/cat.bmp"), 200, 120);
-        window = std::make_unique<FrmMain>(FrmMain::Services{data.folder(), random, sounds, keyboard});
-        window->setScreenOverride(QSize(1024, 768), 32);
-        window->setPictureChooser([this] { return data.path(QStringLiteral("/books/Animals/cat.bmp")); });
+        makeWindow();
+        window->setPictureChooser([this] { return catPath(); });
         ASSERT_TRUE(window->startUp());
         window->setColor(Red);
         canvas = ModalDriver::child<SurfaceView>(window.get(), "P");
@@ -65,11 +57,6 @@ protected:
         return -1;
     }
 
-    TempDataFolder data;
-    Random random{7};
-    SoundBoard sounds{random};
-    KeyboardFilter keyboard;
-    std::unique_ptr<FrmMain> window;
     SurfaceView* canvas = nullptr;
     SurfaceView* palette = nullptr;
 };

@@ -5,12 +5,8 @@
 #include "app/FrmMain.h"
 #include "library/frmOpen.h"
 #include "platform/InterfaceScale.h"
-#include "platform/KeyboardFilter.h"
-#include "platform/Random.h"
+#include "support/MainWindowFixture.h"
 #include "support/ModalDriver.h"
-#include "support/TempDataFolder.h"
-#include "support/SettingsBuilder.h"
-#include "ui/SoundBoard.h"
 #include "ui/SurfaceView.h"
 
 #include <QGuiApplication>
@@ -25,24 +21,20 @@
 
 namespace {
 
-const QByteArray PlainSettings = SettingsBuilder();
-
 QSize deviceScreenSize()
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     return (QSizeF(screen->geometry().size()) * screen->devicePixelRatio()).toSize();
 }
 
-class ScreenFit : public ::testing::Test
+class ScreenFit : public MainWindowFixture
 {
 protected:
     void SetUp() override
     {
-        data.writeFile(QStringLiteral("/Settings.ini"), PlainSettings);
-        // The size of the built-in pictures.
-        data.writePicture(QStringLiteral("/books/Animals/cat.bmp"), 750, 480);
-        window = std::make_unique<FrmMain>(FrmMain::Services{data.folder(), random, sounds, keyboard});
-        window->setPictureChooser([this] { return data.path(QStringLiteral("/books/Animals/cat.bmp")); });
+        // The size of the built-in pictures, on the platform's own screen.
+        makeWindow(QSize(750, 480), QSize());
+        window->setPictureChooser([this] { return catPath(); });
         // Below 1024 x 768 the parent is advised to change the screen, and goes on.
         const QSize logical = QGuiApplication::primaryScreen()->geometry().size();
         if (logical.width() < 1024 || logical.height() < 768)
@@ -62,11 +54,6 @@ protected:
         return QPointF(canvas->mapTo(window.get(), inCanvas)) * ratio;
     }
 
-    TempDataFolder data;
-    Random random{7};
-    SoundBoard sounds{random};
-    KeyboardFilter keyboard;
-    std::unique_ptr<FrmMain> window;
     SurfaceView* canvas = nullptr;
 };
 
