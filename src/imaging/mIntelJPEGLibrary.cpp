@@ -47,60 +47,65 @@ struct BufferFree
     void operator()(unsigned char* p) const { tjFree(p); }
 };
 
+// What the encoder wrote, in its own buffer.
+struct Encoded
+{
+    std::unique_ptr<unsigned char, BufferFree> data;
+    unsigned long size = 0;
+    QByteArray view() const
+    {
+        return QByteArray::fromRawData(reinterpret_cast<const char*>(data.get()), qsizetype(size));
+    }
+};
+
 // Encodes width x height pixels at bits (pitch bytes a row, in format, with
-// flags) and writes the file; the one path behind both SaveJPG overloads.
-bool encodeAndWrite(const unsigned char* bits, int width, int pitch, int height, int format, int flags,
-                    const QString& path, int quality, const std::function<void()>& beforeReplace)
+// flags): the one encoder behind both SaveJPG overloads and EncodeJPG.
+Encoded encode(const unsigned char* bits, int width, int pitch, int height, int format, int flags, int quality)
 {
     tjhandle handle = tjInitCompress();
     if (!handle)
         raiseInit(FailureCode);
     const HandleGuard guard{handle}; // tjDestroy on every way out
 
-    if (!bits || path.isEmpty())
+    if (!bits)
         raiseSave(FailureCode);
 
     // A worst-case buffer: the encoder never has to grow it.
-    unsigned long size = tjBufSize(width, height, Subsampling);
-    if (size == static_cast<unsigned long>(-1) || size > 0x7FFFFFFFul)
+    Encoded encoded;
+    encoded.size = tjBufSize(width, height, Subsampling);
+    if (encoded.size == static_cast<unsigned long>(-1) || encoded.size > 0x7FFFFFFFul)
         raiseSave(FailureCode);
-    std::unique_ptr<unsigned char, BufferFree> jpeg(tjAlloc(int(size)));
-    if (!jpeg)
+    encoded.data.reset(tjAlloc(int(encoded.size)));
+    if (!encoded.data)
         raiseSave(FailureCode);
-    unsigned char* out = jpeg.get();
+    unsigned char* out = encoded.data.get();
     // The fast integer DCT is indistinguishable from the exact one at the
     // qualities the program writes (90), and a good deal quicker.
-    const int rc = tjCompress2(handle, bits, width, pitch, height, format, &out, &size, Subsampling,
+    const int rc = tjCompress2(handle, bits, width, pitch, height, format, &out, &encoded.size, Subsampling,
                                std::clamp(quality, 1, 100), flags | TJFLAG_NOREALLOC | TJFLAG_FASTDCT);
     if (rc != 0)
         raiseSave(rc);
+    return encoded;
+}
 
-    // A temporary file in the same folder, flushed and renamed over the
-    // target: the old file stays whole until the new one is complete, and
-    // the replaced file keeps its permissions, owner and dates.
+// A temporary file in the same folder, flushed and renamed over the target:
+// the old file stays whole until the new one is complete, and the replaced
+// file keeps its permissions, owner and dates.
+bool writeReplacing(const Encoded& encoded, const QString& path, const std::function<void()>& beforeReplace)
+{
     AtomicFile::Options options;
     options.keepTimes = true;
     options.beforeReplace = beforeReplace;
     try {
-        AtomicFile::write(path, QByteArray::fromRawData(reinterpret_cast<const char*>(out), qsizetype(size)),
-                          options);
+        AtomicFile::write(path, encoded.view(), options);
     } catch (const AppError& e) {
         raiseSave(FailureCode, e.number());
     }
     return true;
 }
 
-} // namespace
-
-bool SaveJPG(const cDIBSection& dib, const QString& path, int quality,
-             const std::function<void()>& beforeReplace)
-{
-    // The section's own bits, bottom-up BGR rows with their filler, in place.
-    return encodeAndWrite(dib.isEmpty() ? nullptr : dib.DIBSectionBitsPtr(), dib.Width(), dib.BytesPerScanLine(),
-                          dib.Height(), TJPF_BGR, TJFLAG_BOTTOMUP, path, quality, beforeReplace);
-}
-
-bool SaveJPG(const QImage& image, const QString& path, int quality, const std::function<void()>& beforeReplace)
+// The image's own 32-bit words, in place, as the encoder reads them.
+Encoded encodeImage(const QImage& image, int quality)
 {
     const QImage::Format f = image.format();
     const bool direct = f == QImage::Format_RGB32 || f == QImage::Format_ARGB32
@@ -112,8 +117,34 @@ bool SaveJPG(const QImage& image, const QString& path, int quality, const std::f
 #else
     constexpr int Format = TJPF_XRGB;
 #endif
-    return encodeAndWrite(source.isNull() ? nullptr : source.constBits(), source.width(),
-                          int(source.bytesPerLine()), source.height(), Format, 0, path, quality, beforeReplace);
+    return encode(source.isNull() ? nullptr : source.constBits(), source.width(), int(source.bytesPerLine()),
+                  source.height(), Format, 0, quality);
+}
+
+} // namespace
+
+bool SaveJPG(const cDIBSection& dib, const QString& path, int quality,
+             const std::function<void()>& beforeReplace)
+{
+    if (path.isEmpty())
+        raiseSave(FailureCode);
+    // The section's own bits, bottom-up BGR rows with their filler, in place.
+    const Encoded encoded = encode(dib.isEmpty() ? nullptr : dib.DIBSectionBitsPtr(), dib.Width(),
+                                   dib.BytesPerScanLine(), dib.Height(), TJPF_BGR, TJFLAG_BOTTOMUP, quality);
+    return writeReplacing(encoded, path, beforeReplace);
+}
+
+bool SaveJPG(const QImage& image, const QString& path, int quality, const std::function<void()>& beforeReplace)
+{
+    if (path.isEmpty())
+        raiseSave(FailureCode);
+    return writeReplacing(encodeImage(image, quality), path, beforeReplace);
+}
+
+QByteArray EncodeJPG(const QImage& image, int quality)
+{
+    const Encoded encoded = encodeImage(image, quality);
+    return QByteArray(reinterpret_cast<const char*>(encoded.data.get()), qsizetype(encoded.size));
 }
 
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <functional>
@@ -47,5 +48,9 @@ bool SaveJPG(const cDIBSection& dib, const QString& path, int quality,
 // image counts as an empty section.
 bool SaveJPG(const QImage& image, const QString& path, int quality,
              const std::function<void()>& beforeReplace = {});
+
+// The JPEG that SaveJPG(image, ...) writes, without the file: the encoder's
+// part alone. Same errors, except those of writing.
+QByteArray EncodeJPG(const QImage& image, int quality);
 
 }
