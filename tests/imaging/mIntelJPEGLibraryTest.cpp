@@ -288,6 +288,8 @@ TEST(MIntelJpegLibrary, ImageBitsGiveTheSectionCopysJpeg)
         const QByteArray expected = fileBytes(fromSection);
         ASSERT_FALSE(expected.isEmpty());
         EXPECT_EQ(fileBytes(fromImage), expected) << "image " << i;
+        // The encoder on its own gives the bytes the file holds.
+        EXPECT_EQ(mIntelJPEGLibrary::EncodeJPG(image, 90), expected) << "image " << i;
         ++i;
     }
 }
@@ -304,4 +306,5 @@ TEST(MIntelJpegLibrary, NullImageRaisesTheEmptySectionsError)
         EXPECT_EQ(e.description(), QStringLiteral("Failed to save to JPG -1"));
     }
     EXPECT_FALSE(QFileInfo::exists(path));
+    EXPECT_THROW(mIntelJPEGLibrary::EncodeJPG(QImage(), 90), AppError);
 }
