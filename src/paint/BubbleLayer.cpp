@@ -47,6 +47,18 @@ bool hits(const Bubble& b, double x, double y)
 
 } // namespace BubbleMotion
 
+namespace {
+
+// (pixel AND mask) OR picture. The rows never overlap: saying so lets the
+// compiler do several pixels at once.
+void blendRow(quint32* __restrict dst, const quint32* __restrict mask, const quint32* __restrict sprite, int width)
+{
+    for (int i = 0; i < width; ++i)
+        dst[i] = (dst[i] & mask[i]) | sprite[i] | 0xFF000000u;
+}
+
+} // namespace
+
 void BubbleLayer::draw(QImage& image, QRgb backColor, const std::vector<Item>& items)
 {
     m_changed.clear();
@@ -145,11 +157,9 @@ void BubbleLayer::redrawArea(QImage& image, QRgb backColor, const QRect& area, c
         const int sx = part.left() - item.rect.left();
         for (int y = part.top(); y <= part.bottom(); ++y) {
             const qsizetype row = qsizetype(y - item.rect.top()) * spriteWidth + sx;
-            const quint32* mask = reinterpret_cast<const quint32*>(item.mask->bits()) + row;
-            const quint32* sprite = reinterpret_cast<const quint32*>(item.sprite->bits()) + row;
-            quint32* dst = reinterpret_cast<quint32*>(bits + y * stride) + part.left();
-            for (int i = 0; i < part.width(); ++i)
-                dst[i] = (dst[i] & mask[i]) | sprite[i] | 0xFF000000u;
+            blendRow(reinterpret_cast<quint32*>(bits + y * stride) + part.left(),
+                     reinterpret_cast<const quint32*>(item.mask->bits()) + row,
+                     reinterpret_cast<const quint32*>(item.sprite->bits()) + row, part.width());
         }
     }
 }
