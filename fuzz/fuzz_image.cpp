@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The picture readers on bytes from anywhere, the books' (BMP, GIF, JPEG)
 // and the one for pictures a parent adds (PNG too), and the browser's check
-// of a file by its first bytes: they may refuse them (AppError), never
+// of a file by its first bytes, its check of a picture's structure and the
+// shrunk read that makes thumbnails: they may refuse them (AppError), never
 // crash, hang or run out of memory.
+#include "library/ThumbnailMaker.h"
 #include "platform/AppError.h"
 #include "platform/ImageFile.h"
 
@@ -24,16 +26,31 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 namespace {
 
+// What the program does next with every picture: look at its pixels.
+void lookAt(const QImage& image)
+{
+    if (image.format() != QImage::Format_RGB32 || image.width() > ImageFile::MaxSide
+        || image.height() > ImageFile::MaxSide)
+        __builtin_trap();
+    volatile QRgb corner = image.pixel(image.width() - 1, image.height() - 1);
+    (void)corner;
+}
+
 void check(QImage (*reader)(const QByteArray&), const QByteArray& bytes)
 {
     try {
-        const QImage image = reader(bytes);
-        // What the program does next with every picture: look at its pixels.
-        if (image.format() != QImage::Format_RGB32 || image.width() > ImageFile::MaxSide
-            || image.height() > ImageFile::MaxSide)
-            __builtin_trap();
-        volatile QRgb corner = image.pixel(image.width() - 1, image.height() - 1);
-        (void)corner;
+        lookAt(reader(bytes));
+    } catch (const AppError&) {
+    }
+}
+
+// One maker for every input, as the browser keeps one: each decode goes
+// into the pixels the last one left.
+void makeThumbnail(const QString& path)
+{
+    static ThumbnailMaker maker;
+    try {
+        lookAt(maker.make(path));
     } catch (const AppError&) {
     }
 }
@@ -60,6 +77,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             ImageFile::check(path);
         } catch (const AppError&) {
         }
+        try {
+            ImageFile::checkWhole(path);
+        } catch (const AppError&) {
+        }
+        makeThumbnail(path);
     }
     return 0;
 }

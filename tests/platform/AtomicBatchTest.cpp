@@ -3,6 +3,7 @@
 // a failure leaves no temporary file behind, and what is not committed goes.
 #include "platform/AtomicBatch.h"
 #include "platform/AtomicFile.h"
+#include "support/TestTools.h"
 
 #include <gtest/gtest.h>
 
@@ -18,12 +19,6 @@ namespace {
 QStringList entries(const QString& folder)
 {
     return QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System, QDir::Name);
-}
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -43,7 +38,7 @@ TEST(AtomicBatch, FilesAppearOnlyWhenCommittedAndWhole)
     EXPECT_EQ(batch.size(), 0);
     EXPECT_EQ(entries(dir.path()),
               (QStringList{"p0.bmp.tnl", "p1.bmp.tnl", "p2.bmp.tnl", "p3.bmp.tnl", "p4.bmp.tnl"}));
-    EXPECT_EQ(contents(dir.filePath(QStringLiteral("p3.bmp.tnl"))), QByteArray(1003, 'd'));
+    EXPECT_EQ(fileBytes(dir.filePath(QStringLiteral("p3.bmp.tnl"))), QByteArray(1003, 'd'));
     // A new file gets the permissions AtomicFile gives one.
     struct stat st {};
     ASSERT_EQ(::stat(QFile::encodeName(dir.filePath(QStringLiteral("p0.bmp.tnl"))).constData(), &st), 0);
@@ -87,17 +82,13 @@ TEST(AtomicBatch, ReplacesAFileAndNeverALinksTarget)
 {
     QTemporaryDir dir;
     const QString target = dir.filePath(QStringLiteral("precious"));
-    {
-        QFile file(target);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write("precious");
-    }
+    writeBytes(target, "precious");
     const QString link = dir.filePath(QStringLiteral("cat.bmp.tnl"));
     ASSERT_TRUE(QFile::link(target, link));
     AtomicBatch batch;
     ASSERT_TRUE(batch.add(link, "thumbnail"));
     ASSERT_EQ(batch.commit().size(), 1);
     EXPECT_FALSE(QFileInfo(link).isSymLink());
-    EXPECT_EQ(contents(link), QByteArray("thumbnail"));
-    EXPECT_EQ(contents(target), QByteArray("precious"));
+    EXPECT_EQ(fileBytes(link), QByteArray("thumbnail"));
+    EXPECT_EQ(fileBytes(target), QByteArray("precious"));
 }
