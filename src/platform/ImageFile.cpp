@@ -3,6 +3,7 @@
 
 #include "platform/AppError.h"
 #include "platform/DeadlineDevice.h"
+#include "platform/FileBytes.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -306,8 +307,8 @@ qint64 openRegularFile(const QString& path, QFile& file)
 // is shorter than that).
 QByteArray readExactly(QFile& file, qint64 wanted)
 {
-    QByteArray bytes = file.read(wanted);
-    if (file.error() != QFileDevice::NoError || bytes.size() != wanted)
+    QByteArray bytes;
+    if (!FileBytes::readExactly(file, wanted, bytes))
         damaged();
     return bytes;
 }

@@ -33,6 +33,15 @@ void SurfaceView::fitToSurface()
     resize(m_scale == 1.0 ? size : QSize(qMax(1, qRound(size.width() * m_scale)), qMax(1, qRound(size.height() * m_scale))));
 }
 
+void SurfaceView::repaintNow(const std::vector<QRect>& surfaceRects)
+{
+    QRegion region;
+    for (const QRect& rect : surfaceRects)
+        region += toWidget(rect);
+    if (!region.isEmpty())
+        repaint(region);
+}
+
 void SurfaceView::setDisplayScale(qreal scale)
 {
     if (scale <= 0.0 || scale == m_scale)
