@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstring>
-#include <functional>
 #include <vector>
 
 namespace PicturePack {
@@ -213,8 +212,6 @@ bool Splitter::split(qsizetype firstStart, std::vector<qsizetype>& starts, std::
 bool findSeparators(const QByteArray& pack, const QByteArray& sep, qsizetype from, qsizetype most,
                     std::vector<qsizetype>& found)
 {
-    if (sep.isEmpty())
-        return true;
     const char* const begin = pack.constData();
     const char* const end = begin + pack.size();
     for (const char* at = begin + qMin(from, pack.size()); at < end;) {
